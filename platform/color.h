@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QColor>
+
+// Colours are kept as 32-bit integers 0x00BBGGRR, low byte red.
+namespace color {
+
+inline QColor toQColor(quint32 bgr)
+{
+    return QColor(int(bgr & 0xff), int((bgr >> 8) & 0xff), int((bgr >> 16) & 0xff));
+}
+
+inline quint32 fromQColor(const QColor &c)
+{
+    return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
+}
+
+}  // namespace color

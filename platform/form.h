@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class QCloseEvent;
+
+// A designed top-level window: a fixed-size tool window without a task-bar
+// entry, sized and placed in twips, with the load and unload lifecycle the
+// program's windows share.
+//
+// A window is created by its owner (see FormSlot) the first time anything
+// reaches it; the owner then runs load(). unload() runs the window's own
+// unload handler, hides it and destroys it; the next use creates a fresh
+// copy in its designed state.
+class Form : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form(const QString &caption, int clientWidthTwips, int clientHeightTwips);
+    ~Form() override;
+
+    // Runs the window's load handler once, right after construction.
+    void load();
+    void unload();
+    bool isUnloading() const { return m_unloading; }
+
+    // Shows the window modeless and without an owner, and brings it forward.
+    void showModeless();
+
+    // Outer geometry in twips (frame included, as designed).
+    double outerHeightTwips() const;
+    void setOuterHeightTwips(double h);
+    double leftTwips() const;
+    double topTwips() const;
+    void setLeftTwips(double left);
+    void setTopTwips(double top);
+    // Places the client area's top-left corner on the screen.
+    void placeClientTwips(double left, double top);
+
+    // Places a control at a designed rectangle (twips) within its parent.
+    static void place(QWidget *control, int left, int top, int width, int height);
+
+    // Called once the window has been unloaded, with the window still alive.
+    void setUnloadedCallback(std::function<void(Form *)> cb) { m_unloaded = std::move(cb); }
+
+signals:
+    void unloaded();
+
+protected:
+    virtual void onLoad() {}
+    virtual void onUnload() {}
+
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    bool m_loaded = false;
+    bool m_unloading = false;
+    std::function<void(Form *)> m_unloaded;
+};

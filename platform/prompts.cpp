@@ -1,0 +1,35 @@
+#include "prompts.h"
+
+#include "color.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+void Prompts::message(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(programTitle), text,
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+quint32 Prompts::pickColor(quint32 initial, const QString &title)
+{
+    const QColor picked = QColorDialog::getColor(color::toQColor(initial), nullptr, title);
+    return picked.isValid() ? color::fromQColor(picked) : initial;
+}
+
+QString Prompts::openFile(const QString &filter, const QString &startFolder)
+{
+    // "Description|*.ext" becomes Qt's "Description (*.ext)".
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    const QString qtFilter = parts.size() == 2
+                                 ? QStringLiteral("%1 (%2)").arg(parts[0], parts[1])
+                                 : filter;
+    QFileDialog dialog(nullptr, QString(), startFolder, qtFilter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// The program's modal questions to the user: message boxes and the two
+// common dialogs. Tests put their own answers in place of the real ones.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // A message box with an OK button only, no icon, titled with the
+    // program's name.
+    virtual void message(const QString &text);
+
+    // The colour picker: returns the colour chosen, or `initial` when the
+    // user cancels. Colours are 0x00BBGGRR.
+    virtual quint32 pickColor(quint32 initial, const QString &title);
+
+    // The file-open dialog. `filter` is "Description|pattern"; returns the
+    // full path of an existing file, or an empty string when cancelled.
+    virtual QString openFile(const QString &filter, const QString &startFolder);
+};
+
+inline constexpr char programTitle[] = "Quornel Desktop Notes";

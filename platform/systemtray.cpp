@@ -1,0 +1,29 @@
+#include "systemtray.h"
+
+#include <QSystemTrayIcon>
+
+SystemTray::SystemTray(const QIcon &icon, const QString &tip, QObject *parent)
+    : QObject(parent), m_icon(new QSystemTrayIcon(icon, this))
+{
+    m_icon->setToolTip(tip);
+    connect(m_icon, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger)
+                    emit Click();
+            });
+}
+
+void SystemTray::setInTray(bool inTray)
+{
+    m_icon->setVisible(inTray);
+}
+
+bool SystemTray::inTray() const
+{
+    return m_icon->isVisible();
+}
+
+bool SystemTray::available()
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
