@@ -35,10 +35,12 @@ void Form1::Form1_Open1_Timer()
         setOuterHeightTwips(qMin(outerHeightTwips() + rollTickGrowth, double(fullHeight)));
         const int count = addToCaption(lblCount, rollTickGrowth);
         if (count >= rollEnd) {
-            // The roll ends at the full height, whatever the frame's size.
+            // The roll ends at the full height, whatever the frame's size. A
+            // counter that passed its end (transparency switched off while
+            // the window faded in) also leaves the fade's level behind.
             setOuterHeightTwips(fullHeight);
             if (count > rollEnd)
-                TransWindow1.SetLevel(qint16(fields::toLevel(FormData.Field(fields::TransLevel))));
+                TransWindow1.SetLevel(restingLevel());
             Open1->stop();
         }
         display::flush();
@@ -54,7 +56,7 @@ void Form1::Form1_Open1_Timer()
             // A counter that passed its end (transparency switched while the
             // window opened) ends the animation all the same.
             setOuterHeightTwips(fullHeight);
-            TransWindow1.SetLevel(qint16(fields::toLevel(FormData.Field(fields::TransLevel))));
+            TransWindow1.SetLevel(restingLevel());
             Open1->stop();
         }
     }

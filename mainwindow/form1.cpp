@@ -336,7 +336,7 @@ void Form1::Form1_SystemTray_Click()
         // Without the opening animation the window comes back whole, even
         // when hiding rolled it up or faded it out.
         setOuterHeightTwips(fullHeight);
-        TransWindow1.SetLevel(qint16(fields::toLevel(FormData.Field(fields::TransLevel))));
+        TransWindow1.SetLevel(restingLevel());
     }
     showModeless();
     SystemTray->setInTray(false);
@@ -397,6 +397,15 @@ void Form1::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_picture);
+}
+
+qint16 Form1::restingLevel() const
+{
+    // With transparency off the window is opaque, as switching it off in
+    // the transparency dialog leaves it.
+    if (fields::equalsNumber(FormData.Field(fields::TransEnabled), 0))
+        return 255;
+    return qint16(fields::toLevel(FormData.Field(fields::TransLevel)));
 }
 
 int Form1::addToCaption(Label *label, int amount)

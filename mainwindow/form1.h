@@ -92,6 +92,8 @@ private:
     void buildMenu();
     void readAloud();
     void scheduleClock();
+    // The level the window rests at once an animation is over or skipped.
+    qint16 restingLevel() const;
     // Adds to a counter kept as decimal text in a hidden label's caption.
     static int addToCaption(Label *label, int amount);
 

@@ -49,6 +49,8 @@ void Form::showModeless()
 
 double Form::outerHeightTwips() const
 {
+    if (m_outerHeightTwips >= 0 && twips::toPx(m_outerHeightTwips - twips::designedFrame) == height())
+        return m_outerHeightTwips;
     return twips::fromPx(height()) + twips::designedFrame;
 }
 
@@ -56,7 +58,8 @@ void Form::setOuterHeightTwips(double h)
 {
     // X11 cannot show an empty client area: a height of 0 unmaps a mapped
     // window. One pixel is the least we give it.
-    const int clientPx = qMax(1, twips::toPx(h - twips::designedFrame));
+    m_outerHeightTwips = float(qMax(h, double(twips::designedFrame + twips::perPixel)));
+    const int clientPx = twips::toPx(m_outerHeightTwips - twips::designedFrame);
     if (clientPx != height())
         setFixedSize(width(), clientPx);
 }

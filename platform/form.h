@@ -29,7 +29,11 @@ public:
     // Shows the window modeless and without an owner, and brings it forward.
     void showModeless();
 
-    // Outer geometry in twips (frame included, as designed).
+    // Outer geometry in twips (frame included, as designed). The height
+    // reads back as it was set (a single-precision number, at least the
+    // frame and one pixel) while the window keeps the pixel height it gave,
+    // so that steps smaller than a pixel add up instead of being rounded
+    // away one by one.
     double outerHeightTwips() const;
     void setOuterHeightTwips(double h);
     double leftTwips() const;
@@ -58,5 +62,7 @@ protected:
 private:
     bool m_loaded = false;
     bool m_unloading = false;
+    // The outer height last set, in twips, finer than the pixels it maps to.
+    float m_outerHeightTwips = -1;
     std::function<void(Form *)> m_unloaded;
 };
