@@ -35,7 +35,9 @@ private slots:
         // An empty client area would unmap the window: one pixel is the least.
         QTest::newRow("collapsed") << 0.0 << 1 << 345.0;
         QTest::newRow("caption only") << 330.0 << 1 << 345.0;
-        QTest::newRow("between pixels") << 400.0 << 5 << 405.0;
+        // A height between pixels reads back as it was set, so that steps
+        // smaller than a pixel add up.
+        QTest::newRow("between pixels") << 400.0 << 5 << 400.0;
     }
     void outerHeightsAreTwipsWithTheDesignedFrame()
     {
