@@ -309,9 +309,18 @@ app_start() {
     ( cd "$E2E_WORK" && exec env "${APP_ENV[@]}" "$QUORNEL_APP" "$@" ) >>"$E2E_LOGS/app.log" 2>&1 &
     APP_PID=$!
     if (( waitwin )); then
-        wait_for 20 app_window || { e2e_log "the main window did not appear"; return 1; }
+        if ! wait_for 20 _app_window_or_gone; then
+            e2e_log "the main window did not appear"; return 1
+        fi
+        if ! app_window >/dev/null; then
+            local st=0; wait "$APP_PID" 2>/dev/null || st=$?
+            APP_PID=""; APP_STATUS=$st
+            e2e_log "the program ended (exit status $st) before its main window appeared"
+            return 1
+        fi
     fi
 }
+_app_window_or_gone() { app_window >/dev/null || ! _proc_alive "$APP_PID"; }
 
 # app_running: the program is still running.
 app_running() { [[ -n "$APP_PID" ]] && _proc_alive "$APP_PID"; }
