@@ -26,6 +26,16 @@ APP_STATUS=""         # its exit status, once app_wait_exit has seen it end
 APP_ENV=()            # extra NAME=VALUE pairs for the program's environment
 E2E_WATCHDOG=""
 STORE_NAME="Quornel Desktop Notes.save"
+E2E_SOURCE_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)"
+# The mascot picture as the program draws it, for pixel comparisons; empty
+# when the source tree has none.
+MASCOT="${MASCOT:-}"
+if [[ -z "$MASCOT" ]]; then
+    for _f in "$E2E_SOURCE_DIR"/resources/mascot.{bmp,png}; do
+        [[ -f "$_f" ]] && { MASCOT="$_f"; break; }
+    done
+    unset _f
+fi
 MAIN_TITLE="Quornel Desktop Notes"
 # Deadlines are multiplied by this factor (a slow machine may raise it).
 E2E_TIME_SCALE="${E2E_TIME_SCALE:-1}"
@@ -50,6 +60,7 @@ e2e_init() {
     E2E_LOGS="$E2E_DIR/logs"
     mkdir -p "$E2E_WORK" "$E2E_LOGS"
     trap _e2e_on_exit EXIT
+    trap 'e2e_log "stopped at ${BASH_SOURCE[0]##*/}:$LINENO: $BASH_COMMAND"' ERR
     trap 'exit 130' INT
     trap 'e2e_log "terminated (watchdog or signal)"; exit 143' TERM
     # A watchdog ends the script before the test runner's own timeout would
