@@ -79,8 +79,15 @@ void flush()
 
 void paintNow(QWidget *window)
 {
-    if (window && window->isVisible())
+    if (window && window->isVisible()) {
+        // A window shown inside the running handler has not had its expose
+        // event yet, and Qt discards painting until then: the steps would
+        // show an empty window. The server draws what we send as soon as
+        // the window manager has mapped it, so paint all the same.
+        if (!window->testAttribute(Qt::WA_Mapped))
+            window->setAttribute(Qt::WA_Mapped);
         window->repaint();
+    }
     flush();
 }
 
