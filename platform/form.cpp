@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QShowEvent>
+#include <QWindow>
 
 Form::Form(const QString &caption, int clientWidthTwips, int clientHeightTwips)
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -60,14 +61,37 @@ void Form::setOuterHeightTwips(double h)
     // window. One pixel is the least we give it.
     m_outerHeightTwips = float(qMax(h, double(twips::designedFrame + twips::perPixel)));
     const int clientPx = twips::toPx(m_outerHeightTwips - twips::designedFrame);
-    if (clientPx != height())
-        setFixedSize(width(), clientPx);
+    if (clientPx == height())
+        return;
+    setFixedSize(width(), clientPx);
+    // Qt places a resized native window by its client area from then on,
+    // taking its last known place for the client's. Until the window manager
+    // has framed the window that place is the outer corner we asked for, and
+    // the window would land off it by the frame's size (the opening
+    // animation resizes right after showing). Until then, keep asking for
+    // the outer corner.
+    QWindow *handle = windowHandle();
+    if (!m_placement || !handle)
+        return;
+    if (testAttribute(Qt::WA_Mapped) && !handle->frameMargins().isNull())
+        m_placement.reset();
+    else
+        handle->setFramePosition(*m_placement);
 }
 
 double Form::leftTwips() const { return twips::fromPx(pos().x()); }
 double Form::topTwips() const { return twips::fromPx(pos().y()); }
-void Form::setLeftTwips(double left) { move(twips::toPx(left), pos().y()); }
-void Form::setTopTwips(double top) { move(pos().x(), twips::toPx(top)); }
+void Form::setLeftTwips(double left)
+{
+    move(twips::toPx(left), pos().y());
+    m_placement = pos();
+}
+
+void Form::setTopTwips(double top)
+{
+    move(pos().x(), twips::toPx(top));
+    m_placement = pos();
+}
 
 void Form::placeClientTwips(double left, double top)
 {

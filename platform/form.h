@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QCloseEvent;
 
@@ -64,5 +65,8 @@ private:
     bool m_unloading = false;
     // The outer height last set, in twips, finer than the pixels it maps to.
     float m_outerHeightTwips = -1;
+    // The outer corner last asked for, until the window manager has framed
+    // the window.
+    std::optional<QPoint> m_placement;
     std::function<void(Form *)> m_unloaded;
 };
