@@ -76,6 +76,7 @@ watch_samples() {
 #   t_h_end        time of the last height change while viewable (us)
 #   t_hidden       first time it was seen unmapped after being viewable (-1)
 #   h_at_hide level_at_hide   height and level of the last viewable sample before that
+#   last_h last_level   height and level of the last viewable sample
 #   level_list     the levels while viewable, in order, separated by commas
 watch_summary() {
     watch_samples "$1" "${2:-0}" | awk '
@@ -110,6 +111,7 @@ watch_summary() {
                    max_h, (min_h == 1e9 ? -1 : min_h), nh, nl, ups, downs, lups, ldowns
             printf "t_first=%d t_full=%d t_level_end=%d t_h_end=%d t_hidden=%d h_at_hide=%d level_at_hide=%d\n",
                    t_first, t_full, t_level_end, t_h_end, t_hidden, h_at_hide, level_at_hide
+            printf "last_h=%d last_level=%d\n", (seen ? ph : -1), (seen ? pl : -1)
             printf "level_list=%s\n", list
         }'
 }
@@ -135,4 +137,31 @@ choose_main_item() {
     for (( i = 0; i < ups; i++ )); do keys+=(Up); done
     menu_keys "${keys[@]}" Return
     wait_for 5 menu_closed
+}
+
+# user_time ID: the _NET_WM_USER_TIME the program last set for window ID
+# (on its user-time window), which it updates on every click it handles.
+user_time() {
+    local tw
+    tw=$(xprop -id "$1" _NET_WM_USER_TIME_WINDOW 2>/dev/null | sed -n 's/.*# *\(0x[0-9a-f]*\).*/\1/p')
+    xprop -id "${tw:-$1}" _NET_WM_USER_TIME 2>/dev/null | sed -n 's/.*= *\([0-9]*\).*/\1/p'
+}
+
+# handles_clicks ID X Y: the program takes a click on window ID at X Y
+# (client-relative) and handles it: proof that it runs its event loop.
+handles_clicks() {
+    local before; before=$(user_time "$1")
+    click_at "$1" "$2" "$3" || return 1
+    wait_for 5 _user_time_moved "$1" "$before"
+}
+_user_time_moved() { local now; now=$(user_time "$1"); [[ -n "$now" && "$now" != "$2" ]]; }
+
+# app_window_titled TITLE: the id of the program's viewable window with this
+# title.
+app_window_titled() {
+    local x
+    for x in $(app_windows); do
+        [[ "$(window_title "$x")" == "$1" ]] && { echo "$x"; return 0; }
+    done
+    return 1
 }
