@@ -13,7 +13,8 @@
  *   T_US HEIGHT LEVEL VIEWABLE
  *
  * T_US counts microseconds from the watcher's start, LEVEL is 255 when no
- * opacity is set, VIEWABLE is 1 or 0. When the window is destroyed it prints
+ * opacity is set, VIEWABLE is 1 while the window is mapped inside the
+ * window manager's frame and 0 otherwise. When the window is destroyed it prints
  * "T_US gone" and ends; it also ends on SIGTERM/SIGINT or after S seconds,
  * with "T_US end". Samples that took longer than three intervals to make
  * are counted and reported on the last line as "late=N samples=M".
@@ -205,10 +206,15 @@ int main(int argc, char **argv)
             break;
         }
         const int h = g->height;
-        const int viewable = at->map_state == XCB_MAP_STATE_VIEWABLE;
+        int viewable = at->map_state == XCB_MAP_STATE_VIEWABLE;
         free(g);
         free(at);
         xcb_window_t frame = frame_of(c, id, root);
+        /* A window the window manager is letting go of (or has not framed
+           yet) is not on the screen as the user sees it; its level is read
+           from its frame, which it then lacks. */
+        if (frame == id || frame == XCB_WINDOW_NONE)
+            viewable = 0;
         int level = frame != XCB_WINDOW_NONE ? opacity_level(c, &a, frame) : -1;
         if (level < 0)
             level = opacity_level(c, &a, id);
