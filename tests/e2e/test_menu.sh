@@ -26,8 +26,8 @@ click_at "$w" 72 40
 check "a click on the background opens the menu" wait_for 5 menu_open
 menu_keys Escape
 check "Escape closes it" wait_for 5 menu_closed
-click_at "$w" 4 150
-check "a click on the background's bottom-left corner opens the menu" wait_for 5 menu_open
+click_at "$w" 150 145
+check "a click on the background below the note opens the menu" wait_for 5 menu_open
 menu_keys Escape; wait_for 5 menu_closed
 click_at "$w" 40 120
 check "a click below the clock (Label3) opens the menu" wait_for 5 menu_open

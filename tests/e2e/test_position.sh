@@ -38,7 +38,7 @@ expect_eq "Left is stored as a number" real "$(_sql 'SELECT typeof("Left") FROM 
 
 # Each move writes, even when nothing changed.
 sentinel
-move_mouse_over "$w" 4 140          # bottom-left corner, below Label3
+move_mouse_over "$w" 150 145        # below the note
 check "a second move writes the (unchanged) place again" wait_for 5 stored_at 420 260
 
 # --- Moves over the note, the clock and Label3 store nothing

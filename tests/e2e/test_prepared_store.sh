@@ -30,6 +30,16 @@ check "the note is drawn in the stored colour ($red pure red pixels)" eval '(( r
 expect_eq "starting changes no stored value" "integer:0" "$(store_get Form 'Clock Enabled')"
 app_stop
 
+# --- With the opening animation the window grows at the stored place
+store_set Note "Start Ani" "'True'"
+app_start
+w=$(app_window)
+check "the opening animation ends at a client area of 213 x 156" wait_for 15 window_has_size "$w" 213 156
+check "after the opening animation the outer corner is at the stored place (200, 150) (now $(frame_pos "$w"))" \
+    frame_at "$w" 200 150
+store_set Note "Start Ani" "'False'"
+app_stop
+
 # --- "Clock Enabled" 2 and 1 show the clock
 for v in 2 1; do
     store_set Form "Clock Enabled" "$v"
