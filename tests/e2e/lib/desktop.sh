@@ -63,14 +63,40 @@ e2e_init() {
     trap 'e2e_log "stopped at ${BASH_SOURCE[0]##*/}:$LINENO: $BASH_COMMAND"' ERR
     trap 'exit 130' INT
     trap 'e2e_log "terminated (watchdog or signal)"; exit 143' TERM
-    # A watchdog ends the script before the test runner's own timeout would
-    # kill it outright and strand the desktop.
-    local limit="${E2E_SCRIPT_TIMEOUT:-240}"
-    ( trap 'kill "$s" 2>/dev/null; exit 0' TERM
-      sleep "$limit" & s=$!
-      wait "$s" && { echo "FAIL: watchdog: the script ran longer than ${limit}s" >&2; kill -TERM $$; } ) \
-        </dev/null >/dev/null &
+    # The watchdog ends the script before the test runner's own timeout would
+    # kill it outright, and stops the desktop itself should the script die
+    # without cleaning up.
+    : >"$E2E_DIR/pids"
+    _e2e_watchdog "$$" "$(_start_time $$)" "${E2E_SCRIPT_TIMEOUT:-240}" "$E2E_DIR/pids" </dev/null >/dev/null &
     E2E_WATCHDOG=$!
+}
+
+_start_time() { awk '{ print $22 }' "/proc/$1/stat" 2>/dev/null; }
+
+# _e2e_watchdog PID START LIMIT PIDFILE (runs in the background)
+_e2e_watchdog() {
+    local parent="$1" start="$2" limit="$3" pidfile="$4" t=0
+    _parent_alive() { [[ "$(_start_time "$parent")" == "$start" ]]; }
+    _kill_recorded() {
+        local pid st
+        [[ -r "$pidfile" ]] || return 0
+        tac "$pidfile" | while read -r pid st; do
+            [[ -n "$pid" && "$(_start_time "$pid")" == "$st" ]] && kill -KILL "$pid" 2>/dev/null
+        done
+    }
+    while _parent_alive; do
+        if (( t >= limit )); then
+            echo "FAIL: watchdog: the script ran longer than ${limit}s" >&2
+            kill -TERM "$parent" 2>/dev/null
+            local i
+            for (( i = 0; i < 20; i++ )); do _parent_alive || return 0; sleep 1; done
+            _kill_recorded
+            _parent_alive && kill -KILL "$parent" 2>/dev/null
+            return 0
+        fi
+        sleep 1; t=$(( t + 1 ))
+    done
+    _kill_recorded
 }
 
 _e2e_on_exit() {
@@ -78,7 +104,9 @@ _e2e_on_exit() {
     trap - EXIT
     set +e
     desktop_stop
-    [[ -n "$E2E_WATCHDOG" ]] && kill "$E2E_WATCHDOG" 2>/dev/null && wait "$E2E_WATCHDOG" 2>/dev/null
+    if [[ -n "$E2E_WATCHDOG" ]]; then
+        kill "$E2E_WATCHDOG" 2>/dev/null; wait "$E2E_WATCHDOG" 2>/dev/null
+    fi
     if (( rc != 0 && E2E_FAILED == 0 )); then
         E2E_FAILED=$((E2E_FAILED + 1))
         echo "FAIL: the script stopped early (exit status $rc)"
@@ -157,7 +185,10 @@ _proc_alive() {   # PID: running and not a zombie
     [[ -n "$st" && "$st" != Z && "$st" != X ]]
 }
 
-_record() { E2E_NAMES+=("$1"); E2E_PIDS+=("$2"); }
+_record() {
+    E2E_NAMES+=("$1"); E2E_PIDS+=("$2")
+    echo "$2 $(_start_time "$2")" >>"$E2E_DIR/pids"
+}
 
 # _start_piece NAME READY-TIMEOUT READY-CMD -- COMMAND...: starts COMMAND in
 # the background and waits until READY-CMD succeeds or the piece dies.
@@ -319,6 +350,7 @@ app_start() {
     APP_STATUS=""
     ( cd "$E2E_WORK" && exec env "${APP_ENV[@]}" "$QUORNEL_APP" "$@" ) >>"$E2E_LOGS/app.log" 2>&1 &
     APP_PID=$!
+    echo "$APP_PID $(_start_time "$APP_PID")" >>"$E2E_DIR/pids"
     if (( waitwin )); then
         if ! wait_for 20 _app_window_or_gone; then
             e2e_log "the main window did not appear"; return 1
