@@ -448,6 +448,24 @@ menu_count() { app_menus 2>/dev/null | wc -l; }
 menu_open() { (( $(menu_count) > 0 )); }
 menu_closed() { (( $(menu_count) == 0 )); }
 
+# menus_shot OUT: a picture of every open popup menu, side by side from left
+# to right (for comparing check marks).
+menus_shot() {
+    local shot="$E2E_DIR/menus-$RANDOM.png" parts=() m g i=0
+    screenshot "$shot" || return 1
+    for m in $(app_menus); do
+        g=($(win_geometry "$m")) || return 1
+        echo "${g[0]} $m"
+    done | sort -n | while read -r _ m; do
+        g=($(win_geometry "$m"))
+        convert "$shot" -crop "${g[2]}x${g[3]}+${g[0]}+${g[1]}" +repage "$shot-$m.png"
+        echo "$shot-$m.png"
+    done >"$shot.list"
+    mapfile -t parts <"$shot.list"
+    (( ${#parts[@]} > 0 )) || return 1
+    convert "${parts[@]}" +append "$1"
+}
+
 # menu_keys KEY...: types keys into the open menu, e.g. Down Right Return.
 menu_keys() { xdotool key --clearmodifiers "$@"; }
 
@@ -527,6 +545,13 @@ size_hints() {
 fixed_size() {
     local h; h=($(size_hints "$1"))
     (( ${#h[@]} == 4 )) && [[ "${h[0]}" == "${h[2]}" && "${h[1]}" == "${h[3]}" ]]
+}
+
+# allowed_actions ID: the window manager's _NET_WM_ALLOWED_ACTIONS, one a line
+# without the _NET_WM_ACTION_ prefix (RESIZE, MAXIMIZE_HORZ, CLOSE, ...).
+allowed_actions() {
+    xprop -id "$1" _NET_WM_ALLOWED_ACTIONS 2>/dev/null | sed -n 's/.*= *//p' | tr ',' '\n' \
+        | sed 's/^ *//; s/^_NET_WM_ACTION_//' | grep .
 }
 
 # window_viewable ID: the window is mapped and viewable.
