@@ -39,7 +39,7 @@ expect_eq "Left is stored as a number" real "$(_sql 'SELECT typeof("Left") FROM 
 # Every move event writes, each time: the place is reset behind the program's
 # back before each move.
 i=0
-for spot in "72 40" "150 140" "3 3" "211 150" "100 135"; do
+for spot in "150 140" "72 40" "3 3" "211 150" "100 135"; do   # each differs from the last
     i=$((i + 1))
     sentinel
     move_mouse_over "$w" $spot

@@ -560,7 +560,8 @@ window_viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewab
 # ---------------------------------------------------------------------------
 # Mouse
 
-# move_mouse_over ID X Y: moves the pointer to client-relative X Y.
+# move_mouse_over ID X Y: moves the pointer to client-relative X Y. A move to
+# where the pointer already is sends the program no event.
 move_mouse_over() { xdotool mousemove --window "$1" "$2" "$3" >/dev/null; }
 
 # click_at ID X Y: moves the pointer to client-relative X Y and clicks button 1.
