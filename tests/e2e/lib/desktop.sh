@@ -307,10 +307,6 @@ _tray_manager_ready() {
     fi
 }
 
-_tree_ids_named() {   # NAME: ids of windows whose name or class is NAME
-    xwininfo -root -tree 2>/dev/null | grep -F "\"$1\"" | awk '{ print $1 }'
-}
-
 # desktop_stop: stops the program under test and every desktop piece, by
 # process id, in reverse order of starting. Safe to call twice.
 desktop_stop() {
@@ -630,7 +626,7 @@ crop() {
 }
 
 # image_colors FILE: the number of distinct colours.
-image_colors() { convert "$1" -format '%k' info:; }
+image_colors() { convert "$1" -format '%k\n' info:; }
 
 # images_differ A B: succeeds when the two images differ in any pixel.
 images_differ() {
@@ -686,7 +682,7 @@ frame_at() { [[ "$(frame_pos "$1")" == "$2 $3" ]]; }
 # 8%) of the colour.
 count_color() {
     convert "$1" -alpha off -fuzz "${3:-8%}" -fill black +opaque "#$2" -fill white -opaque "#$2" \
-        -format '%[fx:round(mean*w*h)]' info:
+        -format '%[fx:round(mean*w*h)]\n' info:
 }
 
 # region_matches_image SHOT ID X Y W H REFERENCE: the client-relative
