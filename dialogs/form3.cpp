@@ -41,8 +41,8 @@ Form3::Form3(Forms &forms) : Form(QStringLiteral("Settings"), 3870, 2730), m_for
 
     cmdTransSettings = new QPushButton(QStringLiteral("Transparency Settings "), this);
     place(cmdTransSettings, 2160, 1800, 1575, 615);
-    cmdTransSettings->setToolTip(QStringLiteral(
-        "Click this to adjust the transparency setting in Quornel Desktop Notes."));
+    cmdTransSettings->setToolTip(
+        QStringLiteral("Click this to adjust the transparency setting in Quornel Desktop Notes."));
 
     Image1 = new QLabel(this);
     place(Image1, 2640, 120, 480, 480);
@@ -108,7 +108,8 @@ void Form3::Form3_Check2_Click()
 
 void Form3::Form3_Command3_Click()
 {
-    setSwatchColor(m_forms.prompts().pickColor(swatchColor(), QStringLiteral("Pick a color for the text.")));
+    setSwatchColor(
+        m_forms.prompts().pickColor(swatchColor(), QStringLiteral("Pick a color for the text.")));
     m_forms.form2->Data1.write({{fields::TextColor, qint64(swatchColor())}});
     color::setTextColor(m_forms.form2->Text1, swatchColor());
     m_forms.form1->Label1->setTextColor(swatchColor());
