@@ -11,6 +11,8 @@ Form2::Form2(Forms &forms)
     : Form(QStringLiteral("Rename Text"), 2205, 2595), Data1(forms.store(), Table::Note),
       m_forms(forms)
 {
+    setFont(dialogFont());
+
     Text1 = new QPlainTextEdit(this);
     place(Text1, 120, 60, 1935, 1815);
     Text1->setToolTip(QStringLiteral("Type your desktop note here."));

@@ -9,6 +9,8 @@
 Form6::Form6(Forms &forms)
     : Form(QStringLiteral("Transparency Settings"), 4785, 1440), m_forms(forms)
 {
+    setFont(dialogFont());
+
     chkTrans =
         new QCheckBox(QStringLiteral("Enable Transparency (Compositing Desktops Only)"), this);
     place(chkTrans, 120, 120, 4455, 255);
@@ -44,11 +46,19 @@ Form6::Form6(Forms &forms)
     place(lblTransLevel, 0, 1200, 615, 255);
     lblTransLevel->hide();
 
-    // The percentage reads inside the sentence, over its run of blanks.
     Label1 = new Label(QStringLiteral("Precent Visable        %"), this);
     place(Label1, 1440, 1440, 2295, 255);
     lblPrecent = new Label(QStringLiteral("100"), this);
     place(lblPrecent, 2640, 1440, 375, 255);
+    // The percentage reads inside the sentence, over its run of blanks and
+    // right before its "%", whatever the widths of the face.
+    const QFontMetrics metrics(Label1->font());
+    const QString sentence = Label1->caption();
+    const int blanks = metrics.horizontalAdvance(QStringLiteral("Precent Visable "));
+    const int percentSign = metrics.horizontalAdvance(sentence.left(sentence.indexOf(u'%')));
+    lblPrecent->setGeometry(Label1->x() + blanks, Label1->y(), percentSign - blanks,
+                            Label1->height());
+    lblPrecent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblPrecent->raise();
 
     setTabOrder(sclTrans, chkTrans);

@@ -22,6 +22,8 @@ QString characterStartFolder()
 
 Form4::Form4(Forms &forms) : Form(QStringLiteral("Speech Settings"), 2325, 2055), m_forms(forms)
 {
+    setFont(dialogFont());
+
     Check1 = new QCheckBox(QStringLiteral("Enable Speech"), this);
     place(Check1, 120, 240, 1455, 255);
     Check1->setToolTip(
