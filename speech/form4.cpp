@@ -12,7 +12,7 @@ namespace {
 
 const QString kNone = QStringLiteral("None");
 
-// Where the file dialog opens.
+// Where the file dialog opens; empty lets the platform choose.
 QString characterStartFolder()
 {
     return QString();

@@ -182,25 +182,6 @@ private slots:
         QVERIFY(p->agent.calls.isEmpty());
         QCOMPARE(main->Text1->text(), flag);
     }
-
-    void theDialogOutlivesTheMainWindowWithoutBringingItBack()
-    {
-        startWith(1, 1, agentPath);
-        Form4 *d = openDialog();
-        main->Form1_Exit_Click();
-        QVERIFY(!p->forms->form1.isLoaded());
-
-        p->prompts.fileAnswers << QStringLiteral("/tmp/next.qchar");
-        d->Command1->click();
-        d->Check1->setChecked(false);
-
-        QVERIFY(!p->forms->form1.isLoaded());
-        QVERIFY(p->prompts.messages.isEmpty());
-        QCOMPARE(p->store->read(Table::Form, fields::AgentName), QVariant(none));
-        QCOMPARE(p->store->read(Table::Form, fields::SpeechEnabled), QVariant(qint64(0)));
-        d->close();
-        QCOMPARE(p->lastUnloaded, 1);
-    }
 };
 
 QTEST_MAIN(TestSpeechSettings)

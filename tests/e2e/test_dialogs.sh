@@ -37,6 +37,7 @@ store_is() { [[ "$(store_get "$1" "$2")" == "$3" ]]; }
 opacity_is() { local v; v=$(win_opacity "$1"); [[ "${v:-255}" == "$2" ]]; }
 
 menu_count_is() { [[ "$(menu_count)" == "$1" ]]; }
+active_window_is() { [[ "$(xdotool getactivewindow 2>/dev/null)" == "$1" ]]; }
 
 # choose_setting N: opens the popup menu with a click on Quornel and chooses
 # the Nth item of "Settings" (0 "All Settings", 1 "Speech Settings",
@@ -177,7 +178,10 @@ TRANS=$(window_titled "Transparency Settings")
 # the desktop behind it.
 xdotool windowmove "$TRANS" 700 100
 expect_eq "off, the dialog has its designed height" "319x96" "$(win_size "$TRANS")"
+xdotool windowactivate "$MAIN"   # the main window comes forward
+wait_for 5 active_window_is "$MAIN" || fail "the main window did not take the focus"
 choose_setting 2
+check "choosing it again brings the open dialog forward" wait_for 5 active_window_is "$TRANS"
 settle || fail "the main window did not answer"
 expect_eq "choosing it again opens no second copy" 1 "$(windows_titled "Transparency Settings")"
 
