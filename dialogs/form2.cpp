@@ -8,10 +8,11 @@
 #include <QCheckBox>
 
 Form2::Form2(Forms &forms)
-    : Form(QStringLiteral("Rename Text"), 2205, 2595),
-      Data1(forms.store(), Table::Note),
+    : Form(QStringLiteral("Rename Text"), 2205, 2595), Data1(forms.store(), Table::Note),
       m_forms(forms)
 {
+    setFont(dialogFont());
+
     Text1 = new QPlainTextEdit(this);
     place(Text1, 120, 60, 1935, 1815);
     Text1->setToolTip(QStringLiteral("Type your desktop note here."));
@@ -27,6 +28,8 @@ Form2::Form2(Forms &forms)
     place(Command2, 495, 2280, 1215, 255);
     Command2->setToolTip(QStringLiteral("Click here to view your desktop note options."));
 
+    // Tab leaves the note for the buttons rather than typing a tab into it.
+    Text1->setTabChangesFocus(true);
     setTabOrder(Text1, Command2);
     setTabOrder(Command2, Command1);
 

@@ -17,8 +17,8 @@ public:
     explicit Form2(Forms &forms);
 
     QPlainTextEdit *Text1;
-    QPushButton *Command1;  // "Rename Text"
-    QPushButton *Command2;  // "Options"
+    QPushButton *Command1; // "Rename Text"
+    QPushButton *Command2; // "Options"
     DataSource Data1;
 
     void Form2_Text1_Change();

@@ -9,8 +9,38 @@
 #include "speech/form4.h"
 #include "store/fields.h"
 
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace {
+
+// A push button whose caption wraps onto a further line where the button is
+// too narrow for it and tall enough for two.
+class WrappingButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QString caption = option.text;
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, option.palette, isEnabled(),
+                             caption, QPalette::ButtonText);
+    }
+};
+
+} // namespace
+
 Form3::Form3(Forms &forms) : Form(QStringLiteral("Settings"), 3870, 2730), m_forms(forms)
 {
+    setFont(dialogFont());
+
     Frame2 = new QGroupBox(QStringLiteral("Animation"), this);
     place(Frame2, 120, 120, 1935, 1215);
     Frame2->setToolTip(QStringLiteral(
@@ -39,10 +69,10 @@ Form3::Form3(Forms &forms) : Form(QStringLiteral("Settings"), 3870, 2730), m_for
     place(Command3, 300, 2160, 1575, 375);
     Command3->setToolTip(QStringLiteral("Click this button to change the color of all your text."));
 
-    cmdTransSettings = new QPushButton(QStringLiteral("Transparency Settings "), this);
+    cmdTransSettings = new WrappingButton(QStringLiteral("Transparency Settings "), this);
     place(cmdTransSettings, 2160, 1800, 1575, 615);
-    cmdTransSettings->setToolTip(QStringLiteral(
-        "Click this to adjust the transparency setting in Quornel Desktop Notes."));
+    cmdTransSettings->setToolTip(
+        QStringLiteral("Click this to adjust the transparency setting in Quornel Desktop Notes."));
 
     Image1 = new QLabel(this);
     place(Image1, 2640, 120, 480, 480);
@@ -108,7 +138,8 @@ void Form3::Form3_Check2_Click()
 
 void Form3::Form3_Command3_Click()
 {
-    setSwatchColor(m_forms.prompts().pickColor(swatchColor(), QStringLiteral("Pick a color for the text.")));
+    setSwatchColor(
+        m_forms.prompts().pickColor(swatchColor(), QStringLiteral("Pick a color for the text.")));
     m_forms.form2->Data1.write({{fields::TextColor, qint64(swatchColor())}});
     color::setTextColor(m_forms.form2->Text1, swatchColor());
     m_forms.form1->Label1->setTextColor(swatchColor());

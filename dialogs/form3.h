@@ -16,15 +16,15 @@ class Form3 : public Form {
 public:
     explicit Form3(Forms &forms);
 
-    QGroupBox *Frame2;  // "Animation"
-    QCheckBox *Check1;  // "Open Animation"
-    QCheckBox *Check2;  // "Close Animation"
-    QPushButton *Command2;  // "Speech Settings"
-    QPushButton *Command3;  // "Change Text Color"
-    QGroupBox *Frame1;  // "Current Text Color"
+    QGroupBox *Frame2;     // "Animation"
+    QCheckBox *Check1;     // "Open Animation"
+    QCheckBox *Check2;     // "Close Animation"
+    QPushButton *Command2; // "Speech Settings"
+    QPushButton *Command3; // "Change Text Color"
+    QGroupBox *Frame1;     // "Current Text Color"
     QPushButton *cmdTransSettings;
-    QLabel *Shape1;  // the colour swatch
-    QLabel *Image1;  // the loudspeaker
+    QLabel *Shape1; // the colour swatch
+    QLabel *Image1; // the loudspeaker
 
     quint32 swatchColor() const { return m_swatch; }
     void setSwatchColor(quint32 bgr);

@@ -11,6 +11,7 @@ Forms::Forms(NoteStore &store, Prompts &prompts, SpeechAgent &agent)
     : m_store(store),
       m_prompts(prompts),
       m_agent(agent),
+      m_settingsRow(store, Table::Form),
       form1(m_registry, [this] { return new Form1(*this); }),
       form2(m_registry, [this] { return new Form2(*this); }),
       form3(m_registry, [this] { return new Form3(*this); }),
@@ -24,6 +25,13 @@ Forms::~Forms()
 {
     // Nothing may end the program while the windows are torn down.
     m_registry.setOnLastUnloaded({});
+}
+
+DataSource &Forms::settingsRow()
+{
+    if (Form1 *main = form1.ifLoaded())
+        return main->FormData;
+    return m_settingsRow;
 }
 
 Form1 *Forms::start()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/formslot.h"
+#include "store/datasource.h"
 
 class Form1;
 class Form2;
@@ -34,11 +35,20 @@ public:
     // Creates the main window and runs its start-up.
     Form1 *start();
 
+    // The settings row as the settings dialogs reach it: through the main
+    // window's data source while the main window is loaded. Leaving the
+    // program from the main window may leave a settings dialog open;
+    // reaching the main window from it then would load the main window
+    // again, hidden, and keep the program running with no window to end
+    // it, so the row is then reached directly.
+    DataSource &settingsRow();
+
 private:
     NoteStore &m_store;
     Prompts &m_prompts;
     SpeechAgent &m_agent;
     FormRegistry m_registry;
+    DataSource m_settingsRow;
 
 public:
     FormSlot<Form1> form1;  // main note window

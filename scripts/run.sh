@@ -10,7 +10,7 @@ bash "$root/scripts/setup.sh"
 (
     cd "$root"
     cmake --preset default >/dev/null
-    cmake --build --preset default --parallel "${CMAKE_BUILD_PARALLEL_LEVEL:-2}"
+    cmake --build --preset default --target quornel-desktop-notes --parallel "${CMAKE_BUILD_PARALLEL_LEVEL:-2}"
 )
 cd "$here"
 exec "$root/build/quornel-desktop-notes"

@@ -45,6 +45,10 @@ expect_eq "caption" "Quornel Desktop Notes" "$(window_title "$w")"
 check "no task-bar entry (_NET_WM_STATE_SKIP_TASKBAR)" wait_for 5 skip_taskbar "$w"
 expect_eq "minimum and maximum size hints" "213 156 213 156" "$(size_hints "$w")"
 check "the window manager offers no resizing" fixed_size "$w"
+actions=$(allowed_actions "$w")
+check "no resize or maximise action (allowed: $(echo $actions))" \
+    eval '! grep -qE "^(RESIZE|MAXIMIZE_HORZ|MAXIMIZE_VERT|FULLSCREEN)$" <<<"$actions"'
+check "the close action is offered" grep -qx CLOSE <<<"$actions"
 
 # The default place: top-right of the screen's available area, all on screen,
 # and the stored Left/Top are its outer corner in twips.

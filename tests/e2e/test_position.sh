@@ -36,10 +36,15 @@ move_mouse_over "$w" 72 40          # between the clock and the note
 check "a move over the background stores the new corner (420, 260)" wait_for 5 stored_at 420 260
 expect_eq "Left is stored as a number" real "$(_sql 'SELECT typeof("Left") FROM "Form"')"
 
-# Each move writes, even when nothing changed.
-sentinel
-move_mouse_over "$w" 4 140          # bottom-left corner, below Label3
-check "a second move writes the (unchanged) place again" wait_for 5 stored_at 420 260
+# Every move event writes, each time: the place is reset behind the program's
+# back before each move.
+i=0
+for spot in "150 140" "72 40" "3 3" "211 150" "100 135"; do   # each differs from the last
+    i=$((i + 1))
+    sentinel
+    move_mouse_over "$w" $spot
+    check "move $i over the background ($spot) writes the place" wait_for 5 stored_at 420 260
+done
 
 # --- Moves over the note, the clock and Label3 store nothing
 park_mouse

@@ -6,6 +6,17 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh"
 e2e_init "$1"
 desktop_start
 
+# settings_menu_shot ID OUT: opens the menu and its "Settings" submenu,
+# pictures both, and closes them.
+settings_menu_shot() {
+    click_at "$1" 72 40 && wait_for 5 menu_open || return 1
+    menu_keys Down Right
+    wait_for 5 eval '(( $(menu_count) == 2 ))' || return 1
+    menus_shot "$2"
+    menu_keys Escape Escape
+    wait_for 5 menu_closed
+}
+
 # clock_hidden ID SHOT: the clock's rectangle shows the plain mascot.
 clock_hidden() { region_matches_image "$2" "$1" 8 8 57 25 "$MASCOT"; }
 
@@ -28,6 +39,17 @@ crop "$E2E_DIR/clock0.png" "$w" 80 8 129 121 "$E2E_DIR/note.png"
 red=$(count_color "$E2E_DIR/note.png" FF0000)
 check "the note is drawn in the stored colour ($red pure red pixels)" eval '(( red >= 20 ))'
 expect_eq "starting changes no stored value" "integer:0" "$(store_get Form 'Clock Enabled')"
+settings_menu_shot "$w" "$E2E_DIR/menu-clock0.png"
+app_stop
+
+# --- With the opening animation the window grows at the stored place
+store_set Note "Start Ani" "'True'"
+app_start
+w=$(app_window)
+check "the opening animation ends at a client area of 213 x 156" wait_for 15 window_has_size "$w" 213 156
+check "after the opening animation the outer corner is at the stored place (200, 150) (now $(frame_pos "$w"))" \
+    frame_at "$w" 200 150
+store_set Note "Start Ani" "'False'"
 app_stop
 
 # --- "Clock Enabled" 2 and 1 show the clock
@@ -42,8 +64,13 @@ for v in 2 1; do
             eval '! clock_hidden "$w" "$E2E_DIR/now.png"'
     fi
     expect_eq "\"Clock Enabled\" $v stays as it was" "integer:$v" "$(store_get Form 'Clock Enabled')"
+    settings_menu_shot "$w" "$E2E_DIR/menu-clock$v.png"
     app_stop
 done
+check "the menu's \"Show Clock\" looks the same for \"Clock Enabled\" 2 and 1 (checked)" \
+    images_equal "$E2E_DIR/menu-clock2.png" "$E2E_DIR/menu-clock1.png"
+check "the menu's \"Show Clock\" differs for \"Clock Enabled\" 0 (unchecked)" \
+    images_differ "$E2E_DIR/menu-clock0.png" "$E2E_DIR/menu-clock1.png"
 
 # --- "Hide/Show": "Hide" starts in the tray, any other spelling shown
 store_set Form "Hide/Show" "'Hide'"

@@ -63,14 +63,40 @@ e2e_init() {
     trap 'e2e_log "stopped at ${BASH_SOURCE[0]##*/}:$LINENO: $BASH_COMMAND"' ERR
     trap 'exit 130' INT
     trap 'e2e_log "terminated (watchdog or signal)"; exit 143' TERM
-    # A watchdog ends the script before the test runner's own timeout would
-    # kill it outright and strand the desktop.
-    local limit="${E2E_SCRIPT_TIMEOUT:-240}"
-    ( trap 'kill "$s" 2>/dev/null; exit 0' TERM
-      sleep "$limit" & s=$!
-      wait "$s" && { echo "FAIL: watchdog: the script ran longer than ${limit}s" >&2; kill -TERM $$; } ) \
-        </dev/null >/dev/null &
+    # The watchdog ends the script before the test runner's own timeout would
+    # kill it outright, and stops the desktop itself should the script die
+    # without cleaning up.
+    : >"$E2E_DIR/pids"
+    _e2e_watchdog "$$" "$(_start_time $$)" "${E2E_SCRIPT_TIMEOUT:-240}" "$E2E_DIR/pids" </dev/null >/dev/null &
     E2E_WATCHDOG=$!
+}
+
+_start_time() { awk '{ print $22 }' "/proc/$1/stat" 2>/dev/null; }
+
+# _e2e_watchdog PID START LIMIT PIDFILE (runs in the background)
+_e2e_watchdog() {
+    local parent="$1" start="$2" limit="$3" pidfile="$4" t=0
+    _parent_alive() { [[ "$(_start_time "$parent")" == "$start" ]]; }
+    _kill_recorded() {
+        local pid st
+        [[ -r "$pidfile" ]] || return 0
+        tac "$pidfile" | while read -r pid st; do
+            [[ -n "$pid" && "$(_start_time "$pid")" == "$st" ]] && kill -KILL "$pid" 2>/dev/null
+        done
+    }
+    while _parent_alive; do
+        if (( t >= limit )); then
+            echo "FAIL: watchdog: the script ran longer than ${limit}s" >&2
+            kill -TERM "$parent" 2>/dev/null
+            local i
+            for (( i = 0; i < 20; i++ )); do _parent_alive || return 0; sleep 1; done
+            _kill_recorded
+            _parent_alive && kill -KILL "$parent" 2>/dev/null
+            return 0
+        fi
+        sleep 1; t=$(( t + 1 ))
+    done
+    _kill_recorded
 }
 
 _e2e_on_exit() {
@@ -78,7 +104,9 @@ _e2e_on_exit() {
     trap - EXIT
     set +e
     desktop_stop
-    [[ -n "$E2E_WATCHDOG" ]] && kill "$E2E_WATCHDOG" 2>/dev/null && wait "$E2E_WATCHDOG" 2>/dev/null
+    if [[ -n "$E2E_WATCHDOG" ]]; then
+        kill "$E2E_WATCHDOG" 2>/dev/null; wait "$E2E_WATCHDOG" 2>/dev/null
+    fi
     if (( rc != 0 && E2E_FAILED == 0 )); then
         E2E_FAILED=$((E2E_FAILED + 1))
         echo "FAIL: the script stopped early (exit status $rc)"
@@ -157,7 +185,10 @@ _proc_alive() {   # PID: running and not a zombie
     [[ -n "$st" && "$st" != Z && "$st" != X ]]
 }
 
-_record() { E2E_NAMES+=("$1"); E2E_PIDS+=("$2"); }
+_record() {
+    E2E_NAMES+=("$1"); E2E_PIDS+=("$2")
+    echo "$2 $(_start_time "$2")" >>"$E2E_DIR/pids"
+}
 
 # _start_piece NAME READY-TIMEOUT READY-CMD -- COMMAND...: starts COMMAND in
 # the background and waits until READY-CMD succeeds or the piece dies.
@@ -276,10 +307,6 @@ _tray_manager_ready() {
     fi
 }
 
-_tree_ids_named() {   # NAME: ids of windows whose name or class is NAME
-    xwininfo -root -tree 2>/dev/null | grep -F "\"$1\"" | awk '{ print $1 }'
-}
-
 # desktop_stop: stops the program under test and every desktop piece, by
 # process id, in reverse order of starting. Safe to call twice.
 desktop_stop() {
@@ -319,6 +346,7 @@ app_start() {
     APP_STATUS=""
     ( cd "$E2E_WORK" && exec env "${APP_ENV[@]}" "$QUORNEL_APP" "$@" ) >>"$E2E_LOGS/app.log" 2>&1 &
     APP_PID=$!
+    echo "$APP_PID $(_start_time "$APP_PID")" >>"$E2E_DIR/pids"
     if (( waitwin )); then
         if ! wait_for 20 _app_window_or_gone; then
             e2e_log "the main window did not appear"; return 1
@@ -416,6 +444,24 @@ menu_count() { app_menus 2>/dev/null | wc -l; }
 menu_open() { (( $(menu_count) > 0 )); }
 menu_closed() { (( $(menu_count) == 0 )); }
 
+# menus_shot OUT: a picture of every open popup menu, side by side from left
+# to right (for comparing check marks).
+menus_shot() {
+    local shot="$E2E_DIR/menus-$RANDOM.png" parts=() m g i=0
+    screenshot "$shot" || return 1
+    for m in $(app_menus); do
+        g=($(win_geometry "$m")) || return 1
+        echo "${g[0]} $m"
+    done | sort -n | while read -r _ m; do
+        g=($(win_geometry "$m"))
+        convert "$shot" -crop "${g[2]}x${g[3]}+${g[0]}+${g[1]}" +repage "$shot-$m.png"
+        echo "$shot-$m.png"
+    done >"$shot.list"
+    mapfile -t parts <"$shot.list"
+    (( ${#parts[@]} > 0 )) || return 1
+    convert "${parts[@]}" +append "$1"
+}
+
 # menu_keys KEY...: types keys into the open menu, e.g. Down Right Return.
 menu_keys() { xdotool key --clearmodifiers "$@"; }
 
@@ -497,13 +543,21 @@ fixed_size() {
     (( ${#h[@]} == 4 )) && [[ "${h[0]}" == "${h[2]}" && "${h[1]}" == "${h[3]}" ]]
 }
 
+# allowed_actions ID: the window manager's _NET_WM_ALLOWED_ACTIONS, one a line
+# without the _NET_WM_ACTION_ prefix (RESIZE, MAXIMIZE_HORZ, CLOSE, ...).
+allowed_actions() {
+    xprop -id "$1" _NET_WM_ALLOWED_ACTIONS 2>/dev/null | sed -n 's/.*= *//p' | tr ',' '\n' \
+        | sed 's/^ *//; s/^_NET_WM_ACTION_//' | grep .
+}
+
 # window_viewable ID: the window is mapped and viewable.
 window_viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 
 # ---------------------------------------------------------------------------
 # Mouse
 
-# move_mouse_over ID X Y: moves the pointer to client-relative X Y.
+# move_mouse_over ID X Y: moves the pointer to client-relative X Y. A move to
+# where the pointer already is sends the program no event.
 move_mouse_over() { xdotool mousemove --window "$1" "$2" "$3" >/dev/null; }
 
 # click_at ID X Y: moves the pointer to client-relative X Y and clicks button 1.
@@ -572,7 +626,7 @@ crop() {
 }
 
 # image_colors FILE: the number of distinct colours.
-image_colors() { convert "$1" -format '%k' info:; }
+image_colors() { convert "$1" -format '%k\n' info:; }
 
 # images_differ A B: succeeds when the two images differ in any pixel.
 images_differ() {
@@ -628,7 +682,7 @@ frame_at() { [[ "$(frame_pos "$1")" == "$2 $3" ]]; }
 # 8%) of the colour.
 count_color() {
     convert "$1" -alpha off -fuzz "${3:-8%}" -fill black +opaque "#$2" -fill white -opaque "#$2" \
-        -format '%[fx:round(mean*w*h)]' info:
+        -format '%[fx:round(mean*w*h)]\n' info:
 }
 
 # region_matches_image SHOT ID X Y W H REFERENCE: the client-relative
