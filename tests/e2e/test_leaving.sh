@@ -42,7 +42,7 @@ expect_eq "the program ends normally after the close button" 0 "${APP_STATUS:-ru
 watch_stop
 eval "$(watch_summary "$WATCH_FILE")"
 echo "  levels while closing: $level_list"
-in_range "distinct levels of the closing fade" 6 "$levels" 18
+in_range "distinct levels of the closing fade" 6 "$levels" 19
 expect_eq "the window goes only after it has faded out" 0 "$last_level"
 expect_eq "the fade keeps the full height" "156 156" "$min_h $max_h"
 

@@ -54,7 +54,7 @@ check "the opening fade ends at the stored level" wait_for 10 watch_saw "$WATCH_
 watch_stop
 eval "$(watch_summary "$WATCH_FILE")"
 check "the levels rise by 15 to 240 and more, then rest at 128 ($level_list)" fade_shape "$level_list" 128
-in_range "distinct levels seen" 6 "$levels" 18
+in_range "distinct levels seen" 6 "$levels" 19
 expect_eq "the fade ends at the full client height" 156 "$final_h"
 t_start=$(watch_samples "$WATCH_FILE" | awk '$3 < 255 { print $1; exit }')
 in_range "the fade's length (ms)" 150 $(( (t_level_end - t_start) / 1000 )) 3000

@@ -90,7 +90,7 @@ wait_for 5 watch_saw "$WATCH_FILE" 'viewable == 0'
 watch_stop
 eval "$(watch_summary "$WATCH_FILE")"
 echo "  levels while fading out: $level_list"
-in_range "distinct levels of the fade-out" 6 "$levels" 18
+in_range "distinct levels of the fade-out" 6 "$levels" 19
 # It starts from the level its counter holds (255 after the opening fade),
 # not from the resting level 200.
 check "the fade-out steps down by 15 from 240 to 0" awk -v list="$level_list" 'BEGIN {
@@ -108,7 +108,7 @@ check "\"Show\" is stored after the fade" wait_for 5 stored_hide_show Show
 watch_stop
 eval "$(watch_summary "$WATCH_FILE")"
 echo "  levels while fading in: $level_list"
-in_range "distinct levels of the fade-in" 6 "$levels" 18
+in_range "distinct levels of the fade-in" 6 "$levels" 19
 check "the fade-in steps up by 15 to 240 or 255, then rests at 200" awk -v list="$level_list" 'BEGIN {
     n = split(list, l, ","); if (l[n] != 200 || l[n - 1] < 240) exit 1
     for (i = 2; i < n; i++) if (l[i] % 15 || l[i] <= l[i - 1]) exit 1 }'
