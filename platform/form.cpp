@@ -50,7 +50,8 @@ void Form::showModeless()
 
 double Form::outerHeightTwips() const
 {
-    if (m_outerHeightTwips >= 0 && twips::toPx(m_outerHeightTwips - twips::designedFrame) == height())
+    if (m_outerHeightTwips >= 0 &&
+        twips::toPx(m_outerHeightTwips - twips::designedFrame) == height())
         return m_outerHeightTwips;
     return twips::fromPx(height()) + twips::designedFrame;
 }

@@ -11,7 +11,10 @@
 
 namespace {
 
-int levelOf(qreal opacity) { return int(std::lround(opacity * 255)); }
+int levelOf(qreal opacity)
+{
+    return int(std::lround(opacity * 255));
+}
 
 // Watches the main window from outside its code: every height the holder
 // gives it, every opacity it takes, and when it is shown or hidden, with
@@ -21,14 +24,14 @@ int levelOf(qreal opacity) { return int(std::lround(opacity * 255)); }
 class Journal : public QObject {
 public:
     QStringList entries;
-    QList<double> heights;  // outer height after each change of the holder
-    QList<int> levels;      // each new level of the window
+    QList<double> heights; // outer height after each change of the holder
+    QList<int> levels;     // each new level of the window
     int ticks = 0;
     QList<int> ticksAtStep;
 
     Journal(TestProgram &p, Form1 *main) : m_program(p), m_main(main)
     {
-        main->winId();  // the native window reports its opacity changes
+        main->winId(); // the native window reports its opacity changes
         connect(p.forms->form5->VScroll1, &QScrollBar::valueChanged, this, [this] {
             heights << m_main->outerHeightTwips();
             entries << QStringLiteral("height %1").arg(m_main->outerHeightTwips());
@@ -85,9 +88,12 @@ QList<int> range(int from, int to, int step)
     return values;
 }
 
-QString hideShow(TestProgram &p) { return p.store->read(Table::Form, fields::HideShow).toString(); }
+QString hideShow(TestProgram &p)
+{
+    return p.store->read(Table::Form, fields::HideShow).toString();
+}
 
-}  // namespace
+} // namespace
 
 class TestAnimation : public QObject {
     Q_OBJECT
@@ -99,7 +105,8 @@ private slots:
     {
         TestProgram p;
         p.files.prepare(Table::Note, {{fields::StartAni, QStringLiteral("True")}});
-        p.files.prepare(Table::Form, {{fields::TransEnabled, 0}, {fields::TransLevel, QStringLiteral("90")}});
+        p.files.prepare(Table::Form,
+                        {{fields::TransEnabled, 0}, {fields::TransLevel, QStringLiteral("90")}});
         p.open();
         Form1 *main = p.forms->start();
         const qreal opacityBefore = main->windowOpacity();
@@ -109,7 +116,8 @@ private slots:
         QList<double> heights{main->outerHeightTwips()};
         QList<int> pixels{main->height()};
         for (int tick = 1; tick <= 114; ++tick) {
-            QVERIFY2(main->Open1->isActive(), qPrintable(QStringLiteral("stopped before tick %1").arg(tick)));
+            QVERIFY2(main->Open1->isActive(),
+                     qPrintable(QStringLiteral("stopped before tick %1").arg(tick)));
             main->Form1_Open1_Timer();
             heights << main->outerHeightTwips();
             if (pixels.last() != main->height())
@@ -139,10 +147,11 @@ private slots:
         QFETCH(QString, storedLevel);
         TestProgram p;
         p.files.prepare(Table::Note, {{fields::StartAni, QStringLiteral("True")}});
-        p.files.prepare(Table::Form, {{fields::TransEnabled, 1}, {fields::TransLevel, storedLevel}});
+        p.files.prepare(Table::Form,
+                        {{fields::TransEnabled, 1}, {fields::TransLevel, storedLevel}});
         p.open();
         Form1 *main = p.forms->start();
-        main->setWindowOpacity(0.5);  // none of the fade's levels
+        main->setWindowOpacity(0.5); // none of the fade's levels
         Journal journal(p, main);
 
         for (int tick = 1; tick <= 17; ++tick) {
@@ -240,7 +249,7 @@ private slots:
         main->rollUpLoop();
         QCOMPARE(journal.heights.size(), 267);
         QCOMPARE(journal.heights.first(), 2660.0);
-        QCOMPARE(journal.heights.last(), 345.0);  // the caption bar and one pixel
+        QCOMPARE(journal.heights.last(), 345.0); // the caption bar and one pixel
         QCOMPARE(p.forms->form5->VScroll1->value(), 0);
         QCOMPARE(main->height(), 1);
         QVERIFY(main->isVisible());
@@ -270,8 +279,8 @@ private slots:
         QCOMPARE(main->outerHeightTwips(), 2670.0);
         QCOMPARE(main->height(), 156);
         QList<double> steps = journal.heights;
-        steps.removeAll(345.0);  // emptying the holder first
-        QCOMPARE(steps.size(), 267 - 34);  // 10 to 340 keep the least height
+        steps.removeAll(345.0);           // emptying the holder first
+        QCOMPARE(steps.size(), 267 - 34); // 10 to 340 keep the least height
         QCOMPARE(steps.first(), 350.0);
         QCOMPARE(steps.last(), 2670.0);
         QVERIFY(std::is_sorted(steps.begin(), steps.end()));
@@ -286,15 +295,25 @@ private slots:
         QTest::addColumn<QList<int>>("levels");
         QTest::addColumn<QString>("countAfter");
         QTest::addColumn<int>("levelAfter");
-        QTest::newRow("out from opaque") << "out" << "255" << "90" << range(240, 0, -15) << "0" << 0;
+        QTest::newRow("out from opaque") << "out"
+                                         << "255"
+                                         << "90" << range(240, 0, -15) << "0" << 0;
         QTest::newRow("out from where the opening stopped")
-            << "out" << "75" << "90" << range(60, 0, -15) << "0" << 0;
+            << "out"
+            << "75"
+            << "90" << range(60, 0, -15) << "0" << 0;
         // No fade has raised the level in this run: nothing is set.
-        QTest::newRow("out from nothing") << "out" << "0" << "90" << QList<int>() << "0" << 128;
+        QTest::newRow("out from nothing") << "out"
+                                          << "0"
+                                          << "90" << QList<int>() << "0" << 128;
         QTest::newRow("in to a translucent level")
-            << "in" << "0" << "90" << QList<int>{0} + range(15, 255, 15) + QList<int>{90} << "255" << 90;
-        QTest::newRow("in to opaque") << "in" << "120" << "255" << QList<int>{0} + range(15, 255, 15)
-                                      << "255" << 255;
+            << "in"
+            << "0"
+            << "90" << QList<int>{0} + range(15, 255, 15) + QList<int>{90} << "255" << 90;
+        QTest::newRow("in to opaque")
+            << "in"
+            << "120"
+            << "255" << QList<int>{0} + range(15, 255, 15) << "255" << 255;
     }
     void theFadeLoopsStepBy15()
     {
@@ -305,7 +324,8 @@ private slots:
         QFETCH(QString, countAfter);
         QFETCH(int, levelAfter);
         TestProgram p;
-        p.files.prepare(Table::Form, {{fields::TransEnabled, 1}, {fields::TransLevel, storedLevel}});
+        p.files.prepare(Table::Form,
+                        {{fields::TransEnabled, 1}, {fields::TransLevel, storedLevel}});
         p.open();
         Form1 *main = p.forms->start();
         main->lblTransNumber->setCaption(countBefore);
@@ -344,11 +364,12 @@ private slots:
         QFETCH(int, levelSteps);
         QFETCH(int, holderAfter);
         TestProgram p;
-        p.files.prepare(Table::Note, {{fields::CloseAni, closeAni}, {fields::StartAni, QStringLiteral("False")}});
+        p.files.prepare(Table::Note, {{fields::CloseAni, closeAni},
+                                      {fields::StartAni, QStringLiteral("False")}});
         p.files.prepare(Table::Form, {{fields::TransEnabled, transEnabled}});
         p.open();
         Form1 *main = p.forms->start();
-        main->lblTransNumber->setCaption(QStringLiteral("255"));  // as after an opening fade
+        main->lblTransNumber->setCaption(QStringLiteral("255")); // as after an opening fade
         Journal journal(p, main);
 
         main->Form1_Hide_Click();
@@ -380,15 +401,20 @@ private slots:
         QTest::addColumn<int>("heightSteps");
         QTest::addColumn<QList<int>>("levels");
         QTest::addColumn<int>("levelAfter");
-        QTest::newRow("roll up, roll down") << "True" << "True" << 0 << 267 << QList<int>() << 255;
+        QTest::newRow("roll up, roll down") << "True"
+                                            << "True" << 0 << 267 << QList<int>() << 255;
         // The faded-out window is at 0 already: the first new level is 15.
         QTest::newRow("fade out, fade in")
-            << "True" << "True" << 1 << 0 << range(15, 255, 15) + QList<int>{100} << 100;
+            << "True"
+            << "True" << 1 << 0 << range(15, 255, 15) + QList<int>{100} << 100;
         // Without the opening animation the window comes back whole; with
         // transparency off it stays opaque.
-        QTest::newRow("roll up, no animation back") << "True" << "False" << 0 << 0 << QList<int>() << 255;
-        QTest::newRow("fade out, no animation back") << "True" << "False" << 1 << 0 << QList<int>{100} << 100;
-        QTest::newRow("no animations") << "False" << "False" << 1 << 0 << QList<int>{100} << 100;
+        QTest::newRow("roll up, no animation back") << "True"
+                                                    << "False" << 0 << 0 << QList<int>() << 255;
+        QTest::newRow("fade out, no animation back") << "True"
+                                                     << "False" << 1 << 0 << QList<int>{100} << 100;
+        QTest::newRow("no animations") << "False"
+                                       << "False" << 1 << 0 << QList<int>{100} << 100;
     }
     void theTrayIconBringsTheWindowBack()
     {
@@ -399,7 +425,8 @@ private slots:
         QFETCH(QList<int>, levels);
         QFETCH(int, levelAfter);
         TestProgram p;
-        p.files.prepare(Table::Note, {{fields::CloseAni, closeAni}, {fields::StartAni, QStringLiteral("False")}});
+        p.files.prepare(Table::Note, {{fields::CloseAni, closeAni},
+                                      {fields::StartAni, QStringLiteral("False")}});
         p.files.prepare(Table::Form, {{fields::TransEnabled, transEnabled},
                                       {fields::TransLevel, QStringLiteral("100")}});
         p.open();
@@ -419,7 +446,8 @@ private slots:
             QCOMPARE(journal.heights.size(), heightSteps);
             QCOMPARE(steps.last(), 2670.0);
             // The window is on the screen before the roll starts.
-            QVERIFY(journal.entries.first().startsWith(QLatin1String("shown tray=true stored=Hide")));
+            QVERIFY(
+                journal.entries.first().startsWith(QLatin1String("shown tray=true stored=Hide")));
         }
         QVERIFY(main->isVisible());
         QCOMPARE(main->outerHeightTwips(), 2670.0);
@@ -434,7 +462,8 @@ private slots:
         TestProgram p;
         p.files.prepare(Table::Note, {{fields::CloseAni, QStringLiteral("False")},
                                       {fields::StartAni, QStringLiteral("False")}});
-        p.files.prepare(Table::Form, {{fields::TransEnabled, 1}, {fields::TransLevel, QStringLiteral("150")}});
+        p.files.prepare(Table::Form,
+                        {{fields::TransEnabled, 1}, {fields::TransLevel, QStringLiteral("150")}});
         p.open();
         Form1 *main = p.forms->start();
         main->TransWindow1.SetLevel(150);
@@ -482,7 +511,8 @@ private slots:
         QCOMPARE(journal.levels, levels);
         QVERIFY(journal.noHandlerRanBetweenSteps());
         QVERIFY(!p.forms->form1.isLoaded());
-        QVERIFY(!p.forms->form2.isLoaded() && !p.forms->form3.isLoaded() && !p.forms->form5.isLoaded());
+        QVERIFY(!p.forms->form2.isLoaded() && !p.forms->form3.isLoaded() &&
+                !p.forms->form5.isLoaded());
         QCOMPARE(p.lastUnloaded, 1);
         // No opening tick runs after Exit.
         QVERIFY(alive && !alive->Open1->isActive());
@@ -511,12 +541,14 @@ private slots:
         main->Form1_Hide_Click();
         Journal journal(p, main);
 
-        main->close();  // as the platform would
+        main->close(); // as the platform would
 
         QCOMPARE(journal.entries.contains(QStringLiteral("shown tray=true stored=Hide")), shown);
         if (shown) {
-            const int shownAt = int(journal.entries.indexOf(QStringLiteral("shown tray=true stored=Hide")));
-            QCOMPARE(journal.entries.mid(shownAt + 1, 1), QStringList{QStringLiteral("height 2660")});
+            const int shownAt =
+                int(journal.entries.indexOf(QStringLiteral("shown tray=true stored=Hide")));
+            QCOMPARE(journal.entries.mid(shownAt + 1, 1),
+                     QStringList{QStringLiteral("height 2660")});
             QCOMPARE(journal.heights.last(), 345.0);
         }
         QVERIFY(!p.forms->form1.isLoaded());

@@ -29,7 +29,11 @@
 #include <xcb/xcb.h>
 
 static volatile sig_atomic_t stop_requested = 0;
-static void on_signal(int sig) { (void)sig; stop_requested = 1; }
+static void on_signal(int sig)
+{
+    (void)sig;
+    stop_requested = 1;
+}
 
 static long long now_us(void)
 {
@@ -52,10 +56,11 @@ struct atoms {
 };
 
 /* The property as 32-bit cardinals; returns the count read (0 when unset). */
-static int card32_property(xcb_connection_t *c, xcb_window_t w, xcb_atom_t prop, uint32_t *out, int max)
+static int card32_property(xcb_connection_t *c, xcb_window_t w, xcb_atom_t prop, uint32_t *out,
+                           int max)
 {
-    xcb_get_property_reply_t *r =
-        xcb_get_property_reply(c, xcb_get_property(c, 0, w, prop, XCB_ATOM_CARDINAL, 0, (uint32_t)max), NULL);
+    xcb_get_property_reply_t *r = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, w, prop, XCB_ATOM_CARDINAL, 0, (uint32_t)max), NULL);
     int n = 0;
     if (r && r->format == 32) {
         n = xcb_get_property_value_length(r) / 4;
@@ -71,8 +76,8 @@ static int has_title(xcb_connection_t *c, const struct atoms *a, xcb_window_t w,
 {
     xcb_atom_t props[2] = {a->net_wm_name, XCB_ATOM_WM_NAME};
     for (int i = 0; i < 2; ++i) {
-        xcb_get_property_reply_t *r =
-            xcb_get_property_reply(c, xcb_get_property(c, 0, w, props[i], XCB_GET_PROPERTY_TYPE_ANY, 0, 256), NULL);
+        xcb_get_property_reply_t *r = xcb_get_property_reply(
+            c, xcb_get_property(c, 0, w, props[i], XCB_GET_PROPERTY_TYPE_ANY, 0, 256), NULL);
         int match = r && xcb_get_property_value_length(r) == (int)strlen(title) &&
                     memcmp(xcb_get_property_value(r), title, strlen(title)) == 0;
         free(r);
@@ -83,8 +88,8 @@ static int has_title(xcb_connection_t *c, const struct atoms *a, xcb_window_t w,
 }
 
 /* A managed client named TITLE (of PID when not 0), or XCB_WINDOW_NONE. */
-static xcb_window_t find_client(xcb_connection_t *c, const struct atoms *a, xcb_window_t root, const char *title,
-                                uint32_t pid)
+static xcb_window_t find_client(xcb_connection_t *c, const struct atoms *a, xcb_window_t root,
+                                const char *title, uint32_t pid)
 {
     xcb_get_property_reply_t *r = xcb_get_property_reply(
         c, xcb_get_property(c, 0, root, a->client_list, XCB_ATOM_WINDOW, 0, 4096), NULL);
@@ -148,7 +153,9 @@ int main(int argc, char **argv)
         else if (!strcmp(argv[i], "--duration-s") && i + 1 < argc)
             duration_s = strtod(argv[++i], NULL);
         else {
-            fprintf(stderr, "usage: %s [--title TITLE | --id ID] [--pid PID] [--interval-us N] [--duration-s S]\n",
+            fprintf(stderr,
+                    "usage: %s [--title TITLE | --id ID] [--pid PID] [--interval-us N] "
+                    "[--duration-s S]\n",
                     argv[0]);
             return 2;
         }
@@ -170,8 +177,9 @@ int main(int argc, char **argv)
         return 2;
     }
     xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    struct atoms a = {intern(c, "_NET_CLIENT_LIST"), intern(c, "_NET_WM_NAME"), intern(c, "UTF8_STRING"),
-                      intern(c, "_NET_WM_WINDOW_OPACITY"), intern(c, "_NET_WM_PID")};
+    struct atoms a = {intern(c, "_NET_CLIENT_LIST"), intern(c, "_NET_WM_NAME"),
+                      intern(c, "UTF8_STRING"), intern(c, "_NET_WM_WINDOW_OPACITY"),
+                      intern(c, "_NET_WM_PID")};
 
     const long long start = now_us();
     const long long end = start + (long long)(duration_s * 1e6);
