@@ -5,11 +5,12 @@
 
 #include <QCloseEvent>
 #include <QShowEvent>
+#include <QTimer>
 #include <QWindow>
 
 Form::Form(const QString &caption, int clientWidthTwips, int clientHeightTwips)
-    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint)
+    : QWidget(nullptr,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(caption);
     setFixedSize(twips::toPx(clientWidthTwips), twips::toPx(clientHeightTwips));
@@ -80,8 +81,14 @@ void Form::setOuterHeightTwips(double h)
         handle->setFramePosition(*m_placement);
 }
 
-double Form::leftTwips() const { return twips::fromPx(pos().x()); }
-double Form::topTwips() const { return twips::fromPx(pos().y()); }
+double Form::leftTwips() const
+{
+    return twips::fromPx(pos().x());
+}
+double Form::topTwips() const
+{
+    return twips::fromPx(pos().y());
+}
 void Form::setLeftTwips(double left)
 {
     move(twips::toPx(left), pos().y());
@@ -126,4 +133,16 @@ void Form::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     display::setSkipTaskbar(this);
+}
+
+void Form::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // A tool window has no task-bar entry to come back from, so it is never
+    // left minimised, whatever buttons the window manager draws.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized))
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            showModeless();
+        });
 }
