@@ -215,16 +215,12 @@ void DesktopCharacter::speakTick()
 {
     const qint64 position = m_playback.positionMs();
     const bool finished = m_playback.isFinished();
-    int reached = -1;
+    // Words passed over between two ticks are still each reported.
     while (m_nextWord < m_utterance.words.size()
            && (finished || m_utterance.words.at(m_nextWord).ms <= position)) {
-        const SpokenWord &w = m_utterance.words.at(m_nextWord);
-        reached = m_nextWord++;
-        emit wordSpoken(m_utterance.text.mid(w.start, w.length));
-    }
-    if (reached >= 0) {
-        const SpokenWord &w = m_utterance.words.at(reached);
+        const SpokenWord &w = m_utterance.words.at(m_nextWord++);
         m_window->setHighlight(w.start, w.length);
+        emit wordSpoken(m_utterance.text.mid(w.start, w.length));
     }
     if (m_loudness.isEmpty()) {
         // No samples to follow: open and close the mouth with the words.
