@@ -16,6 +16,16 @@ constexpr float closedBelow = 0.12f;
 DesktopCharacter::DesktopCharacter(const CharacterData &character, QObject *parent)
     : QObject(parent), m_character(character), m_window(new CharacterWindow(character))
 {
+    m_closedMouth = character.mouths.constFirst().image;
+    for (int i = 1; i < character.mouths.size(); ++i) {
+        if (character.mouths.at(i).shape == QLatin1String("round"))
+            m_roundMouth = character.mouths.at(i).image;
+        else
+            m_openMouths.append(character.mouths.at(i).image);
+    }
+    if (m_openMouths.isEmpty())
+        m_openMouths.append(m_roundMouth);
+
     m_frameTimer.setSingleShot(true);
     m_speechTimer.setInterval(tickMs);
     m_balloonTimer.setSingleShot(true);
@@ -143,7 +153,7 @@ void DesktopCharacter::startSpeak(const QString &text)
     m_frameTimer.stop();
     m_balloonTimer.stop();
     m_phase = Phase::Speaking;
-    m_window->setImage(m_character.mouths.constFirst().image);
+    m_window->setImage(m_closedMouth);
     m_window->showBalloon(text);
     m_waitingFor = VoiceEngine::instance().synthesize(text, m_character.voice);
 }
@@ -195,20 +205,44 @@ void DesktopCharacter::onSynthesized(quint64 id, const Utterance &utterance)
     speakTick();
 }
 
+namespace {
+
+bool isRounded(const QString &phoneme)
+{
+    static const QString roundStarts = QStringLiteral("uUoOw0");
+    return !phoneme.isEmpty()
+           && (roundStarts.contains(phoneme.at(0)) || phoneme == QLatin1String("aU"));
+}
+
+bool isLipsShut(const QString &phoneme)
+{
+    return phoneme == QLatin1String("m") || phoneme == QLatin1String("b")
+           || phoneme == QLatin1String("p");
+}
+
+}  // namespace
+
 int DesktopCharacter::mouthImageAt(qint64 ms) const
 {
-    const QVector<CharacterMouth> &mouths = m_character.mouths;
     const int slot = int(ms / envelopeMs);
-    if (slot < 0 || slot >= m_loudness.size())
-        return mouths.constFirst().image;
-    float level = m_loudness.at(slot);
-    if (m_loudness.isEmpty() || level < closedBelow)
-        return mouths.constFirst().image;
-    // The louder, the wider: mouths are listed from closed to widest open.
-    level = (level - closedBelow) / (1.0f - closedBelow);
-    const int open = int(mouths.size()) - 1;
-    const int index = 1 + qMin(open - 1, int(level * open));
-    return mouths.at(index).image;
+    if (slot < 0 || slot >= m_loudness.size() || m_loudness.at(slot) < closedBelow)
+        return m_closedMouth;
+
+    // The sound being made at `ms` shapes the lips ...
+    const QVector<SpokenPhoneme> &phonemes = m_utterance.phonemes;
+    const auto after = std::upper_bound(phonemes.begin(), phonemes.end(), ms,
+                                        [](qint64 t, const SpokenPhoneme &p) { return t < p.ms; });
+    if (after != phonemes.begin()) {
+        const QString &phoneme = std::prev(after)->name;
+        if (isLipsShut(phoneme))
+            return m_closedMouth;
+        if (m_roundMouth >= 0 && isRounded(phoneme))
+            return m_roundMouth;
+    }
+    // ... and its loudness opens the mouth wider.
+    const float level = (m_loudness.at(slot) - closedBelow) / (1.0f - closedBelow);
+    const int count = int(m_openMouths.size());
+    return m_openMouths.at(qMin(count - 1, int(level * count)));
 }
 
 void DesktopCharacter::speakTick()
@@ -225,7 +259,7 @@ void DesktopCharacter::speakTick()
     if (m_loudness.isEmpty()) {
         // No samples to follow: open and close the mouth with the words.
         const bool open = !finished && (position / 150) % 2 == 0;
-        m_window->setImage(m_character.mouths.at(open ? 1 : 0).image);
+        m_window->setImage(open ? m_openMouths.constFirst() : m_closedMouth);
     } else {
         m_window->setImage(mouthImageAt(position));
     }

@@ -68,6 +68,10 @@ private:
     int mouthImageAt(qint64 ms) const;
 
     CharacterData m_character;
+    // The mouths by use: shut, open from least to most, and rounded (or -1).
+    int m_closedMouth = 0;
+    QVector<int> m_openMouths;
+    int m_roundMouth = -1;
     std::unique_ptr<CharacterWindow> m_window;
     QQueue<Request> m_queue;
     bool m_running = false;

@@ -13,6 +13,7 @@ namespace {
 struct Collected {
     QByteArray pcm;
     QVector<espeak_EVENT> words;
+    QVector<SpokenPhoneme> phonemes;
     qint64 maxBytes = 0;
     bool cut = false;
 };
@@ -23,8 +24,13 @@ int collect(short *samples, int count, espeak_EVENT *events)
     if (!c)
         return 0;
     for (const espeak_EVENT *e = events; e->type != espeakEVENT_LIST_TERMINATED; ++e) {
-        if (e->type == espeakEVENT_WORD)
+        if (e->type == espeakEVENT_WORD) {
             c->words.append(*e);
+        } else if (e->type == espeakEVENT_PHONEME) {
+            const char *name = e->id.string;
+            c->phonemes.append({e->audio_position,
+                                QString::fromLatin1(name, int(qstrnlen(name, sizeof e->id.string)))});
+        }
     }
     if (samples && count > 0) {
         const qint64 bytes = qint64(count) * qint64(sizeof(short));
@@ -79,6 +85,7 @@ public:
         u.pcm = c.pcm;
         u.sampleRate = m_sampleRate;
         u.words = wordsOf(text, c.words);
+        u.phonemes = c.phonemes;
         return u;
     }
 
@@ -100,7 +107,7 @@ private:
         }
         const QByteArray native = QFile::encodeName(path);
         const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, native.constData(),
-                                           espeakINITIALIZE_DONT_EXIT);
+                                           espeakINITIALIZE_DONT_EXIT | espeakINITIALIZE_PHONEME_EVENTS);
         if (rate <= 0) {
             m_initError = QStringLiteral("the speech synthesiser could not start with its data "
                                          "in \"%1\"")

@@ -17,6 +17,13 @@ struct SpokenWord {
     int ms = 0;
 };
 
+// A speech sound as the voice reaches it, named in the synthesiser's
+// phoneme notation ("u:", "oU", "m", ...).
+struct SpokenPhoneme {
+    int ms = 0;
+    QString name;
+};
+
 // The result of synthesising one text: 16-bit signed mono samples in the
 // machine's byte order, and the word timings. When the voice could not
 // speak, `pcm` is empty and `error` says why.
@@ -25,6 +32,7 @@ struct Utterance {
     QByteArray pcm;
     int sampleRate = 0;
     QVector<SpokenWord> words;
+    QVector<SpokenPhoneme> phonemes;
     QString error;
 
     int durationMs() const;

@@ -61,7 +61,8 @@ private:
             return number(words.at(2), &m_source.voice.rate, why)
                    && number(words.at(3), &m_source.voice.pitch, why);
         }
-        if (keyword == QLatin1String("appear") || keyword == QLatin1String("idle")) {
+        if (keyword == QLatin1String("appear") || keyword == QLatin1String("idle")
+            || keyword == QLatin1String("blink")) {
             if (words.size() != 3) {
                 *why = QStringLiteral("expected \"%1 <file> <milliseconds>\"").arg(keyword);
                 return false;
@@ -69,7 +70,14 @@ private:
             CharacterFrame frame;
             if (!image(words.at(1), &frame.image, why) || !number(words.at(2), &frame.ms, why))
                 return false;
-            (keyword == QLatin1String("appear") ? m_source.appear : m_source.idle).append(frame);
+            if (keyword == QLatin1String("appear")) {
+                m_source.appear.append(frame);
+            } else {
+                // The idle loop: the pose, held, and whatever interrupts it.
+                if (keyword == QLatin1String("idle") && frame.ms == 0)
+                    frame.ms = heldIdleMs;
+                m_source.idle.append(frame);
+            }
             return true;
         }
         if (keyword == QLatin1String("mouth")) {
@@ -105,10 +113,6 @@ private:
             *why = QStringLiteral("the file \"%1\" does not exist").arg(name);
             return false;
         }
-        if (const auto it = m_indexOf.constFind(key); it != m_indexOf.constEnd()) {
-            *index = *it;
-            return true;
-        }
         if (info.size() > characterfile::maxFileBytes) {
             *why = QStringLiteral("the file \"%1\" is too large").arg(name);
             return false;
@@ -118,16 +122,22 @@ private:
             *why = QStringLiteral("the file \"%1\" cannot be read (%2)").arg(name, file.errorString());
             return false;
         }
+        // The same picture under two names is stored once.
+        const QByteArray png = file.readAll();
+        if (const auto it = m_indexOf.constFind(png); it != m_indexOf.constEnd()) {
+            *index = *it;
+            return true;
+        }
         *index = int(m_source.pngs.size());
-        m_source.pngs.append(file.readAll());
-        m_indexOf.insert(key, *index);
+        m_source.pngs.append(png);
+        m_indexOf.insert(png, *index);
         return true;
     }
 
     QDir m_folder;
     QString m_manifest;
     CharacterSource m_source;
-    QHash<QString, int> m_indexOf;
+    QHash<QByteArray, int> m_indexOf;
 };
 
 }  // namespace
