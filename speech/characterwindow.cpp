@@ -29,12 +29,31 @@ CharacterWindow::CharacterWindow(const CharacterData &character)
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(character.name);
 
+    // The balloon's tail reaches down to the character's head, past the
+    // empty rows at the top of its pictures.
+    m_headroom = m_characterSize.height();
+    for (const QImage &image : character.images)
+        m_headroom = qMin(m_headroom, m_characterSize.height() - image.height() + firstOpaqueRow(image));
     const int width = qMax(m_characterSize.width(), balloonMinWidth);
     const int lineHeight = fontMetrics().lineSpacing();
     const int balloonHeight = visibleLines * lineHeight + 2 * padding + tailHeight;
-    setFixedSize(width, balloonHeight + m_characterSize.height());
+    setFixedSize(width, balloonHeight + m_characterSize.height() - m_headroom);
     if (!character.idle.isEmpty())
         m_image = character.idle.constFirst().image;
+}
+
+int CharacterWindow::firstOpaqueRow(const QImage &image)
+{
+    if (!image.hasAlphaChannel())
+        return 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) != 0)
+                return y;
+        }
+    }
+    return image.height();
 }
 
 QRect CharacterWindow::characterRect() const
@@ -46,7 +65,7 @@ QRect CharacterWindow::characterRect() const
 
 QRect CharacterWindow::balloonRect() const
 {
-    return QRect(0, 0, width(), height() - m_characterSize.height());
+    return QRect(0, 0, width(), height() - m_characterSize.height() + m_headroom);
 }
 
 void CharacterWindow::setImage(int index)
@@ -154,10 +173,18 @@ void CharacterWindow::layoutText(QTextLayout &layout) const
 
 void CharacterWindow::paintBalloon(QPainter &painter)
 {
+    QTextLayout layout(m_text);
+    layoutText(layout);
+    const int lines = qBound(1, layout.lineCount(), visibleLines);
+    const qreal textHeight = lines * fontMetrics().lineSpacing();
+
+    // The balloon fits its text, up to visibleLines, and hangs above the
+    // character's head.
     painter.setRenderHint(QPainter::Antialiasing);
     const QRect area = balloonRect();
-    const QRectF box(area.left() + 1.5, area.top() + 1.5, area.width() - 3,
-                     area.height() - tailHeight - 3);
+    const qreal bottom = area.bottom() - tailHeight - 1.5;
+    const QRectF box(area.left() + 1.5, bottom - textHeight - 2 * padding, area.width() - 3,
+                     textHeight + 2 * padding);
     QPainterPath path;
     path.addRoundedRect(box, 10, 10);
     const qreal tailX = characterRect().center().x();
@@ -171,8 +198,6 @@ void CharacterWindow::paintBalloon(QPainter &painter)
     painter.setBrush(QColor(255, 255, 240));
     painter.drawPath(path);
 
-    QTextLayout layout(m_text);
-    layoutText(layout);
     // Long texts scroll so that the line being spoken stays in view.
     int first = 0;
     if (m_highlightStart >= 0 && layout.lineCount() > visibleLines) {
@@ -181,7 +206,8 @@ void CharacterWindow::paintBalloon(QPainter &painter)
     }
     const qreal top = first < layout.lineCount() ? layout.lineAt(first).y() : 0;
     painter.save();
-    painter.setClipRect(box.adjusted(padding / 2, padding / 2, -padding / 2, -padding / 2));
+    // Only whole lines show.
+    painter.setClipRect(QRectF(box.left(), box.top() + padding, box.width(), textHeight));
     painter.setPen(Qt::black);
     layout.draw(&painter, QPointF(box.left() + padding, box.top() + padding - top));
     painter.restore();

@@ -44,9 +44,11 @@ protected:
 private:
     void paintBalloon(QPainter &painter);
     void layoutText(QTextLayout &layout) const;
+    static int firstOpaqueRow(const QImage &image);
 
     CharacterData m_character;
     QSize m_characterSize;
+    int m_headroom = 0;  // empty rows above the character's head
     int m_image = 0;
     QString m_text;
     int m_highlightStart = -1;

@@ -200,7 +200,7 @@ void DesktopCharacter::onSynthesized(quint64 id, const Utterance &utterance)
         }
         m_playback.startSilent(qint64(m_utterance.words.size()) * perWord);
     }
-    emit speakingStarted(utterance.text, audible);
+    emit speakingStarted(utterance.text, audible, int(m_playback.durationMs()));
     m_speechTimer.start();
     speakTick();
 }

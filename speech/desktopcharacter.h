@@ -36,7 +36,7 @@ public:
 
 signals:
     void appeared();
-    void speakingStarted(const QString &text, bool audible);
+    void speakingStarted(const QString &text, bool audible, int durationMs);
     void wordSpoken(const QString &word);
     void speakingFinished(const QString &text);
     // The voice could not speak; the words were shown without sound.
