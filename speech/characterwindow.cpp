@@ -2,6 +2,7 @@
 
 #include "platform/display.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -56,6 +57,8 @@ int CharacterWindow::firstOpaqueRow(const QImage &image)
     return image.height();
 }
 
+CharacterWindow::~CharacterWindow() = default;
+
 QRect CharacterWindow::characterRect() const
 {
     return QRect(QPoint((width() - m_characterSize.width()) / 2,
@@ -79,6 +82,7 @@ void CharacterWindow::setImage(int index)
 void CharacterWindow::showBalloon(const QString &text)
 {
     m_text = text;
+    layoutText();
     m_highlightStart = -1;
     m_highlightLength = 0;
     m_balloonShown = true;
@@ -124,6 +128,12 @@ void CharacterWindow::showEvent(QShowEvent *event)
     display::setSkipTaskbar(this);
 }
 
+void CharacterWindow::closeEvent(QCloseEvent *event)
+{
+    // The character stays on the desktop until the program ends.
+    event->ignore();
+}
+
 void CharacterWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -143,38 +153,33 @@ void CharacterWindow::paintEvent(QPaintEvent *)
         paintBalloon(painter);
 }
 
-void CharacterWindow::layoutText(QTextLayout &layout) const
+// Wrapping is done once for each text: a long note must not cost a new
+// layout at every word.
+void CharacterWindow::layoutText()
 {
-    layout.setFont(font());
+    m_layout = std::make_unique<QTextLayout>(m_text, font());
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    if (m_highlightStart >= 0 && m_highlightLength > 0) {
-        QTextLayout::FormatRange range;
-        range.start = m_highlightStart;
-        range.length = m_highlightLength;
-        range.format.setBackground(QColor(255, 214, 64));
-        range.format.setForeground(Qt::black);
-        layout.setFormats({range});
-    }
+    m_layout->setTextOption(option);
     const int textWidth = width() - 2 * padding - 2;
-    layout.beginLayout();
+    m_layout->beginLayout();
     qreal y = 0;
     for (;;) {
-        QTextLine line = layout.createLine();
+        QTextLine line = m_layout->createLine();
         if (!line.isValid())
             break;
         line.setLineWidth(textWidth);
         line.setPosition(QPointF(0, y));
         y += line.height();
     }
-    layout.endLayout();
+    m_layout->endLayout();
 }
 
 void CharacterWindow::paintBalloon(QPainter &painter)
 {
-    QTextLayout layout(m_text);
-    layoutText(layout);
+    if (!m_layout)
+        layoutText();
+    QTextLayout &layout = *m_layout;
     const int lines = qBound(1, layout.lineCount(), visibleLines);
     const qreal textHeight = lines * fontMetrics().lineSpacing();
 
@@ -209,7 +214,16 @@ void CharacterWindow::paintBalloon(QPainter &painter)
     // Only whole lines show.
     painter.setClipRect(QRectF(box.left(), box.top() + padding, box.width(), textHeight));
     painter.setPen(Qt::black);
-    layout.draw(&painter, QPointF(box.left() + padding, box.top() + padding - top));
+    QVector<QTextLayout::FormatRange> highlight;
+    if (m_highlightStart >= 0 && m_highlightLength > 0) {
+        QTextLayout::FormatRange range;
+        range.start = m_highlightStart;
+        range.length = m_highlightLength;
+        range.format.setBackground(QColor(255, 214, 64));
+        range.format.setForeground(Qt::black);
+        highlight.append(range);
+    }
+    layout.draw(&painter, QPointF(box.left() + padding, box.top() + padding - top), highlight);
     painter.restore();
 }
 
@@ -218,7 +232,10 @@ void CharacterWindow::mousePressEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
     m_dragging = true;
-    m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    // The grip, from the event alone: the window's own idea of its position
+    // can lag behind the display server's after the window manager placed
+    // it, and the window has no frame.
+    m_dragOffset = event->position().toPoint();
     event->accept();
 }
 

@@ -5,6 +5,8 @@
 #include <QPoint>
 #include <QWidget>
 
+#include <memory>
+
 class QTextLayout;
 
 // The character on the desktop: a frameless, always-on-top window with a
@@ -16,6 +18,7 @@ class CharacterWindow : public QWidget {
 
 public:
     explicit CharacterWindow(const CharacterData &character);
+    ~CharacterWindow() override;
 
     void setImage(int index);
     int image() const { return m_image; }
@@ -37,13 +40,14 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void paintBalloon(QPainter &painter);
-    void layoutText(QTextLayout &layout) const;
+    void layoutText();
     static int firstOpaqueRow(const QImage &image);
 
     CharacterData m_character;
@@ -51,6 +55,7 @@ private:
     int m_headroom = 0;  // empty rows above the character's head
     int m_image = 0;
     QString m_text;
+    std::unique_ptr<QTextLayout> m_layout;  // m_text, wrapped to the balloon
     int m_highlightStart = -1;
     int m_highlightLength = 0;
     bool m_balloonShown = false;

@@ -71,7 +71,7 @@ void DesktopCharacter::next()
     m_running = true;
     if (request.kind == Kind::Show) {
         startShow();
-    } else if (m_phase == Phase::Hidden) {
+    } else if (m_phase == Phase::Hidden || !m_window->isVisible()) {
         // Speaking brings the character out first.
         m_queue.prepend(request);
         startShow();
@@ -90,11 +90,12 @@ void DesktopCharacter::finishRequest()
 
 void DesktopCharacter::startShow()
 {
-    if (m_phase != Phase::Hidden) {
+    if (m_phase != Phase::Hidden && m_window->isVisible()) {
         finishRequest();
         return;
     }
-    m_window->placeInCorner();
+    if (m_phase == Phase::Hidden)
+        m_window->placeInCorner();
     m_phase = Phase::Appearing;
     if (m_character.appear.isEmpty()) {
         m_window->setImage(m_character.idle.constFirst().image);

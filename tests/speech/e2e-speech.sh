@@ -95,10 +95,10 @@ for step in 1 2 3 4 5; do
 done
 xdotool mouseup 1
 moved() { read -r x y < <(geometry); [ "$x" -eq $((x0 - 150)) ] && [ "$y" -eq $((y0 - 100)) ]; }
-wait_for 10 moved || fail "the character was not dragged: from $x0,$y0 to $(geometry)"
+wait_for 10 moved || { cat "$work/driver.err"; fail "the character was not dragged: from $x0,$y0 to $(geometry)"; }
 
 wait_for 30 grep -q '^finished' "$work/driver.out" || fail "the character did not finish speaking"
-cat "$work/driver.out"
+cat "$work/driver.out"; cat "$work/driver.err"
 ! grep -q '^message' "$work/driver.out" || fail "a message box was shown"
 read -r _ audible duration < <(grep '^started' "$work/driver.out")
 [ "$audible" = 1 ] || fail "the speech did not go to the sound server"

@@ -170,6 +170,9 @@ private slots:
         QCOMPARE(w->windowType(), Qt::Tool);
         QVERIFY(w->testAttribute(Qt::WA_TranslucentBackground));
         QVERIFY(w->isVisible());
+        // It stays until the program ends.
+        QVERIFY(!w->close());
+        QVERIFY(w->isVisible());
     }
 
     // While speaking the balloon shows the text with the current word
