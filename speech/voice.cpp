@@ -225,9 +225,6 @@ quint64 VoiceEngine::synthesize(const QString &text, const CharacterVoice &voice
 QString VoiceEngine::dataPath()
 {
     QStringList candidates;
-    const QString fromEnv = qEnvironmentVariable("ESPEAK_DATA_PATH");
-    if (!fromEnv.isEmpty())
-        candidates << fromEnv + QStringLiteral("/espeak-ng-data") << fromEnv;
 #ifdef QUORNEL_ESPEAK_DATA_DIR
     candidates << QStringLiteral(QUORNEL_ESPEAK_DATA_DIR);
 #endif

@@ -36,13 +36,15 @@ private slots:
         QFile file(m_path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(testCharacterFile());
+        m_prompts.messages.clear();
+        m_agent = std::make_unique<DesktopAgent>(m_prompts);
     }
+
+    void cleanup() { m_agent.reset(); }
 
     void lookupIgnoresLetterCase()
     {
-        RecordingPrompts prompts;
-        DesktopAgent agent(prompts);
-        SpeechAgent &control = agent;
+        SpeechAgent &control = agent();
         QVERIFY(!control.Characters().Character("my character"));
         control.Characters().Load("my Character", m_path);
         AgentCharacter *c = control.Characters().Character("my character");
@@ -50,7 +52,7 @@ private slots:
         QCOMPARE(control.Characters().Character("MY CHARACTER"), c);
         QCOMPARE(control.Characters().Character("my Character"), c);
         QVERIFY(!control.Characters().Character("my character2"));
-        QVERIFY(prompts.messages.isEmpty());
+        QVERIFY(m_prompts.messages.isEmpty());
     }
 
     void badFileIsReported_data()
@@ -75,34 +77,27 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(content);
         }
-        RecordingPrompts prompts;
-        DesktopAgent agent(prompts);
-        SpeechAgent &control = agent;
+        SpeechAgent &control = agent();
         control.Characters().Load("my Character", path);
-        QCOMPARE(prompts.messages.size(), 1);
-        QVERIFY2(prompts.messages.at(0).contains(path), qPrintable(prompts.messages.at(0)));
-        QVERIFY2(prompts.messages.at(0).contains(reason), qPrintable(prompts.messages.at(0)));
+        QCOMPARE(m_prompts.messages.size(), 1);
+        QVERIFY2(m_prompts.messages.at(0).contains(path), qPrintable(m_prompts.messages.at(0)));
+        QVERIFY2(m_prompts.messages.at(0).contains(reason), qPrintable(m_prompts.messages.at(0)));
         QVERIFY(!control.Characters().Character("my character"));
     }
 
     // A failed load under an id that was taken leaves no character there.
     void failedReloadLeavesNone()
     {
-        RecordingPrompts prompts;
-        DesktopAgent agent(prompts);
-        agent.Characters().Load("my Character", m_path);
-        QVERIFY(agent.Characters().Character("my character"));
-        agent.Characters().Load("MY CHARACTER", m_dir.filePath("missing.qchar"));
-        QVERIFY(!agent.Characters().Character("my character"));
-        QCOMPARE(prompts.messages.size(), 1);
+        agent().Characters().Load("my Character", m_path);
+        QVERIFY(agent().Characters().Character("my character"));
+        agent().Characters().Load("MY CHARACTER", m_dir.filePath("missing.qchar"));
+        QVERIFY(!agent().Characters().Character("my character"));
+        QCOMPARE(m_prompts.messages.size(), 1);
     }
 
     void requestsReturnAtOnceAndQueue()
     {
-        RecordingPrompts prompts;
-        DesktopAgent agent(prompts);
-        agent.Characters().Load("my Character", m_path);
-        DesktopCharacter *c = agent.character("my character");
+        DesktopCharacter *c = loaded();
         QVERIFY(c);
         QSignalSpy appeared(c, &DesktopCharacter::appeared);
         QSignalSpy started(c, &DesktopCharacter::speakingStarted);
@@ -111,7 +106,7 @@ private slots:
         QSignalSpy idle(c, &DesktopCharacter::idle);
 
         // What the main window does: look up, show, speak; and once more.
-        AgentCharacter *character = agent.Characters().Character("my character");
+        AgentCharacter *character = agent().Characters().Character("my character");
         character->Show();
         character->Speak("one two");
         character->Speak("three");
@@ -132,16 +127,13 @@ private slots:
         QCOMPARE(spoken, QStringList({"one", "two", "three"}));
         if (qgetenv("PULSE_SERVER") == "unix:/nonexistent")
             QCOMPARE(started.at(0).at(1).toBool(), false);
-        QVERIFY(prompts.messages.isEmpty());
+        QVERIFY(m_prompts.messages.isEmpty());
         QVERIFY(!c->isBusy());
     }
 
     void speakingShowsTheCharacterFirst()
     {
-        RecordingPrompts prompts;
-        DesktopAgent agent(prompts);
-        agent.Characters().Load("my Character", m_path);
-        DesktopCharacter *c = agent.character("my character");
+        DesktopCharacter *c = loaded();
         QSignalSpy appeared(c, &DesktopCharacter::appeared);
         QSignalSpy idle(c, &DesktopCharacter::idle);
         c->Speak("hello");
@@ -156,14 +148,8 @@ private slots:
 
     void windowIsAFramelessTopmostToolWindow()
     {
-        RecordingPrompts prompts;
-        DesktopAgent agent(prompts);
-        agent.Characters().Load("my Character", m_path);
-        DesktopCharacter *c = agent.character("my character");
-        QSignalSpy appeared(c, &DesktopCharacter::appeared);
-        c->Show();
-        QVERIFY(appeared.wait(speechTimeoutMs));
-        CharacterWindow *w = c->window();
+        CharacterWindow *w = shown(loaded());
+        QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Tiny"));
         QVERIFY(w->windowFlags() & Qt::FramelessWindowHint);
         QVERIFY(w->windowFlags() & Qt::WindowStaysOnTopHint);
@@ -179,10 +165,7 @@ private slots:
     // marked, and the mouth takes more than one shape.
     void balloonAndMouthFollowTheSpeech()
     {
-        RecordingPrompts prompts;
-        DesktopAgent agent(prompts);
-        agent.Characters().Load("my Character", m_path);
-        DesktopCharacter *c = agent.character("my character");
+        DesktopCharacter *c = loaded();
         CharacterWindow *w = c->window();
         const QString text = QStringLiteral("You have the following notes: water the plants");
 
@@ -214,14 +197,8 @@ private slots:
 
     void windowCanBeDragged()
     {
-        RecordingPrompts prompts;
-        DesktopAgent agent(prompts);
-        agent.Characters().Load("my Character", m_path);
-        DesktopCharacter *c = agent.character("my character");
-        QSignalSpy appeared(c, &DesktopCharacter::appeared);
-        c->Show();
-        QVERIFY(appeared.wait(speechTimeoutMs));
-        CharacterWindow *w = c->window();
+        CharacterWindow *w = shown(loaded());
+        QVERIFY(w);
         const QPoint start = w->pos();
         const QPoint inside = w->characterRect().center();
         const QPoint global = w->mapToGlobal(inside);
@@ -239,8 +216,27 @@ private slots:
     }
 
 private:
+    // The test character, loaded as the main window loads one.
+    DesktopCharacter *loaded()
+    {
+        agent().Characters().Load("my Character", m_path);
+        return m_agent->character("my character");
+    }
+
+    // Shows the character and waits until it has appeared.
+    CharacterWindow *shown(DesktopCharacter *c)
+    {
+        QSignalSpy appeared(c, &DesktopCharacter::appeared);
+        c->Show();
+        return appeared.wait(speechTimeoutMs) ? c->window() : nullptr;
+    }
+
+    DesktopAgent &agent() { return *m_agent; }
+
     QTemporaryDir m_dir;
     QString m_path;
+    RecordingPrompts m_prompts;
+    std::unique_ptr<DesktopAgent> m_agent;
 };
 
 QTEST_MAIN(TestDesktopAgent)
