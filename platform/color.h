@@ -16,3 +16,19 @@ inline quint32 fromQColor(const QColor &c)
 }
 
 }  // namespace color
+
+#include <QPalette>
+#include <QWidget>
+
+namespace color {
+
+// Gives a label or a text box its text colour.
+inline void setTextColor(QWidget *w, quint32 bgr)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, toQColor(bgr));
+    p.setColor(QPalette::Text, toQColor(bgr));
+    w->setPalette(p);
+}
+
+}  // namespace color

@@ -32,7 +32,7 @@ xcb_window_t rootOf(xcb_connection_t *c)
 {
     const xcb_setup_t *setup = xcb_get_setup(c);
     xcb_screen_iterator_t it = xcb_setup_roots_iterator(setup);
-    return it.rem ? it.data->root : XCB_WINDOW_NONE;
+    return it.rem ? it.data->root : xcb_window_t(XCB_WINDOW_NONE);
 }
 
 }  // namespace
@@ -63,7 +63,7 @@ void setSkipTaskbar(QWidget *window)
     ev.window = id;
     ev.type = state;
     ev.data.data32[0] = 1;  // _NET_WM_STATE_ADD
-    ev.data.data32[1] = skip;
+    ev.data.data32[1] = uint32_t(skip);
     ev.data.data32[3] = 1;  // source: an ordinary application
     xcb_send_event(c, 0, rootOf(c),
                    XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,

@@ -77,6 +77,16 @@ void Form::place(QWidget *control, int left, int top, int width, int height)
                          twips::toPx(height));
 }
 
+QFont Form::dialogFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                      QStringLiteral("Nimbus Sans"), QStringLiteral("Sans Serif")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8);
+    return font;
+}
+
 void Form::closeEvent(QCloseEvent *event)
 {
     // The close button unloads the window; unload() hides it itself.

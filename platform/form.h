@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QWidget>
 
 #include <functional>
@@ -41,6 +42,11 @@ public:
 
     // Places a control at a designed rectangle (twips) within its parent.
     static void place(QWidget *control, int left, int top, int width, int height);
+
+    // The face of the designed dialogs' captions: a sans-serif of 8 points
+    // with the widths the designed control sizes were made for. The
+    // platform's default face is wider and would cut the captions short.
+    static QFont dialogFont();
 
     // Called once the window has been unloaded, with the window still alive.
     void setUnloadedCallback(std::function<void(Form *)> cb) { m_unloaded = std::move(cb); }

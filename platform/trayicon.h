@@ -6,11 +6,11 @@
 class QSystemTrayIcon;
 
 // An icon in the desktop's notification area.
-class SystemTray : public QObject {
+class TrayIcon : public QObject {
     Q_OBJECT
 
 public:
-    SystemTray(const QIcon &icon, const QString &tip, QObject *parent);
+    TrayIcon(const QIcon &icon, const QString &tip, QObject *parent);
 
     // True puts the icon with its tooltip into the tray at once; false
     // takes it out.

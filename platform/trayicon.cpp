@@ -1,8 +1,8 @@
-#include "systemtray.h"
+#include "trayicon.h"
 
 #include <QSystemTrayIcon>
 
-SystemTray::SystemTray(const QIcon &icon, const QString &tip, QObject *parent)
+TrayIcon::TrayIcon(const QIcon &icon, const QString &tip, QObject *parent)
     : QObject(parent), m_icon(new QSystemTrayIcon(icon, this))
 {
     m_icon->setToolTip(tip);
@@ -13,17 +13,17 @@ SystemTray::SystemTray(const QIcon &icon, const QString &tip, QObject *parent)
             });
 }
 
-void SystemTray::setInTray(bool inTray)
+void TrayIcon::setInTray(bool inTray)
 {
     m_icon->setVisible(inTray);
 }
 
-bool SystemTray::inTray() const
+bool TrayIcon::inTray() const
 {
     return m_icon->isVisible();
 }
 
-bool SystemTray::available()
+bool TrayIcon::available()
 {
     return QSystemTrayIcon::isSystemTrayAvailable();
 }

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/form.h"
+#include "store/datasource.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+class Forms;
+
+// "Rename Text": edits the note. Its data source is the program's way to
+// the note row.
+class Form2 : public Form {
+    Q_OBJECT
+
+public:
+    explicit Form2(Forms &forms);
+
+    QPlainTextEdit *Text1;
+    QPushButton *Command1; // "Rename Text"
+    QPushButton *Command2; // "Options"
+    DataSource Data1;
+
+    void Form2_Text1_Change();
+    void Form2_Command1_Click();
+    void Form2_Command2_Click();
+
+protected:
+    void onLoad() override;
+    void onUnload() override;
+
+private:
+    void Form2_Form_Unload();
+
+    Forms &m_forms;
+};

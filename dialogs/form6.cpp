@@ -1,0 +1,131 @@
+#include "form6.h"
+
+#include "mainwindow/form1.h"
+#include "mainwindow/forms.h"
+#include "store/fields.h"
+
+#include <cmath>
+
+Form6::Form6(Forms &forms)
+    : Form(QStringLiteral("Transparency Settings"), 4785, 1440), m_forms(forms)
+{
+    setFont(dialogFont());
+
+    chkTrans =
+        new QCheckBox(QStringLiteral("Enable Transparency (Compositing Desktops Only)"), this);
+    place(chkTrans, 120, 120, 4455, 255);
+    chkTrans->setToolTip(
+        QStringLiteral("Enable this to see cool tranparency effects on a compositing desktop."));
+
+    Line1 = new QFrame(this);
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+    place(Line1, 0, 600 - 15, 4800, 30);
+
+    lblNoVis = new Label(QStringLiteral("Not Visable"), this);
+    place(lblNoVis, 120, 720, 855, 255);
+    lblVis = new Label(QStringLiteral("Visable"), this);
+    place(lblVis, 4080, 720, 615, 255);
+
+    sclTrans = new QScrollBar(Qt::Horizontal, this);
+    place(sclTrans, 360, 1080, 4095, 255);
+    sclTrans->setRange(0, 255);
+    sclTrans->setSingleStep(15);
+    sclTrans->setPageStep(8);
+    sclTrans->setValue(255);
+    // A dragged thumb changes the level only when it is released.
+    sclTrans->setTracking(false);
+    // The bar takes the keyboard focus first, as the arrows and paging keys move it.
+    sclTrans->setFocusPolicy(Qt::StrongFocus);
+    // Qt's scroll bars invert the arrow keys (Left raises a horizontal bar's
+    // value); here Left moves towards "Not Visable", as the labels read.
+    sclTrans->setInvertedControls(false);
+    sclTrans->setEnabled(false);
+
+    lblTransLevel = new Label(QStringLiteral("255"), this);
+    place(lblTransLevel, 0, 1200, 615, 255);
+    lblTransLevel->hide();
+
+    Label1 = new Label(QStringLiteral("Precent Visable        %"), this);
+    place(Label1, 1440, 1440, 2295, 255);
+    lblPrecent = new Label(QStringLiteral("100"), this);
+    place(lblPrecent, 2640, 1440, 375, 255);
+    // The percentage reads inside the sentence, over its run of blanks and
+    // right before its "%", whatever the widths of the face.
+    const QFontMetrics metrics(Label1->font());
+    const QString sentence = Label1->caption();
+    const int blanks = metrics.horizontalAdvance(QStringLiteral("Precent Visable "));
+    const int percentSign = metrics.horizontalAdvance(sentence.left(sentence.indexOf(u'%')));
+    lblPrecent->setGeometry(Label1->x() + blanks, Label1->y(), percentSign - blanks,
+                            Label1->height());
+    lblPrecent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblPrecent->raise();
+
+    setTabOrder(sclTrans, chkTrans);
+
+    connect(chkTrans, &QCheckBox::stateChanged, this, &Form6::Form6_chkTrans_Click);
+    connect(sclTrans, &QScrollBar::valueChanged, this, &Form6::Form6_sclTrans_Change);
+    connect(lblTransLevel, &Label::Change, this, &Form6::Form6_lblTransLevel_Change);
+}
+
+int Form6::percentOf(int level)
+{
+    return int(std::lround(double(level) / 255.0 * 100.0));
+}
+
+void Form6::setMainWindowLevel(int level)
+{
+    if (Form1 *main = m_forms.form1.ifLoaded())
+        main->TransWindow1.SetLevel(qint16(level));
+}
+
+void Form6::onLoad()
+{
+    Form6_Form_Load();
+}
+
+void Form6::Form6_Form_Load()
+{
+    const int enabled = fields::toSwitch(m_forms.settingsRow().Field(fields::TransEnabled), 0);
+    chkTrans->setCheckState(enabled == 1 ? Qt::Checked : Qt::Unchecked);
+
+    lblTransLevel->setCaption(
+        QString::number(fields::toLevel(m_forms.settingsRow().Field(fields::TransLevel))));
+
+    if (chkTrans->checkState() == Qt::Checked) {
+        sclTrans->setEnabled(true);
+        sclTrans->setValue(fields::toLevel(m_forms.settingsRow().Field(fields::TransLevel)));
+        setOuterHeightTwips(heightOn);
+    }
+}
+
+void Form6::Form6_chkTrans_Click()
+{
+    if (chkTrans->checkState() == Qt::Checked) {
+        sclTrans->setEnabled(true);
+        sclTrans->setValue(lblTransLevel->caption().toInt());
+        setOuterHeightTwips(heightOn);
+        m_forms.settingsRow().write({{fields::TransEnabled, 1}});
+    }
+    if (chkTrans->checkState() == Qt::Unchecked) {
+        sclTrans->setEnabled(false);
+        setMainWindowLevel(255);
+        sclTrans->setValue(255);
+        lblTransLevel->setCaption(QString::number(255));
+        setOuterHeightTwips(heightOff);
+        m_forms.settingsRow().write({{fields::TransEnabled, 0}});
+    }
+}
+
+void Form6::Form6_sclTrans_Change()
+{
+    lblTransLevel->setCaption(QString::number(sclTrans->value()));
+    const int level = lblTransLevel->caption().toInt();
+    lblPrecent->setCaption(QString::number(percentOf(level)));
+}
+
+void Form6::Form6_lblTransLevel_Change()
+{
+    m_forms.settingsRow().write({{fields::TransLevel, lblTransLevel->caption()}});
+    setMainWindowLevel(lblTransLevel->caption().toInt());
+}

@@ -1,0 +1,112 @@
+// The main window's opening animation and the four loops that hiding,
+// showing and closing play. Every step is painted and flushed to the
+// display before the next, so the user sees each one; the loops run to
+// their end inside the handler that starts them.
+
+#include "form1.h"
+
+#include "mainwindow/form5.h"
+#include "mainwindow/forms.h"
+#include "platform/display.h"
+#include "store/fields.h"
+
+#include <QScrollBar>
+#include <QThread>
+
+namespace {
+
+constexpr int rollTickGrowth = 20;
+constexpr int rollEnd = 2280;
+constexpr int rollStep = 10;
+constexpr int levelStep = 15;
+constexpr int opaque = 255;
+constexpr int fadeEnd = 17;
+
+// Pauses between the loops' steps, so that 267 roll steps take about half
+// a second and 17 fade steps about a quarter.
+constexpr unsigned long rollPauseUs = 1800;
+constexpr unsigned long fadePauseUs = 14000;
+
+}  // namespace
+
+void Form1::Form1_Open1_Timer()
+{
+    if (fields::equalsNumber(FormData.Field(fields::TransEnabled), 0)) {
+        setOuterHeightTwips(qMin(outerHeightTwips() + rollTickGrowth, double(fullHeight)));
+        const int count = addToCaption(lblCount, rollTickGrowth);
+        if (count >= rollEnd) {
+            // The roll ends at the full height, whatever the frame's size.
+            setOuterHeightTwips(fullHeight);
+            if (count > rollEnd)
+                TransWindow1.SetLevel(qint16(fields::toLevel(FormData.Field(fields::TransLevel))));
+            Open1->stop();
+        }
+        display::flush();
+    }
+    if (fields::equalsNumber(FormData.Field(fields::TransEnabled), 1)) {
+        if (lblTransNumber->caption().toInt() != opaque) {
+            setOuterHeightTwips(fullHeight);
+            TransWindow1.SetLevel(qint16(addToCaption(lblTransNumber, levelStep)));
+            addToCaption(lblCount, 1);
+        }
+        const int count = lblCount->caption().toInt();
+        if (count >= fadeEnd) {
+            // A counter that passed its end (transparency switched while the
+            // window opened) ends the animation all the same.
+            setOuterHeightTwips(fullHeight);
+            TransWindow1.SetLevel(qint16(fields::toLevel(FormData.Field(fields::TransLevel))));
+            Open1->stop();
+        }
+    }
+}
+
+void Form1::rollUpLoop()
+{
+    QScrollBar *holder = m_forms.form5->VScroll1;
+    while (holder->value() != 0) {
+        holder->setValue(holder->value() - rollStep);
+        display::paintNow(this);
+        QThread::usleep(rollPauseUs);
+    }
+}
+
+void Form1::rollDownLoop()
+{
+    QScrollBar *holder = m_forms.form5->VScroll1;
+    setOuterHeightTwips(0);
+    // Starting from an empty holder, the loop ends at its maximum even when
+    // the height read back cannot meet the full height exactly.
+    holder->setValue(0);
+    while (outerHeightTwips() != fullHeight && holder->value() < holder->maximum()) {
+        holder->setValue(holder->value() + rollStep);
+        display::paintNow(this);
+        QThread::usleep(rollPauseUs);
+    }
+    setOuterHeightTwips(fullHeight);
+    display::paintNow(this);
+}
+
+void Form1::fadeOutLoop()
+{
+    while (lblTransNumber->caption().toInt() != 0) {
+        const int level = qMax(0, lblTransNumber->caption().toInt() - levelStep);
+        lblTransNumber->setCaption(QString::number(level));
+        TransWindow1.SetLevel(qint16(level));
+        display::paintNow(this);
+        QThread::usleep(fadePauseUs);
+    }
+}
+
+void Form1::fadeInLoop()
+{
+    TransWindow1.SetLevel(0);
+    lblTransNumber->setCaption(QStringLiteral("0"));
+    while (lblTransNumber->caption().toInt() != opaque) {
+        const int level = qMin(opaque, lblTransNumber->caption().toInt() + levelStep);
+        lblTransNumber->setCaption(QString::number(level));
+        TransWindow1.SetLevel(qint16(level));
+        display::paintNow(this);
+        QThread::usleep(fadePauseUs);
+    }
+    TransWindow1.SetLevel(qint16(fields::toLevel(FormData.Field(fields::TransLevel))));
+}

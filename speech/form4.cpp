@@ -1,0 +1,120 @@
+#include "form4.h"
+
+#include "mainwindow/form1.h"
+#include "mainwindow/forms.h"
+#include "platform/prompts.h"
+#include "store/fields.h"
+
+const QString Form4::restartMessage = QStringLiteral(
+    "You must restart Quornel Desktop Notes in order for the changes to take place.");
+
+namespace {
+
+const QString kNone = QStringLiteral("None");
+
+// Where the file dialog opens; empty lets the platform choose.
+QString characterStartFolder()
+{
+    return QString();
+}
+
+} // namespace
+
+Form4::Form4(Forms &forms) : Form(QStringLiteral("Speech Settings"), 2325, 2055), m_forms(forms)
+{
+    setFont(dialogFont());
+
+    Check1 = new QCheckBox(QStringLiteral("Enable Speech"), this);
+    place(Check1, 120, 240, 1455, 255);
+    Check1->setToolTip(
+        QStringLiteral("Check this to enable/disable the speech for Quornel Desktop Notes."));
+
+    Line1 = new QFrame(this);
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+    place(Line1, 0, 720 - 15, 2760, 30);
+
+    Command1 = new QPushButton(QStringLiteral("Load Agent"), this);
+    place(Command1, 120, 840, 1215, 375);
+    Command1->setToolTip(
+        QStringLiteral("Click this button to load an Agent the will read your note(s)."));
+
+    Label1 = new Label(QStringLiteral("Agent Name:"), this);
+    place(Label1, 120, 1320, 975, 255);
+    Label1->setToolTip(QStringLiteral("This is the name of you agent."));
+    Label2 = new Label(QString(), this);
+    place(Label2, 1080, 1320, 1215, 255);
+    Label2->setTextFormat(Qt::PlainText);
+
+    Read = new QCheckBox(QStringLiteral("Read notes on startup"), this);
+    place(Read, 120, 1680, 1935, 255);
+    Read->setToolTip(QStringLiteral(
+        "Click this if you would like to have Quornel read your notes when he starts up."));
+
+    setTabOrder(Check1, Command1);
+    setTabOrder(Command1, Read);
+
+    connect(Check1, &QCheckBox::stateChanged, this, &Form4::Form4_Check1_Click);
+    connect(Read, &QCheckBox::stateChanged, this, &Form4::Form4_Read_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form4::Form4_Command1_Click);
+}
+
+void Form4::onLoad()
+{
+    Form4_Form_Load();
+}
+
+void Form4::Form4_Form_Load()
+{
+    CommonDialog1Filter = QStringLiteral("Speech Agent Characters|*.qchar");
+
+    const int speech = fields::toSwitch(m_forms.settingsRow().Field(fields::SpeechEnabled), 1);
+    Check1->setCheckState(speech == 1 ? Qt::Checked : Qt::Unchecked);
+
+    Label2->setCaption(fields::toText(m_forms.settingsRow().Field(fields::AgentName), kNone));
+
+    const int read = fields::toSwitch(m_forms.settingsRow().Field(fields::ReadOnStart), 0);
+    Read->setCheckState(read == 1 ? Qt::Checked : Qt::Unchecked);
+
+    if (Check1->checkState() == Qt::Unchecked) {
+        Command1->setEnabled(false);
+        Read->setEnabled(false);
+        Read->setCheckState(Qt::Unchecked);
+    }
+}
+
+void Form4::Form4_Check1_Click()
+{
+    if (Check1->checkState() == Qt::Unchecked) {
+        // Switching speech off forgets the character.
+        m_forms.settingsRow().write({{fields::SpeechEnabled, 0}, {fields::AgentName, kNone}});
+        Label2->setCaption(kNone);
+        Command1->setEnabled(false);
+        Read->setEnabled(false);
+        Read->setCheckState(Qt::Unchecked);
+    } else {
+        m_forms.settingsRow().write({{fields::SpeechEnabled, 1}});
+        Command1->setEnabled(true);
+        Read->setEnabled(true);
+    }
+}
+
+void Form4::Form4_Read_Click()
+{
+    m_forms.settingsRow().write(
+        {{fields::ReadOnStart, Read->checkState() == Qt::Unchecked ? 0 : 1}});
+}
+
+void Form4::Form4_Command1_Click()
+{
+    const QString file = m_forms.prompts().openFile(CommonDialog1Filter, characterStartFolder());
+    if (file.isEmpty())
+        return;
+    Label2->setCaption(file);
+    m_forms.settingsRow().write({{fields::AgentName, Label2->caption()}});
+    // A character already loaded in this run keeps speaking; the new one
+    // takes its place at the next start.
+    Form1 *main = m_forms.form1.ifLoaded();
+    if (main && main->Text1->text() == QLatin1String("Not Load"))
+        m_forms.prompts().message(restartMessage);
+}
