@@ -123,7 +123,8 @@ public:
         if (failed())
             return {};
         if (!a.at(i).isObject()) {
-            fail(QStringLiteral("the manifest entry \"%1[%2]\" must be an object").arg(path).arg(i));
+            fail(
+                QStringLiteral("the manifest entry \"%1[%2]\" must be an object").arg(path).arg(i));
             return {};
         }
         return a.at(i).toObject();
@@ -131,7 +132,8 @@ public:
 
     // Rejects keys this version does not know, so that a misspelt entry is
     // not silently ignored.
-    void onlyKeys(const QJsonObject &o, const QString &path, std::initializer_list<const char *> keys)
+    void onlyKeys(const QJsonObject &o, const QString &path,
+                  std::initializer_list<const char *> keys)
     {
         if (failed())
             return;
@@ -156,8 +158,8 @@ private:
 bool isPrintableName(const QString &name)
 {
     for (const QChar c : name) {
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format
-            || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
+            c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
             return false;
     }
     return true;
@@ -174,10 +176,10 @@ QVector<CharacterFrame> readFrames(ManifestReader &r, const QJsonObject &root, c
         const QJsonObject o = r.item(a, i, path);
         r.onlyKeys(o, at, {"image", "ms"});
         CharacterFrame f;
-        f.image = r.integer(o, QStringLiteral("image"), at + QStringLiteral(".image"), 0,
-                            imageCount - 1);
-        f.ms = r.integer(o, QStringLiteral("ms"), at + QStringLiteral(".ms"), minFrameMs,
-                         maxFrameMs);
+        f.image =
+            r.integer(o, QStringLiteral("image"), at + QStringLiteral(".image"), 0, imageCount - 1);
+        f.ms =
+            r.integer(o, QStringLiteral("ms"), at + QStringLiteral(".ms"), minFrameMs, maxFrameMs);
         frames.append(f);
     }
     return frames;
@@ -212,7 +214,7 @@ bool pngSize(const QByteArray &png, QSize *size, QString *reason)
 
 QImage decodePng(const QByteArray &png, const QSize &declared, QString *reason)
 {
-    QByteArray copy = png;  // QBuffer needs a non-const array
+    QByteArray copy = png; // QBuffer needs a non-const array
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "png");
@@ -313,7 +315,9 @@ QString checkSource(const CharacterSource &s)
     if (s.idle.isEmpty() || s.idle.size() > maxIdleFrames)
         return QStringLiteral("the idle pose needs 1 to %1 frames").arg(maxIdleFrames);
     if (s.mouths.size() < minMouths || s.mouths.size() > maxMouths)
-        return QStringLiteral("a character needs %1 to %2 mouth shapes").arg(minMouths).arg(maxMouths);
+        return QStringLiteral("a character needs %1 to %2 mouth shapes")
+            .arg(minMouths)
+            .arg(maxMouths);
     for (const auto *frames : {&s.appear, &s.idle}) {
         for (const CharacterFrame &f : *frames) {
             if (f.image < 0 || f.image >= s.pngs.size())
@@ -368,22 +372,22 @@ std::optional<CharacterSource> parseManifest(const QByteArray &json, const QByte
     const QJsonObject voice = r.object(root, QStringLiteral("voice"), QStringLiteral("voice"));
     r.onlyKeys(voice, QStringLiteral("voice"), {"name", "rate", "pitch"});
     s.voice.name = r.string(voice, QStringLiteral("name"), QStringLiteral("voice.name"));
-    s.voice.rate = r.integer(voice, QStringLiteral("rate"), QStringLiteral("voice.rate"), minRate,
-                             maxRate);
+    s.voice.rate =
+        r.integer(voice, QStringLiteral("rate"), QStringLiteral("voice.rate"), minRate, maxRate);
     s.voice.pitch = r.integer(voice, QStringLiteral("pitch"), QStringLiteral("voice.pitch"),
                               minPitch, maxPitch);
 
     // The pictures follow the manifest back to back, in the order listed;
     // their lengths must account for every remaining byte of the file.
-    const QJsonArray images = r.array(root, QStringLiteral("images"), QStringLiteral("images"), 1,
-                                      maxImages);
+    const QJsonArray images =
+        r.array(root, QStringLiteral("images"), QStringLiteral("images"), 1, maxImages);
     qint64 offset = 0;
     for (int i = 0; i < images.size() && !r.failed(); ++i) {
         const QString at = QStringLiteral("images[%1]").arg(i);
         const QJsonObject o = r.item(images, i, QStringLiteral("images"));
         r.onlyKeys(o, at, {"length"});
-        const int length = r.integer(o, QStringLiteral("length"), at + QStringLiteral(".length"),
-                                     1, int(maxFileBytes));
+        const int length = r.integer(o, QStringLiteral("length"), at + QStringLiteral(".length"), 1,
+                                     int(maxFileBytes));
         if (r.failed())
             break;
         if (offset + length > data.size()) {
@@ -404,16 +408,16 @@ std::optional<CharacterSource> parseManifest(const QByteArray &json, const QByte
         s.appear = readFrames(r, root, "appear", 0, maxAppearFrames, count);
         s.idle = readFrames(r, root, "idle", 1, maxIdleFrames, count);
     }
-    const QJsonArray mouths = r.array(root, QStringLiteral("mouths"), QStringLiteral("mouths"),
-                                      minMouths, maxMouths);
+    const QJsonArray mouths =
+        r.array(root, QStringLiteral("mouths"), QStringLiteral("mouths"), minMouths, maxMouths);
     for (int i = 0; i < mouths.size() && !r.failed(); ++i) {
         const QString at = QStringLiteral("mouths[%1]").arg(i);
         const QJsonObject o = r.item(mouths, i, QStringLiteral("mouths"));
         r.onlyKeys(o, at, {"shape", "image"});
         CharacterMouth m;
         m.shape = r.string(o, QStringLiteral("shape"), at + QStringLiteral(".shape"));
-        m.image = r.integer(o, QStringLiteral("image"), at + QStringLiteral(".image"), 0,
-                            count - 1);
+        m.image =
+            r.integer(o, QStringLiteral("image"), at + QStringLiteral(".image"), 0, count - 1);
         s.mouths.append(m);
     }
     if (r.failed()) {
@@ -428,7 +432,7 @@ std::optional<CharacterSource> parseManifest(const QByteArray &json, const QByte
     return s;
 }
 
-}  // namespace
+} // namespace
 
 bool isValidVoiceName(const QString &name)
 {
@@ -447,8 +451,8 @@ std::optional<CharacterData> parse(const QByteArray &data, QString *reason)
                       .arg(maxFileBytes);
         return std::nullopt;
     }
-    if (data.size() < int(sizeof magic)
-        || std::memcmp(data.constData(), magic, sizeof magic) != 0) {
+    if (data.size() < int(sizeof magic) ||
+        std::memcmp(data.constData(), magic, sizeof magic) != 0) {
         *reason = QStringLiteral("it is not a character file (its header is wrong)");
         return std::nullopt;
     }
@@ -561,8 +565,8 @@ std::optional<QByteArray> write(const CharacterSource &source, QString *reason)
     }
     QJsonArray mouths;
     for (const CharacterMouth &m : source.mouths)
-        mouths.append(QJsonObject{{QStringLiteral("shape"), m.shape},
-                                  {QStringLiteral("image"), m.image}});
+        mouths.append(
+            QJsonObject{{QStringLiteral("shape"), m.shape}, {QStringLiteral("image"), m.image}});
     const QJsonObject root{
         {QStringLiteral("name"), source.name},
         {QStringLiteral("voice"), QJsonObject{{QStringLiteral("name"), source.voice.name},
@@ -575,7 +579,8 @@ std::optional<QByteArray> write(const CharacterSource &source, QString *reason)
     };
     const QByteArray json = QJsonDocument(root).toJson(QJsonDocument::Indented);
     if (json.size() > maxManifestBytes) {
-        *reason = QStringLiteral("the manifest would be longer than %1 bytes").arg(maxManifestBytes);
+        *reason =
+            QStringLiteral("the manifest would be longer than %1 bytes").arg(maxManifestBytes);
         return std::nullopt;
     }
     if (headerBytes + json.size() + pictureBytes > maxFileBytes) {
@@ -591,4 +596,4 @@ std::optional<QByteArray> write(const CharacterSource &source, QString *reason)
     return out;
 }
 
-}  // namespace characterfile
+} // namespace characterfile

@@ -12,9 +12,9 @@
 // is described in QCHAR-FORMAT.md beside this header.
 
 struct CharacterVoice {
-    QString name;    // an espeak-ng voice name, e.g. "en-us" or "en+m3"
-    int rate = 165;  // words per minute
-    int pitch = 50;  // 0..99, 50 is the voice's own
+    QString name;   // an espeak-ng voice name, e.g. "en-us" or "en+m3"
+    int rate = 165; // words per minute
+    int pitch = 50; // 0..99, 50 is the voice's own
 };
 
 // One step of an animation: which picture, for how long.
@@ -32,10 +32,10 @@ struct CharacterMouth {
 struct CharacterData {
     QString name;
     CharacterVoice voice;
-    QVector<QImage> images;             // decoded, ARGB32 premultiplied
-    QVector<CharacterFrame> appear;     // may be empty
-    QVector<CharacterFrame> idle;       // at least one
-    QVector<CharacterMouth> mouths;     // most closed first, at least two
+    QVector<QImage> images;         // decoded, ARGB32 premultiplied
+    QVector<CharacterFrame> appear; // may be empty
+    QVector<CharacterFrame> idle;   // at least one
+    QVector<CharacterMouth> mouths; // most closed first, at least two
 
     // The smallest area that holds every picture.
     QSize size() const;
@@ -96,4 +96,4 @@ std::optional<QByteArray> write(const CharacterSource &source, QString *reason);
 // Whether `name` is acceptable as an espeak-ng voice name in a file.
 bool isValidVoiceName(const QString &name);
 
-}  // namespace characterfile
+} // namespace characterfile

@@ -13,8 +13,8 @@ QStringList candidateFolders()
 {
     QStringList folders;
     if (QCoreApplication::instance())
-        folders << QCoreApplication::applicationDirPath()
-                       + QStringLiteral("/../share/quornel-desktop-notes/characters");
+        folders << QCoreApplication::applicationDirPath() +
+                       QStringLiteral("/../share/quornel-desktop-notes/characters");
 #ifdef QUORNEL_BUILD_DIR
     folders << QStringLiteral(QUORNEL_BUILD_DIR "/characters");
 #endif
@@ -24,7 +24,7 @@ QStringList candidateFolders()
     return folders;
 }
 
-}  // namespace
+} // namespace
 
 QString defaultCharacterPath()
 {
@@ -34,8 +34,9 @@ QString defaultCharacterPath()
         if (file.isFile())
             return QDir::cleanPath(file.absoluteFilePath());
     }
-    return folders.isEmpty() ? QString()
-                             : QDir::cleanPath(QDir(folders.constLast()).absoluteFilePath(fileName));
+    return folders.isEmpty()
+               ? QString()
+               : QDir::cleanPath(QDir(folders.constLast()).absoluteFilePath(fileName));
 }
 
 QString charactersFolder()

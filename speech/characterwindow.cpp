@@ -16,13 +16,12 @@ constexpr int padding = 8;
 constexpr int tailHeight = 14;
 constexpr int visibleLines = 4;
 constexpr int cornerMargin = 24;
-}  // namespace
+} // namespace
 
 CharacterWindow::CharacterWindow(const CharacterData &character)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
-                           | Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint),
-      m_character(character),
-      m_characterSize(character.size())
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                           Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint),
+      m_character(character), m_characterSize(character.size())
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -34,7 +33,8 @@ CharacterWindow::CharacterWindow(const CharacterData &character)
     // empty rows at the top of its pictures.
     m_headroom = m_characterSize.height();
     for (const QImage &image : character.images)
-        m_headroom = qMin(m_headroom, m_characterSize.height() - image.height() + firstOpaqueRow(image));
+        m_headroom =
+            qMin(m_headroom, m_characterSize.height() - image.height() + firstOpaqueRow(image));
     const int width = qMax(m_characterSize.width(), balloonMinWidth);
     const int lineHeight = fontMetrics().lineSpacing();
     const int balloonHeight = visibleLines * lineHeight + 2 * padding + tailHeight;
@@ -61,9 +61,9 @@ CharacterWindow::~CharacterWindow() = default;
 
 QRect CharacterWindow::characterRect() const
 {
-    return QRect(QPoint((width() - m_characterSize.width()) / 2,
-                        height() - m_characterSize.height()),
-                 m_characterSize);
+    return QRect(
+        QPoint((width() - m_characterSize.width()) / 2, height() - m_characterSize.height()),
+        m_characterSize);
 }
 
 QRect CharacterWindow::balloonRect() const

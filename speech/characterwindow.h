@@ -52,10 +52,10 @@ private:
 
     CharacterData m_character;
     QSize m_characterSize;
-    int m_headroom = 0;  // empty rows above the character's head
+    int m_headroom = 0; // empty rows above the character's head
     int m_image = 0;
     QString m_text;
-    std::unique_ptr<QTextLayout> m_layout;  // m_text, wrapped to the balloon
+    std::unique_ptr<QTextLayout> m_layout; // m_text, wrapped to the balloon
     int m_highlightStart = -1;
     int m_highlightLength = 0;
     bool m_balloonShown = false;

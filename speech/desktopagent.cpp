@@ -7,10 +7,8 @@
 
 #include <QTimer>
 
-DesktopAgent::DesktopAgent(Prompts &prompts, QObject *parent)
-    : QObject(parent), m_prompts(prompts)
-{
-}
+DesktopAgent::DesktopAgent(Prompts &prompts, QObject *parent) : QObject(parent), m_prompts(prompts)
+{}
 
 DesktopAgent::~DesktopAgent() = default;
 
@@ -33,25 +31,23 @@ void DesktopAgent::Load(const QString &characterId, const QString &loadKey)
     QString error;
     std::optional<CharacterData> data = characterfile::load(loadKey, &error);
     if (!data) {
-        m_prompts.message(QStringLiteral("The speech character could not be loaded.\n\n%1")
-                              .arg(error));
+        m_prompts.message(
+            QStringLiteral("The speech character could not be loaded.\n\n%1").arg(error));
         return;
     }
     auto character = std::make_unique<DesktopCharacter>(*data);
-    connect(character.get(), &DesktopCharacter::voiceFailed, this,
-            [this](const QString &reason) {
-                if (m_voiceFailureReported)
-                    return;
-                m_voiceFailureReported = true;
-                // Not from inside the character's own handler: the message
-                // box runs an event loop of its own.
-                QTimer::singleShot(0, this, [this, reason] {
-                    m_prompts.message(
-                        QStringLiteral("The character cannot speak aloud: %1. Its words are "
-                                       "shown in its speech balloon only.")
-                            .arg(reason));
-                });
-            });
+    connect(character.get(), &DesktopCharacter::voiceFailed, this, [this](const QString &reason) {
+        if (m_voiceFailureReported)
+            return;
+        m_voiceFailureReported = true;
+        // Not from inside the character's own handler: the message
+        // box runs an event loop of its own.
+        QTimer::singleShot(0, this, [this, reason] {
+            m_prompts.message(QStringLiteral("The character cannot speak aloud: %1. Its words are "
+                                             "shown in its speech balloon only.")
+                                  .arg(reason));
+        });
+    });
     m_characters.push_back({characterId, std::move(character)});
 }
 

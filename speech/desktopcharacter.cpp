@@ -11,7 +11,7 @@ constexpr int tickMs = 25;
 constexpr int envelopeMs = 40;
 // Quieter than this (relative to the loudest part) keeps the mouth shut.
 constexpr float closedBelow = 0.12f;
-}  // namespace
+} // namespace
 
 DesktopCharacter::DesktopCharacter(const CharacterData &character, QObject *parent)
     : QObject(parent), m_character(character), m_window(new CharacterWindow(character))
@@ -195,9 +195,8 @@ void DesktopCharacter::onSynthesized(quint64 id, const Utterance &utterance)
         auto it = word.globalMatch(utterance.text);
         while (it.hasNext()) {
             const QRegularExpressionMatch m = it.next();
-            m_utterance.words.append(
-                {int(m.capturedStart()), int(m.capturedLength()),
-                 int(m_utterance.words.size()) * perWord});
+            m_utterance.words.append({int(m.capturedStart()), int(m.capturedLength()),
+                                      int(m_utterance.words.size()) * perWord});
         }
         m_playback.startSilent(qint64(m_utterance.words.size()) * perWord);
     }
@@ -211,17 +210,17 @@ namespace {
 bool isRounded(const QString &phoneme)
 {
     static const QString roundStarts = QStringLiteral("uUoOw0");
-    return !phoneme.isEmpty()
-           && (roundStarts.contains(phoneme.at(0)) || phoneme == QLatin1String("aU"));
+    return !phoneme.isEmpty() &&
+           (roundStarts.contains(phoneme.at(0)) || phoneme == QLatin1String("aU"));
 }
 
 bool isLipsShut(const QString &phoneme)
 {
-    return phoneme == QLatin1String("m") || phoneme == QLatin1String("b")
-           || phoneme == QLatin1String("p");
+    return phoneme == QLatin1String("m") || phoneme == QLatin1String("b") ||
+           phoneme == QLatin1String("p");
 }
 
-}  // namespace
+} // namespace
 
 int DesktopCharacter::mouthImageAt(qint64 ms) const
 {
@@ -251,8 +250,8 @@ void DesktopCharacter::speakTick()
     const qint64 position = m_playback.positionMs();
     const bool finished = m_playback.isFinished();
     // Words passed over between two ticks are still each reported.
-    while (m_nextWord < m_utterance.words.size()
-           && (finished || m_utterance.words.at(m_nextWord).ms <= position)) {
+    while (m_nextWord < m_utterance.words.size() &&
+           (finished || m_utterance.words.at(m_nextWord).ms <= position)) {
         const SpokenWord &w = m_utterance.words.at(m_nextWord++);
         m_window->setHighlight(w.start, w.length);
         emit wordSpoken(m_utterance.text.mid(w.start, w.length));

@@ -77,14 +77,14 @@ private:
     bool m_running = false;
     Phase m_phase = Phase::Hidden;
 
-    QTimer m_frameTimer;   // appearing and idle frames
+    QTimer m_frameTimer; // appearing and idle frames
     int m_frame = 0;
     QTimer m_speechTimer;  // follows the speech while it plays
     QTimer m_balloonTimer; // hides the balloon after the speech
 
     quint64 m_waitingFor = 0;
     Utterance m_utterance;
-    QVector<float> m_loudness;  // per envelopeMs of speech, 0..1
+    QVector<float> m_loudness; // per envelopeMs of speech, 0..1
     int m_nextWord = 0;
     SpeechPlayback m_playback;
 };

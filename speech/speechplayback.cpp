@@ -9,7 +9,7 @@ namespace {
 // An audio device that stops making progress is given up after this much
 // time beyond the utterance's length.
 constexpr qint64 stallMs = 3000;
-}  // namespace
+} // namespace
 
 SpeechPlayback::SpeechPlayback(QObject *parent) : QObject(parent) {}
 
@@ -97,8 +97,8 @@ qint64 SpeechPlayback::positionMs() const
 {
     if (!m_running)
         return 0;
-    const qint64 pos = m_sink ? m_sink->processedUSecs() / 1000
-                              : m_clockOffsetMs + m_clock.elapsed();
+    const qint64 pos =
+        m_sink ? m_sink->processedUSecs() / 1000 : m_clockOffsetMs + m_clock.elapsed();
     return qMin(pos, m_durationMs);
 }
 

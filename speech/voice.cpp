@@ -28,15 +28,16 @@ int collect(short *samples, int count, espeak_EVENT *events)
             c->words.append(*e);
         } else if (e->type == espeakEVENT_PHONEME) {
             const char *name = e->id.string;
-            c->phonemes.append({e->audio_position,
-                                QString::fromLatin1(name, int(qstrnlen(name, sizeof e->id.string)))});
+            c->phonemes.append(
+                {e->audio_position,
+                 QString::fromLatin1(name, int(qstrnlen(name, sizeof e->id.string)))});
         }
     }
     if (samples && count > 0) {
         const qint64 bytes = qint64(count) * qint64(sizeof(short));
         if (c->pcm.size() + bytes > c->maxBytes) {
             c->cut = true;
-            return 1;  // stop synthesising
+            return 1; // stop synthesising
         }
         c->pcm.append(reinterpret_cast<const char *>(samples), int(bytes));
     }
@@ -106,8 +107,9 @@ private:
             return false;
         }
         const QByteArray native = QFile::encodeName(path);
-        const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, native.constData(),
-                                           espeakINITIALIZE_DONT_EXIT | espeakINITIALIZE_PHONEME_EVENTS);
+        const int rate =
+            espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, native.constData(),
+                              espeakINITIALIZE_DONT_EXIT | espeakINITIALIZE_PHONEME_EVENTS);
         if (rate <= 0) {
             m_initError = QStringLiteral("the speech synthesiser could not start with its data "
                                          "in \"%1\"")
@@ -124,12 +126,12 @@ private:
     // positions are UTF-16 units.
     static QVector<SpokenWord> wordsOf(const QString &text, const QVector<espeak_EVENT> &events)
     {
-        QVector<int> unitOf;  // code point index -> UTF-16 position
+        QVector<int> unitOf; // code point index -> UTF-16 position
         unitOf.reserve(text.size() + 1);
         for (int i = 0; i < text.size(); ++i) {
             unitOf.append(i);
-            if (text.at(i).isHighSurrogate() && i + 1 < text.size()
-                && text.at(i + 1).isLowSurrogate())
+            if (text.at(i).isHighSurrogate() && i + 1 < text.size() &&
+                text.at(i + 1).isLowSurrogate())
                 ++i;
         }
         const int codePoints = int(unitOf.size());
@@ -163,7 +165,7 @@ private:
 
 VoiceEngine *theEngine = nullptr;
 
-}  // namespace
+} // namespace
 
 int Utterance::durationMs() const
 {
@@ -202,7 +204,8 @@ VoiceEngine::~VoiceEngine()
 {
     // The synthesiser is shut down on the thread that started it.
     QObject *worker = m_worker;
-    QMetaObject::invokeMethod(worker, [worker] { delete worker; }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        worker, [worker] { delete worker; }, Qt::BlockingQueuedConnection);
     m_thread.quit();
     m_thread.wait();
 }

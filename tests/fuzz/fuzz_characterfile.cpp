@@ -18,21 +18,21 @@ void require(bool condition)
 bool framesValid(const QVector<CharacterFrame> &frames, int images)
 {
     for (const CharacterFrame &f : frames) {
-        if (f.image < 0 || f.image >= images || f.ms < characterfile::minFrameMs
-            || f.ms > characterfile::maxFrameMs)
+        if (f.image < 0 || f.image >= images || f.ms < characterfile::minFrameMs ||
+            f.ms > characterfile::maxFrameMs)
             return false;
     }
     return true;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size > size_t(characterfile::maxFileBytes) + 1)
         return 0;
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
-                                                     qsizetype(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     QString reason;
     const std::optional<CharacterData> c = characterfile::parse(bytes, &reason);
     if (!c) {
@@ -44,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     qint64 pixels = 0;
     for (const QImage &image : c->images) {
         require(!image.isNull());
-        require(image.width() <= characterfile::maxImageSide
-                && image.height() <= characterfile::maxImageSide);
+        require(image.width() <= characterfile::maxImageSide &&
+                image.height() <= characterfile::maxImageSide);
         pixels += qint64(image.width()) * image.height();
     }
     require(pixels <= characterfile::maxTotalPixels);

@@ -29,7 +29,7 @@ public:
     int count = 0;
 };
 
-}  // namespace
+} // namespace
 
 int main(int argc, char **argv)
 {

@@ -30,9 +30,8 @@ CharacterSource testCharacterSource(QSize size)
         s.pngs.append(testPng(size, c));
     s.appear = {{0, 30}, {1, 30}};
     s.idle = {{2, 400}};
-    s.mouths = {{QStringLiteral("closed"), 2},
-                {QStringLiteral("half"), 3},
-                {QStringLiteral("open"), 4}};
+    s.mouths = {
+        {QStringLiteral("closed"), 2}, {QStringLiteral("half"), 3}, {QStringLiteral("open"), 4}};
     return s;
 }
 

@@ -39,7 +39,7 @@ QByteArray pngHeaderOnly(quint32 width, quint32 height)
     QByteArray ihdr("IHDR");
     appendBE32(ihdr, width);
     appendBE32(ihdr, height);
-    ihdr.append("\x08\x06\x00\x00\x00", 5);  // 8-bit RGBA
+    ihdr.append("\x08\x06\x00\x00\x00", 5); // 8-bit RGBA
     appendBE32(png, 13);
     png += ihdr;
     appendBE32(png, crc32(ihdr));
@@ -99,7 +99,7 @@ void setFirst(QJsonObject &o, const QString &list, const QString &key, const QJs
     o[list] = a;
 }
 
-}  // namespace
+} // namespace
 
 class TestCharacterFile : public QObject {
     Q_OBJECT
@@ -140,11 +140,10 @@ private slots:
         const QByteArray valid = testCharacterFile();
 
         QTest::newRow("empty") << QByteArray() << "it is empty";
-        QTest::newRow("a PNG, not a character") << testPng(QSize(4, 4), Qt::red)
-                                                << "not a character file";
+        QTest::newRow("a PNG, not a character")
+            << testPng(QSize(4, 4), Qt::red) << "not a character file";
         QTest::newRow("header cut short") << valid.left(11) << "within its header";
-        QTest::newRow("newer version") << header(2, 10) + QByteArray(10, '{')
-                                       << "format version 2";
+        QTest::newRow("newer version") << header(2, 10) + QByteArray(10, '{') << "format version 2";
         QTest::newRow("manifest length 0") << header(1, 0) << "must be from 1 to 65536";
         QTest::newRow("manifest length absurd") << header(1, 0xffffffffu) + "{}"
                                                 << "4294967295 bytes long";
@@ -152,19 +151,18 @@ private slots:
         QTest::newRow("manifest not JSON") << withManifestText("{\"name\": ") << "not valid JSON";
         QTest::newRow("manifest a list") << withManifestText("[1, 2]") << "not a JSON object";
         QTest::newRow("deeply nested manifest")
-            << withManifestText(QByteArray(5000, '[') + QByteArray(5000, ']'))
-            << "not valid JSON";
+            << withManifestText(QByteArray(5000, '[') + QByteArray(5000, ']')) << "not valid JSON";
 
         QTest::newRow("no name") << withManifest([](QJsonObject &o) { o.remove("name"); })
                                  << "has no entry \"name\"";
-        QTest::newRow("name a number") << withManifest([](QJsonObject &o) { o["name"] = 7; })
-                                       << "\"name\" must be a text";
-        QTest::newRow("name empty") << withManifest([](QJsonObject &o) { o["name"] = ""; })
-                                    << "the name must be 1 to 64";
+        QTest::newRow("name a number")
+            << withManifest([](QJsonObject &o) { o["name"] = 7; }) << "\"name\" must be a text";
+        QTest::newRow("name empty")
+            << withManifest([](QJsonObject &o) { o["name"] = ""; }) << "the name must be 1 to 64";
         QTest::newRow("name with a newline")
             << withManifest([](QJsonObject &o) { o["name"] = "Quor\nnel"; }) << "printable";
-        QTest::newRow("unknown entry") << withManifest([](QJsonObject &o) { o["sound"] = 1; })
-                                       << "unknown entry \"sound\"";
+        QTest::newRow("unknown entry")
+            << withManifest([](QJsonObject &o) { o["sound"] = 1; }) << "unknown entry \"sound\"";
         QTest::newRow("voice a text") << withManifest([](QJsonObject &o) { o["voice"] = "en"; })
                                       << "\"voice\" must be an object";
         QTest::newRow("voice name climbs out")
@@ -192,22 +190,23 @@ private slots:
                 a.append(QJsonObject{{"length", 1}});
             o["images"] = a;
         }) << "from 1 to 64 items, not 65";
-        QTest::newRow("picture length lies") << withManifest([](QJsonObject &o) {
-            setFirst(o, "images", "length", 1000000);
-        }) << "ends early: picture 0 needs 1000000 bytes";
-        QTest::newRow("picture length negative") << withManifest([](QJsonObject &o) {
-            setFirst(o, "images", "length", -5);
-        }) << "\"images[0].length\" must be a whole number";
-        QTest::newRow("bytes after the pictures") << valid + "tail" << "4 bytes follow";
+        QTest::newRow("picture length lies")
+            << withManifest([](QJsonObject &o) { setFirst(o, "images", "length", 1000000); })
+            << "ends early: picture 0 needs 1000000 bytes";
+        QTest::newRow("picture length negative")
+            << withManifest([](QJsonObject &o) { setFirst(o, "images", "length", -5); })
+            << "\"images[0].length\" must be a whole number";
+        QTest::newRow("bytes after the pictures") << valid + "tail"
+                                                  << "4 bytes follow";
         QTest::newRow("image entry not an object") << withManifest([](QJsonObject &o) {
             QJsonArray a = o["images"].toArray();
             a[0] = 17;
             o["images"] = a;
         }) << "\"images[0]\" must be an object";
 
-        QTest::newRow("frame names a missing picture") << withManifest([](QJsonObject &o) {
-            setFirst(o, "appear", "image", 5);
-        }) << "\"appear[0].image\" must be a whole number from 0 to 4";
+        QTest::newRow("frame names a missing picture")
+            << withManifest([](QJsonObject &o) { setFirst(o, "appear", "image", 5); })
+            << "\"appear[0].image\" must be a whole number from 0 to 4";
         QTest::newRow("frame of no time")
             << withManifest([](QJsonObject &o) { setFirst(o, "idle", "ms", 0); })
             << "\"idle[0].ms\" must be a whole number from 10 to 10000";
@@ -223,28 +222,26 @@ private slots:
         QTest::newRow("one mouth shape") << withManifest([](QJsonObject &o) {
             o["mouths"] = QJsonArray{QJsonObject{{"shape", "closed"}, {"image", 0}}};
         }) << "\"mouths\" must list from 2 to 16 items, not 1";
-        QTest::newRow("mouth shape twice")
-            << withManifest([](QJsonObject &o) {
-                   QJsonArray a = o["mouths"].toArray();
-                   QJsonObject second = a.at(1).toObject();
-                   second["shape"] = "closed";
-                   a[1] = second;
-                   o["mouths"] = a;
-               })
-            << "\"closed\" is given twice";
+        QTest::newRow("mouth shape twice") << withManifest([](QJsonObject &o) {
+            QJsonArray a = o["mouths"].toArray();
+            QJsonObject second = a.at(1).toObject();
+            second["shape"] = "closed";
+            a[1] = second;
+            o["mouths"] = a;
+        }) << "\"closed\" is given twice";
         QTest::newRow("mouth shape name odd")
             << withManifest([](QJsonObject &o) { setFirst(o, "mouths", "shape", "Wide Open"); })
             << "\"Wide Open\" is not valid";
 
-        QTest::newRow("picture not a PNG") << withSource([](CharacterSource &s) {
-            s.pngs[0] = QByteArray(100, 'x');
-        }) << "picture 0 is not a PNG picture";
-        QTest::newRow("picture declares a huge size") << withSource([](CharacterSource &s) {
-            s.pngs[1] = pngHeaderOnly(100000, 100000);
-        }) << "picture 1 is 100000 x 100000 pixels";
-        QTest::newRow("picture declares no width") << withSource([](CharacterSource &s) {
-            s.pngs[1] = pngHeaderOnly(0, 10);
-        }) << "picture 1 is 0 x 10 pixels";
+        QTest::newRow("picture not a PNG")
+            << withSource([](CharacterSource &s) { s.pngs[0] = QByteArray(100, 'x'); })
+            << "picture 0 is not a PNG picture";
+        QTest::newRow("picture declares a huge size")
+            << withSource([](CharacterSource &s) { s.pngs[1] = pngHeaderOnly(100000, 100000); })
+            << "picture 1 is 100000 x 100000 pixels";
+        QTest::newRow("picture declares no width")
+            << withSource([](CharacterSource &s) { s.pngs[1] = pngHeaderOnly(0, 10); })
+            << "picture 1 is 0 x 10 pixels";
         QTest::newRow("pictures too many pixels together") << withSource([](CharacterSource &s) {
             for (QByteArray &png : s.pngs)
                 png = pngHeaderOnly(1024, 1024);
@@ -254,9 +251,9 @@ private slots:
         QTest::newRow("picture cut short") << withSource([](CharacterSource &s) {
             s.pngs[2] = s.pngs[2].left(s.pngs[2].size() / 2);
         }) << "picture 2 is not a readable PNG picture";
-        QTest::newRow("picture header only") << withSource([](CharacterSource &s) {
-            s.pngs[3] = pngHeaderOnly(20, 20);
-        }) << "picture 3 is not a readable PNG picture";
+        QTest::newRow("picture header only")
+            << withSource([](CharacterSource &s) { s.pngs[3] = pngHeaderOnly(20, 20); })
+            << "picture 3 is not a readable PNG picture";
     }
 
     void broken()
@@ -283,12 +280,18 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("missing") << "missing.qchar" << "it does not exist";
-        QTest::newRow("folder") << "folder.qchar" << "it is a folder";
-        QTest::newRow("pipe") << "pipe.qchar" << "not a regular file";
-        QTest::newRow("huge") << "huge.qchar" << "a character file may have at most";
-        QTest::newRow("empty") << "empty.qchar" << "it is empty";
-        QTest::newRow("text") << "notes.qchar" << "not a character file";
+        QTest::newRow("missing") << "missing.qchar"
+                                 << "it does not exist";
+        QTest::newRow("folder") << "folder.qchar"
+                                << "it is a folder";
+        QTest::newRow("pipe") << "pipe.qchar"
+                              << "not a regular file";
+        QTest::newRow("huge") << "huge.qchar"
+                              << "a character file may have at most";
+        QTest::newRow("empty") << "empty.qchar"
+                               << "it is empty";
+        QTest::newRow("text") << "notes.qchar"
+                              << "not a character file";
     }
 
     void fileErrors()
@@ -301,7 +304,7 @@ private slots:
         QVERIFY(mkfifo(QFile::encodeName(dir.filePath("pipe.qchar")).constData(), 0600) == 0);
         QFile huge(dir.filePath("huge.qchar"));
         QVERIFY(huge.open(QIODevice::WriteOnly));
-        QVERIFY(huge.resize(characterfile::maxFileBytes + 1));  // sparse: costs no disk
+        QVERIFY(huge.resize(characterfile::maxFileBytes + 1)); // sparse: costs no disk
         huge.close();
         QFile empty(dir.filePath("empty.qchar"));
         QVERIFY(empty.open(QIODevice::WriteOnly));
@@ -346,10 +349,18 @@ private slots:
         QFETCH(QString, reason);
         CharacterSource s = testCharacterSource();
         switch (which) {
-        case 0: s.pngs.clear(); break;
-        case 1: s.idle[0].image = 9; break;
-        case 2: s.voice.name = QStringLiteral("en us"); break;
-        case 3: s.voice.rate = 10; break;
+        case 0:
+            s.pngs.clear();
+            break;
+        case 1:
+            s.idle[0].image = 9;
+            break;
+        case 2:
+            s.voice.name = QStringLiteral("en us");
+            break;
+        case 3:
+            s.voice.rate = 10;
+            break;
         }
         QString got;
         QVERIFY(!characterfile::write(s, &got));

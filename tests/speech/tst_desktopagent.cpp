@@ -23,7 +23,7 @@ public:
 
 constexpr int speechTimeoutMs = 20000;
 
-}  // namespace
+} // namespace
 
 class TestDesktopAgent : public QObject {
     Q_OBJECT
@@ -174,8 +174,8 @@ private slots:
         bool balloonWhileSpeaking = true;
         connect(c, &DesktopCharacter::wordSpoken, this, [&](const QString &) {
             highlighted << w->highlightedWord();
-            balloonWhileSpeaking = balloonWhileSpeaking && w->isBalloonShown()
-                                   && w->balloonText() == text;
+            balloonWhileSpeaking =
+                balloonWhileSpeaking && w->isBalloonShown() && w->balloonText() == text;
         });
         QTimer sampler;
         connect(&sampler, &QTimer::timeout, this, [&] { images.insert(w->image()); });
@@ -202,8 +202,8 @@ private slots:
         const QPoint start = w->pos();
         const QPoint inside = w->characterRect().center();
         const QPoint global = w->mapToGlobal(inside);
-        QMouseEvent press(QEvent::MouseButtonPress, inside, global, Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, inside, global, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
         QApplication::sendEvent(w, &press);
         QMouseEvent move(QEvent::MouseMove, inside + QPoint(-40, -25), global + QPoint(-40, -25),
                          Qt::NoButton, Qt::LeftButton, Qt::NoModifier);

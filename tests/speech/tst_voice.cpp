@@ -33,7 +33,7 @@ int peak(const QByteArray &pcm)
     return most;
 }
 
-}  // namespace
+} // namespace
 
 class TestVoice : public QObject {
     Q_OBJECT
@@ -53,7 +53,8 @@ private slots:
         QCOMPARE(u.sampleRate, 22050);
         QCOMPARE(u.text, text);
         // About two seconds of clearly audible speech.
-        QVERIFY2(u.durationMs() > 1000 && u.durationMs() < 6000, qPrintable(QString::number(u.durationMs())));
+        QVERIFY2(u.durationMs() > 1000 && u.durationMs() < 6000,
+                 qPrintable(QString::number(u.durationMs())));
         QVERIFY(peak(u.pcm) > 2000);
 
         QStringList words;
@@ -86,7 +87,8 @@ private slots:
 
     void unknownVoiceStillSpeaks()
     {
-        const Utterance u = speak(QStringLiteral("Hello"), {QStringLiteral("xx-nonexistent"), 175, 50});
+        const Utterance u =
+            speak(QStringLiteral("Hello"), {QStringLiteral("xx-nonexistent"), 175, 50});
         QVERIFY2(u.error.isEmpty(), qPrintable(u.error));
         QVERIFY(peak(u.pcm) > 2000);
     }

@@ -58,11 +58,11 @@ private:
                 return false;
             }
             m_source.voice.name = words.at(1);
-            return number(words.at(2), &m_source.voice.rate, why)
-                   && number(words.at(3), &m_source.voice.pitch, why);
+            return number(words.at(2), &m_source.voice.rate, why) &&
+                   number(words.at(3), &m_source.voice.pitch, why);
         }
-        if (keyword == QLatin1String("appear") || keyword == QLatin1String("idle")
-            || keyword == QLatin1String("blink")) {
+        if (keyword == QLatin1String("appear") || keyword == QLatin1String("idle") ||
+            keyword == QLatin1String("blink")) {
             if (words.size() != 3) {
                 *why = QStringLiteral("expected \"%1 <file> <milliseconds>\"").arg(keyword);
                 return false;
@@ -119,7 +119,8 @@ private:
         }
         QFile file(key);
         if (!file.open(QIODevice::ReadOnly)) {
-            *why = QStringLiteral("the file \"%1\" cannot be read (%2)").arg(name, file.errorString());
+            *why =
+                QStringLiteral("the file \"%1\" cannot be read (%2)").arg(name, file.errorString());
             return false;
         }
         // The same picture under two names is stored once.
@@ -140,7 +141,7 @@ private:
     QHash<QByteArray, int> m_indexOf;
 };
 
-}  // namespace
+} // namespace
 
 std::optional<CharacterSource> readFramesFolder(const QString &folder, QString *error)
 {

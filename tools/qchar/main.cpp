@@ -45,7 +45,7 @@ int check(const QStringList &files)
     return failures == 0 ? 0 : 1;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -63,8 +63,8 @@ int main(int argc, char **argv)
                                          QStringLiteral("Voice name (default: frames.txt, "
                                                         "else en-us)."),
                                          QStringLiteral("name"));
-    const QCommandLineOption rateOption(QStringLiteral("rate"),
-                                        QStringLiteral("Words per minute."), QStringLiteral("n"));
+    const QCommandLineOption rateOption(QStringLiteral("rate"), QStringLiteral("Words per minute."),
+                                        QStringLiteral("n"));
     const QCommandLineOption pitchOption(QStringLiteral("pitch"), QStringLiteral("Pitch, 0-99."),
                                          QStringLiteral("n"));
     parser.addOptions({checkOption, voiceOption, rateOption, pitchOption});
