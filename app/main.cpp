@@ -1,7 +1,8 @@
 #include "mainwindow/forms.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
-#include "speech/agent.h"
+#include "speech/characterpaths.h"
+#include "speech/desktopagent.h"
 #include "store/notestore.h"
 
 #include <QApplication>
@@ -21,20 +22,6 @@ QPointF defaultPosition()
     return {twips::fromPx(area.right() + 1 - outerWidth - margin), twips::fromPx(area.top() + margin)};
 }
 
-class UnavailableAgent final : public SpeechAgent, AgentCharacters {
-public:
-    explicit UnavailableAgent(Prompts &prompts) : m_prompts(prompts) {}
-    AgentCharacters &Characters() override { return *this; }
-    void Load(const QString &, const QString &path) override
-    {
-        m_prompts.message(QStringLiteral("The speech character \"%1\" cannot be loaded: speech is not available.").arg(path));
-    }
-    AgentCharacter *Character(const QString &) override { return nullptr; }
-
-private:
-    Prompts &m_prompts;
-};
-
 }  // namespace
 
 int main(int argc, char **argv)
@@ -48,7 +35,7 @@ int main(int argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false);
 
     Prompts prompts;
-    const fields::Defaults defaults{defaultPosition(), QString()};
+    const fields::Defaults defaults{defaultPosition(), defaultCharacterPath()};
     QString error;
     std::unique_ptr<NoteStore> store =
         NoteStore::open(QDir::current().filePath(NoteStore::fileName), defaults, &error);
@@ -61,7 +48,7 @@ int main(int argc, char **argv)
         QTimer::singleShot(0, &app, [&prompts, message] { prompts.message(message); });
     });
 
-    UnavailableAgent agent(prompts);
+    DesktopAgent agent(prompts);
     Forms forms(*store, prompts, agent);
     forms.setOnLastUnloaded([] { QCoreApplication::quit(); });
     forms.start();

@@ -1,5 +1,7 @@
 #include "form4.h"
 
+#include "characterpaths.h"
+
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "platform/prompts.h"
@@ -12,10 +14,10 @@ namespace {
 
 const QString kNone = QStringLiteral("None");
 
-// Where the file dialog opens; empty lets the platform choose.
+// The file dialog opens in the folder of the bundled characters.
 QString characterStartFolder()
 {
-    return QString();
+    return charactersFolder();
 }
 
 } // namespace

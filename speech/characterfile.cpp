@@ -1,0 +1,599 @@
+#include "characterfile.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <cmath>
+#include <cstring>
+
+QSize CharacterData::size() const
+{
+    QSize s;
+    for (const QImage &image : images)
+        s = s.expandedTo(image.size());
+    return s;
+}
+
+namespace characterfile {
+
+namespace {
+
+quint32 readLE32(const char *p)
+{
+    const auto *u = reinterpret_cast<const unsigned char *>(p);
+    return quint32(u[0]) | quint32(u[1]) << 8 | quint32(u[2]) << 16 | quint32(u[3]) << 24;
+}
+
+quint32 readBE32(const char *p)
+{
+    const auto *u = reinterpret_cast<const unsigned char *>(p);
+    return quint32(u[3]) | quint32(u[2]) << 8 | quint32(u[1]) << 16 | quint32(u[0]) << 24;
+}
+
+void appendLE32(QByteArray &out, quint32 v)
+{
+    for (int i = 0; i < 4; ++i)
+        out.append(char((v >> (8 * i)) & 0xff));
+}
+
+// Reading the manifest: every accessor checks the JSON type and range and
+// records the first problem it meets, naming the entry by its path.
+class ManifestReader {
+public:
+    bool failed() const { return !m_reason.isEmpty(); }
+    const QString &reason() const { return m_reason; }
+
+    void fail(const QString &reason)
+    {
+        if (m_reason.isEmpty())
+            m_reason = reason;
+    }
+
+    // An entry that must be there and be of the given kind.
+    QJsonValue need(const QJsonObject &o, const QString &key, const QString &path,
+                    QJsonValue::Type type, const char *kindName)
+    {
+        if (failed())
+            return {};
+        const auto it = o.constFind(key);
+        if (it == o.constEnd()) {
+            fail(QStringLiteral("the manifest has no entry \"%1\"").arg(path));
+            return {};
+        }
+        if (it->type() != type) {
+            fail(QStringLiteral("the manifest entry \"%1\" must be %2").arg(path, kindName));
+            return {};
+        }
+        return *it;
+    }
+
+    int integer(const QJsonObject &o, const QString &key, const QString &path, int min, int max)
+    {
+        const QJsonValue v = need(o, key, path, QJsonValue::Double, "a number");
+        if (failed())
+            return min;
+        const double d = v.toDouble();
+        if (!std::isfinite(d) || d != std::floor(d) || d < min || d > max) {
+            fail(QStringLiteral("the manifest entry \"%1\" must be a whole number from %2 to %3")
+                     .arg(path)
+                     .arg(min)
+                     .arg(max));
+            return min;
+        }
+        return int(d);
+    }
+
+    QString string(const QJsonObject &o, const QString &key, const QString &path)
+    {
+        return need(o, key, path, QJsonValue::String, "a text").toString();
+    }
+
+    QJsonObject object(const QJsonObject &o, const QString &key, const QString &path)
+    {
+        return need(o, key, path, QJsonValue::Object, "an object").toObject();
+    }
+
+    QJsonArray array(const QJsonObject &o, const QString &key, const QString &path, int min,
+                     int max)
+    {
+        const QJsonArray a = need(o, key, path, QJsonValue::Array, "a list").toArray();
+        if (failed())
+            return {};
+        if (a.size() < min || a.size() > max) {
+            fail(QStringLiteral("the manifest entry \"%1\" must list from %2 to %3 items, not %4")
+                     .arg(path)
+                     .arg(min)
+                     .arg(max)
+                     .arg(a.size()));
+            return {};
+        }
+        return a;
+    }
+
+    QJsonObject item(const QJsonArray &a, int i, const QString &path)
+    {
+        if (failed())
+            return {};
+        if (!a.at(i).isObject()) {
+            fail(
+                QStringLiteral("the manifest entry \"%1[%2]\" must be an object").arg(path).arg(i));
+            return {};
+        }
+        return a.at(i).toObject();
+    }
+
+    // Rejects keys this version does not know, so that a misspelt entry is
+    // not silently ignored.
+    void onlyKeys(const QJsonObject &o, const QString &path,
+                  std::initializer_list<const char *> keys)
+    {
+        if (failed())
+            return;
+        for (auto it = o.constBegin(); it != o.constEnd(); ++it) {
+            bool known = false;
+            for (const char *k : keys)
+                known = known || it.key() == QLatin1String(k);
+            if (!known) {
+                fail(path.isEmpty()
+                         ? QStringLiteral("the manifest has an unknown entry \"%1\"").arg(it.key())
+                         : QStringLiteral("the manifest entry \"%1\" has an unknown entry \"%2\"")
+                               .arg(path, it.key()));
+                return;
+            }
+        }
+    }
+
+private:
+    QString m_reason;
+};
+
+bool isPrintableName(const QString &name)
+{
+    for (const QChar c : name) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
+            c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            return false;
+    }
+    return true;
+}
+
+QVector<CharacterFrame> readFrames(ManifestReader &r, const QJsonObject &root, const char *key,
+                                   int min, int max, int imageCount)
+{
+    const QString path = QString::fromLatin1(key);
+    const QJsonArray a = r.array(root, path, path, min, max);
+    QVector<CharacterFrame> frames;
+    for (int i = 0; i < a.size() && !r.failed(); ++i) {
+        const QString at = QStringLiteral("%1[%2]").arg(path).arg(i);
+        const QJsonObject o = r.item(a, i, path);
+        r.onlyKeys(o, at, {"image", "ms"});
+        CharacterFrame f;
+        f.image =
+            r.integer(o, QStringLiteral("image"), at + QStringLiteral(".image"), 0, imageCount - 1);
+        f.ms =
+            r.integer(o, QStringLiteral("ms"), at + QStringLiteral(".ms"), minFrameMs, maxFrameMs);
+        frames.append(f);
+    }
+    return frames;
+}
+
+// The header of a PNG picture, read without decoding it: the signature and
+// the IHDR chunk, which must come first.
+bool pngSize(const QByteArray &png, QSize *size, QString *reason)
+{
+    static const char signature[8] = {'\x89', 'P', 'N', 'G', '\r', '\n', '\x1a', '\n'};
+    if (png.size() < 33 || std::memcmp(png.constData(), signature, 8) != 0) {
+        *reason = QStringLiteral("is not a PNG picture");
+        return false;
+    }
+    const char *p = png.constData() + 8;
+    if (readBE32(p) != 13 || std::memcmp(p + 4, "IHDR", 4) != 0) {
+        *reason = QStringLiteral("is not a PNG picture (it does not begin with its header chunk)");
+        return false;
+    }
+    const quint32 w = readBE32(p + 8);
+    const quint32 h = readBE32(p + 12);
+    if (w == 0 || h == 0 || w > quint32(maxImageSide) || h > quint32(maxImageSide)) {
+        *reason = QStringLiteral("is %1 x %2 pixels; each side must be from 1 to %3")
+                      .arg(w)
+                      .arg(h)
+                      .arg(maxImageSide);
+        return false;
+    }
+    *size = QSize(int(w), int(h));
+    return true;
+}
+
+QImage decodePng(const QByteArray &png, const QSize &declared, QString *reason)
+{
+    QByteArray copy = png; // QBuffer needs a non-const array
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "png");
+    reader.setAutoTransform(false);
+    if (reader.size() != declared) {
+        *reason = QStringLiteral("is not a readable PNG picture");
+        return {};
+    }
+    QImage image = reader.read();
+    if (image.isNull()) {
+        *reason = QStringLiteral("is not a readable PNG picture (%1)").arg(reader.errorString());
+        return {};
+    }
+    if (image.size() != declared) {
+        *reason = QStringLiteral("decodes to a different size than its header declares");
+        return {};
+    }
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+QString fileError(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The character file \"%1\" cannot be used: %2.")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+// Reads a whole file, refusing anything that is not a regular file of a
+// sane size (a named pipe would block, a device would never end).
+std::optional<QByteArray> readFile(const QString &path, QString *error)
+{
+    if (path.isEmpty()) {
+        *error = QStringLiteral("No character file was named.");
+        return std::nullopt;
+    }
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        *error = fileError(path, QStringLiteral("it does not exist"));
+        return std::nullopt;
+    }
+    if (info.isDir()) {
+        *error = fileError(path, QStringLiteral("it is a folder, not a file"));
+        return std::nullopt;
+    }
+    if (!info.isFile()) {
+        *error = fileError(path, QStringLiteral("it is not a regular file"));
+        return std::nullopt;
+    }
+    if (info.size() > maxFileBytes) {
+        *error = fileError(path, QStringLiteral("it is %1 bytes long; a character file may "
+                                                "have at most %2")
+                                     .arg(info.size())
+                                     .arg(maxFileBytes));
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = fileError(path, QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+        return std::nullopt;
+    }
+    // The file may have grown since it was looked at.
+    QByteArray data = file.read(maxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        *error = fileError(path, QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+        return std::nullopt;
+    }
+    if (data.size() > maxFileBytes) {
+        *error = fileError(path, QStringLiteral("it is longer than the %1 bytes a character "
+                                                "file may have")
+                                     .arg(maxFileBytes));
+        return std::nullopt;
+    }
+    return data;
+}
+
+bool validateShape(const QString &shape)
+{
+    static const QRegularExpression re(QStringLiteral("^[a-z][a-z0-9_-]{0,31}$"));
+    return re.match(shape).hasMatch();
+}
+
+// The checks that the writer and the reader share: everything except the
+// pictures' own contents.
+QString checkSource(const CharacterSource &s)
+{
+    if (s.name.isEmpty() || s.name.size() > maxNameLength || !isPrintableName(s.name))
+        return QStringLiteral("the name must be 1 to %1 printable characters").arg(maxNameLength);
+    if (!isValidVoiceName(s.voice.name))
+        return QStringLiteral("the voice name \"%1\" is not a valid voice name").arg(s.voice.name);
+    if (s.voice.rate < minRate || s.voice.rate > maxRate)
+        return QStringLiteral("the voice rate must be from %1 to %2").arg(minRate).arg(maxRate);
+    if (s.voice.pitch < minPitch || s.voice.pitch > maxPitch)
+        return QStringLiteral("the voice pitch must be from %1 to %2").arg(minPitch).arg(maxPitch);
+    if (s.pngs.isEmpty() || s.pngs.size() > maxImages)
+        return QStringLiteral("a character needs 1 to %1 pictures").arg(maxImages);
+    if (s.appear.size() > maxAppearFrames)
+        return QStringLiteral("the appearing animation may have at most %1 frames")
+            .arg(maxAppearFrames);
+    if (s.idle.isEmpty() || s.idle.size() > maxIdleFrames)
+        return QStringLiteral("the idle pose needs 1 to %1 frames").arg(maxIdleFrames);
+    if (s.mouths.size() < minMouths || s.mouths.size() > maxMouths)
+        return QStringLiteral("a character needs %1 to %2 mouth shapes")
+            .arg(minMouths)
+            .arg(maxMouths);
+    for (const auto *frames : {&s.appear, &s.idle}) {
+        for (const CharacterFrame &f : *frames) {
+            if (f.image < 0 || f.image >= s.pngs.size())
+                return QStringLiteral("a frame refers to picture %1, which does not exist")
+                    .arg(f.image);
+            if (f.ms < minFrameMs || f.ms > maxFrameMs)
+                return QStringLiteral("a frame lasts %1 ms; frames last from %2 to %3 ms")
+                    .arg(f.ms)
+                    .arg(minFrameMs)
+                    .arg(maxFrameMs);
+        }
+    }
+    QSet<QString> shapes;
+    for (const CharacterMouth &m : s.mouths) {
+        if (!validateShape(m.shape))
+            return QStringLiteral("the mouth shape name \"%1\" is not valid (small letters, "
+                                  "digits, \"-\" and \"_\", up to 32)")
+                .arg(m.shape);
+        if (shapes.contains(m.shape))
+            return QStringLiteral("the mouth shape \"%1\" is given twice").arg(m.shape);
+        shapes.insert(m.shape);
+        if (m.image < 0 || m.image >= s.pngs.size())
+            return QStringLiteral("the mouth shape \"%1\" refers to picture %2, which does not "
+                                  "exist")
+                .arg(m.shape)
+                .arg(m.image);
+    }
+    return {};
+}
+
+std::optional<CharacterSource> parseManifest(const QByteArray &json, const QByteArray &data,
+                                             QString *reason)
+{
+    QJsonParseError parseError;
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        *reason = QStringLiteral("its manifest is not valid JSON (%1 at byte %2)")
+                      .arg(parseError.errorString())
+                      .arg(parseError.offset);
+        return std::nullopt;
+    }
+    if (!doc.isObject()) {
+        *reason = QStringLiteral("its manifest is not a JSON object");
+        return std::nullopt;
+    }
+    const QJsonObject root = doc.object();
+    ManifestReader r;
+    r.onlyKeys(root, QString(), {"name", "voice", "images", "appear", "idle", "mouths"});
+
+    CharacterSource s;
+    s.name = r.string(root, QStringLiteral("name"), QStringLiteral("name"));
+    const QJsonObject voice = r.object(root, QStringLiteral("voice"), QStringLiteral("voice"));
+    r.onlyKeys(voice, QStringLiteral("voice"), {"name", "rate", "pitch"});
+    s.voice.name = r.string(voice, QStringLiteral("name"), QStringLiteral("voice.name"));
+    s.voice.rate =
+        r.integer(voice, QStringLiteral("rate"), QStringLiteral("voice.rate"), minRate, maxRate);
+    s.voice.pitch = r.integer(voice, QStringLiteral("pitch"), QStringLiteral("voice.pitch"),
+                              minPitch, maxPitch);
+
+    // The pictures follow the manifest back to back, in the order listed;
+    // their lengths must account for every remaining byte of the file.
+    const QJsonArray images =
+        r.array(root, QStringLiteral("images"), QStringLiteral("images"), 1, maxImages);
+    qint64 offset = 0;
+    for (int i = 0; i < images.size() && !r.failed(); ++i) {
+        const QString at = QStringLiteral("images[%1]").arg(i);
+        const QJsonObject o = r.item(images, i, QStringLiteral("images"));
+        r.onlyKeys(o, at, {"length"});
+        const int length = r.integer(o, QStringLiteral("length"), at + QStringLiteral(".length"), 1,
+                                     int(maxFileBytes));
+        if (r.failed())
+            break;
+        if (offset + length > data.size()) {
+            r.fail(QStringLiteral("it ends early: picture %1 needs %2 bytes but only %3 are left")
+                       .arg(i)
+                       .arg(length)
+                       .arg(data.size() - offset));
+            break;
+        }
+        s.pngs.append(data.mid(offset, length));
+        offset += length;
+    }
+    if (!r.failed() && offset != data.size())
+        r.fail(QStringLiteral("%1 bytes follow its last picture").arg(data.size() - offset));
+
+    const int count = int(s.pngs.size());
+    if (!r.failed()) {
+        s.appear = readFrames(r, root, "appear", 0, maxAppearFrames, count);
+        s.idle = readFrames(r, root, "idle", 1, maxIdleFrames, count);
+    }
+    const QJsonArray mouths =
+        r.array(root, QStringLiteral("mouths"), QStringLiteral("mouths"), minMouths, maxMouths);
+    for (int i = 0; i < mouths.size() && !r.failed(); ++i) {
+        const QString at = QStringLiteral("mouths[%1]").arg(i);
+        const QJsonObject o = r.item(mouths, i, QStringLiteral("mouths"));
+        r.onlyKeys(o, at, {"shape", "image"});
+        CharacterMouth m;
+        m.shape = r.string(o, QStringLiteral("shape"), at + QStringLiteral(".shape"));
+        m.image =
+            r.integer(o, QStringLiteral("image"), at + QStringLiteral(".image"), 0, count - 1);
+        s.mouths.append(m);
+    }
+    if (r.failed()) {
+        *reason = r.reason();
+        return std::nullopt;
+    }
+    const QString problem = checkSource(s);
+    if (!problem.isEmpty()) {
+        *reason = problem;
+        return std::nullopt;
+    }
+    return s;
+}
+
+} // namespace
+
+bool isValidVoiceName(const QString &name)
+{
+    static const QRegularExpression re(QStringLiteral("^[A-Za-z0-9][A-Za-z0-9_+./-]{0,63}$"));
+    return re.match(name).hasMatch() && !name.contains(QLatin1String(".."));
+}
+
+std::optional<CharacterData> parse(const QByteArray &data, QString *reason)
+{
+    if (data.isEmpty()) {
+        *reason = QStringLiteral("it is empty");
+        return std::nullopt;
+    }
+    if (data.size() > maxFileBytes) {
+        *reason = QStringLiteral("it is longer than the %1 bytes a character file may have")
+                      .arg(maxFileBytes);
+        return std::nullopt;
+    }
+    if (data.size() < int(sizeof magic) ||
+        std::memcmp(data.constData(), magic, sizeof magic) != 0) {
+        *reason = QStringLiteral("it is not a character file (its header is wrong)");
+        return std::nullopt;
+    }
+    if (data.size() < headerBytes) {
+        *reason = QStringLiteral("it ends early, within its header");
+        return std::nullopt;
+    }
+    const quint32 fileVersion = readLE32(data.constData() + 8);
+    if (fileVersion != version) {
+        *reason = QStringLiteral("it is of format version %1; this program reads version %2")
+                      .arg(fileVersion)
+                      .arg(version);
+        return std::nullopt;
+    }
+    const quint32 manifestBytes = readLE32(data.constData() + 12);
+    if (manifestBytes == 0 || manifestBytes > quint32(maxManifestBytes)) {
+        *reason = QStringLiteral("its manifest is said to be %1 bytes long; it must be from 1 "
+                                 "to %2")
+                      .arg(manifestBytes)
+                      .arg(maxManifestBytes);
+        return std::nullopt;
+    }
+    if (qint64(manifestBytes) > data.size() - headerBytes) {
+        *reason = QStringLiteral("it ends early: the manifest needs %1 bytes but only %2 follow")
+                      .arg(manifestBytes)
+                      .arg(data.size() - headerBytes);
+        return std::nullopt;
+    }
+    const QByteArray json = data.mid(headerBytes, int(manifestBytes));
+    const QByteArray pictures = data.mid(headerBytes + int(manifestBytes));
+
+    const std::optional<CharacterSource> source = parseManifest(json, pictures, reason);
+    if (!source)
+        return std::nullopt;
+
+    // Every declared size is checked before any picture is decoded, so a
+    // small file cannot ask for a huge amount of memory.
+    QVector<QSize> sizes;
+    qint64 pixels = 0;
+    for (int i = 0; i < source->pngs.size(); ++i) {
+        QSize size;
+        QString why;
+        if (!pngSize(source->pngs.at(i), &size, &why)) {
+            *reason = QStringLiteral("picture %1 %2").arg(i).arg(why);
+            return std::nullopt;
+        }
+        pixels += qint64(size.width()) * size.height();
+        sizes.append(size);
+    }
+    if (pixels > maxTotalPixels) {
+        *reason = QStringLiteral("its pictures hold %1 pixels together; at most %2 are allowed")
+                      .arg(pixels)
+                      .arg(maxTotalPixels);
+        return std::nullopt;
+    }
+
+    CharacterData c;
+    c.name = source->name;
+    c.voice = source->voice;
+    c.appear = source->appear;
+    c.idle = source->idle;
+    c.mouths = source->mouths;
+    for (int i = 0; i < source->pngs.size(); ++i) {
+        QString why;
+        QImage image = decodePng(source->pngs.at(i), sizes.at(i), &why);
+        if (image.isNull()) {
+            *reason = QStringLiteral("picture %1 %2").arg(i).arg(why);
+            return std::nullopt;
+        }
+        c.images.append(image);
+    }
+    return c;
+}
+
+std::optional<CharacterData> load(const QString &path, QString *error)
+{
+    const std::optional<QByteArray> data = readFile(path, error);
+    if (!data)
+        return std::nullopt;
+    QString reason;
+    std::optional<CharacterData> c = parse(*data, &reason);
+    if (!c)
+        *error = fileError(path, reason);
+    return c;
+}
+
+bool check(const QString &path, QString *error)
+{
+    return load(path, error).has_value();
+}
+
+std::optional<QByteArray> write(const CharacterSource &source, QString *reason)
+{
+    const QString problem = checkSource(source);
+    if (!problem.isEmpty()) {
+        *reason = problem;
+        return std::nullopt;
+    }
+    auto frames = [](const QVector<CharacterFrame> &list) {
+        QJsonArray a;
+        for (const CharacterFrame &f : list)
+            a.append(QJsonObject{{QStringLiteral("image"), f.image}, {QStringLiteral("ms"), f.ms}});
+        return a;
+    };
+    QJsonArray images;
+    qint64 pictureBytes = 0;
+    for (const QByteArray &png : source.pngs) {
+        images.append(QJsonObject{{QStringLiteral("length"), int(png.size())}});
+        pictureBytes += png.size();
+    }
+    QJsonArray mouths;
+    for (const CharacterMouth &m : source.mouths)
+        mouths.append(
+            QJsonObject{{QStringLiteral("shape"), m.shape}, {QStringLiteral("image"), m.image}});
+    const QJsonObject root{
+        {QStringLiteral("name"), source.name},
+        {QStringLiteral("voice"), QJsonObject{{QStringLiteral("name"), source.voice.name},
+                                              {QStringLiteral("rate"), source.voice.rate},
+                                              {QStringLiteral("pitch"), source.voice.pitch}}},
+        {QStringLiteral("images"), images},
+        {QStringLiteral("appear"), frames(source.appear)},
+        {QStringLiteral("idle"), frames(source.idle)},
+        {QStringLiteral("mouths"), mouths},
+    };
+    const QByteArray json = QJsonDocument(root).toJson(QJsonDocument::Indented);
+    if (json.size() > maxManifestBytes) {
+        *reason =
+            QStringLiteral("the manifest would be longer than %1 bytes").arg(maxManifestBytes);
+        return std::nullopt;
+    }
+    if (headerBytes + json.size() + pictureBytes > maxFileBytes) {
+        *reason = QStringLiteral("the file would be longer than %1 bytes").arg(maxFileBytes);
+        return std::nullopt;
+    }
+    QByteArray out(magic, sizeof magic);
+    appendLE32(out, version);
+    appendLE32(out, quint32(json.size()));
+    out += json;
+    for (const QByteArray &png : source.pngs)
+        out += png;
+    return out;
+}
+
+} // namespace characterfile

@@ -1,0 +1,255 @@
+#include "characterwindow.h"
+
+#include "platform/display.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+#include <QTextLayout>
+
+namespace {
+constexpr int balloonMinWidth = 240;
+constexpr int padding = 8;
+constexpr int tailHeight = 14;
+constexpr int visibleLines = 4;
+constexpr int cornerMargin = 24;
+} // namespace
+
+CharacterWindow::CharacterWindow(const CharacterData &character)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                           Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint),
+      m_character(character), m_characterSize(character.size())
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    // The character stays until the program ends; it never decides that.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(character.name);
+
+    // The balloon's tail reaches down to the character's head, past the
+    // empty rows at the top of its pictures.
+    m_headroom = m_characterSize.height();
+    for (const QImage &image : character.images)
+        m_headroom =
+            qMin(m_headroom, m_characterSize.height() - image.height() + firstOpaqueRow(image));
+    const int width = qMax(m_characterSize.width(), balloonMinWidth);
+    const int lineHeight = fontMetrics().lineSpacing();
+    const int balloonHeight = visibleLines * lineHeight + 2 * padding + tailHeight;
+    setFixedSize(width, balloonHeight + m_characterSize.height() - m_headroom);
+    if (!character.idle.isEmpty())
+        m_image = character.idle.constFirst().image;
+}
+
+int CharacterWindow::firstOpaqueRow(const QImage &image)
+{
+    if (!image.hasAlphaChannel())
+        return 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) != 0)
+                return y;
+        }
+    }
+    return image.height();
+}
+
+CharacterWindow::~CharacterWindow() = default;
+
+QRect CharacterWindow::characterRect() const
+{
+    return QRect(
+        QPoint((width() - m_characterSize.width()) / 2, height() - m_characterSize.height()),
+        m_characterSize);
+}
+
+QRect CharacterWindow::balloonRect() const
+{
+    return QRect(0, 0, width(), height() - m_characterSize.height() + m_headroom);
+}
+
+void CharacterWindow::setImage(int index)
+{
+    if (index < 0 || index >= m_character.images.size() || index == m_image)
+        return;
+    m_image = index;
+    update(characterRect());
+}
+
+void CharacterWindow::showBalloon(const QString &text)
+{
+    m_text = text;
+    layoutText();
+    m_highlightStart = -1;
+    m_highlightLength = 0;
+    m_balloonShown = true;
+    update(balloonRect());
+}
+
+void CharacterWindow::setHighlight(int start, int length)
+{
+    if (start == m_highlightStart && length == m_highlightLength)
+        return;
+    m_highlightStart = start;
+    m_highlightLength = length;
+    update(balloonRect());
+}
+
+void CharacterWindow::hideBalloon()
+{
+    if (!m_balloonShown)
+        return;
+    m_balloonShown = false;
+    update(balloonRect());
+}
+
+QString CharacterWindow::highlightedWord() const
+{
+    if (m_highlightStart < 0)
+        return {};
+    return m_text.mid(m_highlightStart, m_highlightLength);
+}
+
+void CharacterWindow::placeInCorner()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    move(area.right() - width() - cornerMargin, area.bottom() - height() - cornerMargin);
+}
+
+void CharacterWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    display::setSkipTaskbar(this);
+}
+
+void CharacterWindow::closeEvent(QCloseEvent *event)
+{
+    // The character stays on the desktop until the program ends.
+    event->ignore();
+}
+
+void CharacterWindow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(rect(), Qt::transparent);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+
+    if (m_image >= 0 && m_image < m_character.images.size()) {
+        const QImage &image = m_character.images.at(m_image);
+        const QRect area = characterRect();
+        // Pictures smaller than the character stand on its feet, centred.
+        painter.drawImage(QPoint(area.left() + (area.width() - image.width()) / 2,
+                                 area.bottom() + 1 - image.height()),
+                          image);
+    }
+    if (m_balloonShown)
+        paintBalloon(painter);
+}
+
+// Wrapping is done once for each text: a long note must not cost a new
+// layout at every word.
+void CharacterWindow::layoutText()
+{
+    m_layout = std::make_unique<QTextLayout>(m_text, font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    m_layout->setTextOption(option);
+    const int textWidth = width() - 2 * padding - 2;
+    m_layout->beginLayout();
+    qreal y = 0;
+    for (;;) {
+        QTextLine line = m_layout->createLine();
+        if (!line.isValid())
+            break;
+        line.setLineWidth(textWidth);
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    m_layout->endLayout();
+}
+
+void CharacterWindow::paintBalloon(QPainter &painter)
+{
+    if (!m_layout)
+        layoutText();
+    QTextLayout &layout = *m_layout;
+    const int lines = qBound(1, layout.lineCount(), visibleLines);
+    const qreal textHeight = lines * fontMetrics().lineSpacing();
+
+    // The balloon fits its text, up to visibleLines, and hangs above the
+    // character's head.
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRect area = balloonRect();
+    const qreal bottom = area.bottom() - tailHeight - 1.5;
+    const QRectF box(area.left() + 1.5, bottom - textHeight - 2 * padding, area.width() - 3,
+                     textHeight + 2 * padding);
+    QPainterPath path;
+    path.addRoundedRect(box, 10, 10);
+    const qreal tailX = characterRect().center().x();
+    QPainterPath tail;
+    tail.moveTo(tailX - 10, box.bottom() - 1);
+    tail.lineTo(tailX + 4, area.bottom());
+    tail.lineTo(tailX + 10, box.bottom() - 1);
+    tail.closeSubpath();
+    path = path.united(tail);
+    painter.setPen(QPen(QColor(60, 60, 60), 1.5));
+    painter.setBrush(QColor(255, 255, 240));
+    painter.drawPath(path);
+
+    // Long texts scroll so that the line being spoken stays in view.
+    int first = 0;
+    if (m_highlightStart >= 0 && layout.lineCount() > visibleLines) {
+        const int current = layout.lineForTextPosition(m_highlightStart).lineNumber();
+        first = qBound(0, current - 1, layout.lineCount() - visibleLines);
+    }
+    const qreal top = first < layout.lineCount() ? layout.lineAt(first).y() : 0;
+    painter.save();
+    // Only whole lines show.
+    painter.setClipRect(QRectF(box.left(), box.top() + padding, box.width(), textHeight));
+    painter.setPen(Qt::black);
+    QVector<QTextLayout::FormatRange> highlight;
+    if (m_highlightStart >= 0 && m_highlightLength > 0) {
+        QTextLayout::FormatRange range;
+        range.start = m_highlightStart;
+        range.length = m_highlightLength;
+        range.format.setBackground(QColor(255, 214, 64));
+        range.format.setForeground(Qt::black);
+        highlight.append(range);
+    }
+    layout.draw(&painter, QPointF(box.left() + padding, box.top() + padding - top), highlight);
+    painter.restore();
+}
+
+void CharacterWindow::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    m_dragging = true;
+    // The grip, from the event alone: the window's own idea of its position
+    // can lag behind the display server's after the window manager placed
+    // it, and the window has no frame.
+    m_dragOffset = event->position().toPoint();
+    event->accept();
+}
+
+void CharacterWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_dragging || !(event->buttons() & Qt::LeftButton))
+        return QWidget::mouseMoveEvent(event);
+    move(event->globalPosition().toPoint() - m_dragOffset);
+    event->accept();
+}
+
+void CharacterWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_dragging = false;
+    QWidget::mouseReleaseEvent(event);
+}

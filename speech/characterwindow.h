@@ -1,0 +1,64 @@
+#pragma once
+
+#include "characterfile.h"
+
+#include <QPoint>
+#include <QWidget>
+
+#include <memory>
+
+class QTextLayout;
+
+// The character on the desktop: a frameless, always-on-top window with a
+// transparent background and no task-bar entry, showing one picture of the
+// character and, above it, a speech balloon whose current word is
+// highlighted. The user moves it by dragging it with the mouse.
+class CharacterWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CharacterWindow(const CharacterData &character);
+    ~CharacterWindow() override;
+
+    void setImage(int index);
+    int image() const { return m_image; }
+
+    void showBalloon(const QString &text);
+    void setHighlight(int start, int length);
+    void hideBalloon();
+    bool isBalloonShown() const { return m_balloonShown; }
+    QString balloonText() const { return m_text; }
+    QString highlightedWord() const;
+
+    // Places the window at the lower right of the primary screen.
+    void placeInCorner();
+
+    // The part of the window the balloon takes, in window coordinates.
+    QRect balloonRect() const;
+    QRect characterRect() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void paintBalloon(QPainter &painter);
+    void layoutText();
+    static int firstOpaqueRow(const QImage &image);
+
+    CharacterData m_character;
+    QSize m_characterSize;
+    int m_headroom = 0; // empty rows above the character's head
+    int m_image = 0;
+    QString m_text;
+    std::unique_ptr<QTextLayout> m_layout; // m_text, wrapped to the balloon
+    int m_highlightStart = -1;
+    int m_highlightLength = 0;
+    bool m_balloonShown = false;
+    bool m_dragging = false;
+    QPoint m_dragOffset;
+};

@@ -1,0 +1,63 @@
+#include "desktopagent.h"
+
+#include "characterfile.h"
+#include "desktopcharacter.h"
+
+#include "platform/prompts.h"
+
+#include <QTimer>
+
+DesktopAgent::DesktopAgent(Prompts &prompts, QObject *parent) : QObject(parent), m_prompts(prompts)
+{}
+
+DesktopAgent::~DesktopAgent() = default;
+
+int DesktopAgent::indexOf(const QString &characterId) const
+{
+    for (size_t i = 0; i < m_characters.size(); ++i) {
+        if (m_characters[i].id.compare(characterId, Qt::CaseInsensitive) == 0)
+            return int(i);
+    }
+    return -1;
+}
+
+void DesktopAgent::Load(const QString &characterId, const QString &loadKey)
+{
+    // A new load under a taken id replaces the character there, or leaves
+    // none when the new file cannot be used.
+    if (const int old = indexOf(characterId); old >= 0)
+        m_characters.erase(m_characters.begin() + old);
+
+    QString error;
+    std::optional<CharacterData> data = characterfile::load(loadKey, &error);
+    if (!data) {
+        m_prompts.message(
+            QStringLiteral("The speech character could not be loaded.\n\n%1").arg(error));
+        return;
+    }
+    auto character = std::make_unique<DesktopCharacter>(*data);
+    connect(character.get(), &DesktopCharacter::voiceFailed, this, [this](const QString &reason) {
+        if (m_voiceFailureReported)
+            return;
+        m_voiceFailureReported = true;
+        // Not from inside the character's own handler: the message
+        // box runs an event loop of its own.
+        QTimer::singleShot(0, this, [this, reason] {
+            m_prompts.message(QStringLiteral("The character cannot speak aloud: %1. Its words are "
+                                             "shown in its speech balloon only.")
+                                  .arg(reason));
+        });
+    });
+    m_characters.push_back({characterId, std::move(character)});
+}
+
+AgentCharacter *DesktopAgent::Character(const QString &characterId)
+{
+    return character(characterId);
+}
+
+DesktopCharacter *DesktopAgent::character(const QString &characterId) const
+{
+    const int i = indexOf(characterId);
+    return i < 0 ? nullptr : m_characters[size_t(i)].character.get();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "agent.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class DesktopCharacter;
+class Prompts;
+
+// The program's speech-agent control: loads characters from "*.qchar"
+// files, keeps them under ids that match in any letter case, and reports
+// a file that cannot be used in a message box naming the file and why.
+class DesktopAgent : public QObject, public SpeechAgent, private AgentCharacters {
+    Q_OBJECT
+
+public:
+    explicit DesktopAgent(Prompts &prompts, QObject *parent = nullptr);
+    ~DesktopAgent() override;
+
+    AgentCharacters &Characters() override { return *this; }
+
+    // The loaded character as its own class, for tests and tools.
+    DesktopCharacter *character(const QString &characterId) const;
+
+private:
+    void Load(const QString &characterId, const QString &loadKey) override;
+    AgentCharacter *Character(const QString &characterId) override;
+
+    struct Entry {
+        QString id;
+        std::unique_ptr<DesktopCharacter> character;
+    };
+    int indexOf(const QString &characterId) const;
+
+    Prompts &m_prompts;
+    std::vector<Entry> m_characters;
+    bool m_voiceFailureReported = false;
+};

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "characterfile.h"
+
+#include <QByteArray>
+#include <QMetaType>
+#include <QObject>
+#include <QString>
+#include <QThread>
+#include <QVector>
+
+// A word of the text as the voice reaches it: where it lies in the text
+// (in QString positions) and when it starts in the audio.
+struct SpokenWord {
+    int start = 0;
+    int length = 0;
+    int ms = 0;
+};
+
+// A speech sound as the voice reaches it, named in the synthesiser's
+// phoneme notation ("u:", "oU", "m", ...).
+struct SpokenPhoneme {
+    int ms = 0;
+    QString name;
+};
+
+// The result of synthesising one text: 16-bit signed mono samples in the
+// machine's byte order, and the word timings. When the voice could not
+// speak, `pcm` is empty and `error` says why.
+struct Utterance {
+    QString text;
+    QByteArray pcm;
+    int sampleRate = 0;
+    QVector<SpokenWord> words;
+    QVector<SpokenPhoneme> phonemes;
+    QString error;
+
+    int durationMs() const;
+};
+Q_DECLARE_METATYPE(Utterance)
+
+// The speech synthesiser, shared by the whole program. The synthesiser
+// keeps global state and is not thread-safe, so every call into it is made
+// on one worker thread that this object owns; requests are handled in the
+// order they are made and never block the caller.
+class VoiceEngine : public QObject {
+    Q_OBJECT
+
+public:
+    static VoiceEngine &instance();
+
+    // Queues `text` to be spoken with `voice`; `synthesized` later carries
+    // the result under the returned id.
+    quint64 synthesize(const QString &text, const CharacterVoice &voice);
+
+    // The synthesiser's data folder, or an empty string when none is found.
+    static QString dataPath();
+
+    // The longest speech one request produces; longer texts are cut.
+    static constexpr int maxSeconds = 600;
+
+signals:
+    void synthesized(quint64 id, const Utterance &utterance);
+
+private:
+    VoiceEngine();
+    ~VoiceEngine() override;
+    static void shutdown();
+
+    QThread m_thread;
+    QObject *m_worker = nullptr;
+    quint64 m_lastId = 0;
+};
