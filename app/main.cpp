@@ -19,15 +19,17 @@ QPointF defaultPosition()
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     const int margin = 16;
     const int outerWidth = twips::toPx(3195) + 2;
-    return {twips::fromPx(area.right() + 1 - outerWidth - margin), twips::fromPx(area.top() + margin)};
+    return {twips::fromPx(area.right() + 1 - outerWidth - margin),
+            twips::fromPx(area.top() + margin)};
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char **argv)
 {
     // Wayland gives no client a position or opacity of its own window.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 
     QApplication app(argc, argv);

@@ -18,7 +18,8 @@ int main(int argc, char **argv)
     const int writes = argc > 1 ? std::max(100, atoi(argv[1])) : 10000;
     QTemporaryDir dir;
     QString error;
-    auto store = NoteStore::open(dir.filePath(NoteStore::fileName), {{1500, 900}, QString()}, &error);
+    auto store =
+        NoteStore::open(dir.filePath(NoteStore::fileName), {{1500, 900}, QString()}, &error);
     if (!store) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;

@@ -27,7 +27,7 @@ constexpr int fadeEnd = 17;
 constexpr unsigned long rollPauseUs = 1800;
 constexpr unsigned long fadePauseUs = 14000;
 
-}  // namespace
+} // namespace
 
 void Form1::Form1_Open1_Timer()
 {
@@ -52,9 +52,12 @@ void Form1::Form1_Open1_Timer()
             addToCaption(lblCount, 1);
         }
         const int count = lblCount->caption().toInt();
-        if (count >= fadeEnd) {
-            // A counter that passed its end (transparency switched while the
-            // window opened) ends the animation all the same.
+        // A counter that passed its end (transparency switched while the
+        // window opened) ends the animation all the same, and so does a
+        // level that reached the top before the counter did (a show from
+        // the tray faded the window in meanwhile): the counter would never
+        // move again.
+        if (count >= fadeEnd || lblTransNumber->caption().toInt() == opaque) {
             setOuterHeightTwips(fullHeight);
             TransWindow1.SetLevel(restingLevel());
             Open1->stop();

@@ -44,15 +44,11 @@ bool namesAgent(const QVariant &agentName)
            !fields::equalsText(agentName, QStringLiteral("None"));
 }
 
-}  // namespace
+} // namespace
 
 Form1::Form1(Forms &forms)
-    : Form(kCaption, 3195, 2340),
-      FormData(forms.store(), Table::Form),
-      TransWindow1(this),
-      Agent1(forms.agent()),
-      m_forms(forms),
-      m_picture(QStringLiteral(":/mascot.bmp"))
+    : Form(kCaption, 3195, 2340), FormData(forms.store(), Table::Form), TransWindow1(this),
+      Agent1(forms.agent()), m_forms(forms), m_picture(QStringLiteral(":/mascot.bmp"))
 {
     setWindowIcon(programIcon());
     setMouseTracking(true);
@@ -90,7 +86,7 @@ Form1::Form1(Forms &forms)
 
     Open1 = new QTimer(this);
     Open1->setTimerType(Qt::PreciseTimer);
-    Open1->setInterval(15);  // one step of the opening animation per tick
+    Open1->setInterval(15); // one step of the opening animation per tick
     connect(Open1, &QTimer::timeout, this, &Form1::Form1_Open1_Timer);
     Timer1 = new QTimer(this);
     Timer1->setSingleShot(true);
@@ -100,7 +96,8 @@ Form1::Form1(Forms &forms)
         scheduleClock();
     });
 
-    SystemTray = new TrayIcon(windowIcon(), QStringLiteral("Click to show Quornel Desktop Notes."), this);
+    SystemTray =
+        new TrayIcon(windowIcon(), QStringLiteral("Click to show Quornel Desktop Notes."), this);
     connect(SystemTray, &TrayIcon::Click, this, &Form1::Form1_SystemTray_Click);
 
     connect(Label1, &Label::Click, this, &Form1::Form1_Label1_Click);
@@ -167,7 +164,8 @@ void Form1::Form1_Form_Load()
     Label2->setTextColor(textColor);
     color::setTextColor(m_forms.form2->Text1, textColor);
 
-    Label1->setCaption(fields::toText(m_forms.form2->Data1.Field(fields::Note), fields::defaultNote));
+    Label1->setCaption(
+        fields::toText(m_forms.form2->Data1.Field(fields::Note), fields::defaultNote));
 }
 
 void Form1::Form1_Form_Initialize()
@@ -250,7 +248,8 @@ void Form1::Form1_Clock_Click()
 
 void Form1::Form1_Form_MouseMove()
 {
-    FormData.write({{fields::Left, double(float(leftTwips()))}, {fields::Top, double(float(topTwips()))}});
+    FormData.write(
+        {{fields::Left, double(float(leftTwips()))}, {fields::Top, double(float(topTwips()))}});
 }
 
 void Form1::Form1_Label1_Click()

@@ -2,8 +2,8 @@
 
 #include "platform/form.h"
 #include "platform/label.h"
-#include "platform/trayicon.h"
 #include "platform/transwindow.h"
+#include "platform/trayicon.h"
 #include "store/datasource.h"
 
 #include <QLineEdit>
@@ -51,12 +51,12 @@ public:
     void fadeInLoop();
 
     // Controls.
-    Label *Label1;  // the note
-    Label *Label2;  // the clock
-    Label *Label3;  // click area for the popup menu
+    Label *Label1; // the note
+    Label *Label2; // the clock
+    Label *Label3; // click area for the popup menu
     Label *lblTransNumber;
     Label *lblCount;
-    QLineEdit *Text1;  // whether the speech character is still to be loaded
+    QLineEdit *Text1; // whether the speech character is still to be loaded
     DataSource FormData;
     QTimer *Open1;
     QTimer *Timer1;

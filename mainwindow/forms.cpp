@@ -8,18 +8,14 @@
 #include "speech/form4.h"
 
 Forms::Forms(NoteStore &store, Prompts &prompts, SpeechAgent &agent)
-    : m_store(store),
-      m_prompts(prompts),
-      m_agent(agent),
-      m_settingsRow(store, Table::Form),
+    : m_store(store), m_prompts(prompts), m_agent(agent), m_settingsRow(store, Table::Form),
       form1(m_registry, [this] { return new Form1(*this); }),
       form2(m_registry, [this] { return new Form2(*this); }),
       form3(m_registry, [this] { return new Form3(*this); }),
       form4(m_registry, [this] { return new Form4(*this); }),
       form5(m_registry, [this] { return new Form5(*this); }),
       form6(m_registry, [this] { return new Form6(*this); })
-{
-}
+{}
 
 Forms::~Forms()
 {

@@ -29,7 +29,10 @@ public:
     SpeechAgent &agent() { return m_agent; }
 
     // Runs when the last loaded window has been unloaded.
-    void setOnLastUnloaded(std::function<void()> cb) { m_registry.setOnLastUnloaded(std::move(cb)); }
+    void setOnLastUnloaded(std::function<void()> cb)
+    {
+        m_registry.setOnLastUnloaded(std::move(cb));
+    }
     int loadedCount() const { return m_registry.loadedCount(); }
 
     // Creates the main window and runs its start-up.
@@ -51,10 +54,10 @@ private:
     DataSource m_settingsRow;
 
 public:
-    FormSlot<Form1> form1;  // main note window
-    FormSlot<Form2> form2;  // rename text
-    FormSlot<Form3> form3;  // options
-    FormSlot<Form4> form4;  // speech settings
-    FormSlot<Form5> form5;  // holds the height holder, never shown
-    FormSlot<Form6> form6;  // transparency settings
+    FormSlot<Form1> form1; // main note window
+    FormSlot<Form2> form2; // rename text
+    FormSlot<Form3> form3; // options
+    FormSlot<Form4> form4; // speech settings
+    FormSlot<Form5> form5; // holds the height holder, never shown
+    FormSlot<Form6> form6; // transparency settings
 };

@@ -15,7 +15,7 @@ inline quint32 fromQColor(const QColor &c)
     return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
 }
 
-}  // namespace color
+} // namespace color
 
 #include <QPalette>
 #include <QWidget>
@@ -31,4 +31,4 @@ inline void setTextColor(QWidget *w, quint32 bgr)
     w->setPalette(p);
 }
 
-}  // namespace color
+} // namespace color

@@ -35,7 +35,7 @@ xcb_window_t rootOf(xcb_connection_t *c)
     return it.rem ? it.data->root : xcb_window_t(XCB_WINDOW_NONE);
 }
 
-}  // namespace
+} // namespace
 
 namespace display {
 
@@ -62,9 +62,9 @@ void setSkipTaskbar(QWidget *window)
     ev.format = 32;
     ev.window = id;
     ev.type = state;
-    ev.data.data32[0] = 1;  // _NET_WM_STATE_ADD
+    ev.data.data32[0] = 1; // _NET_WM_STATE_ADD
     ev.data.data32[1] = uint32_t(skip);
-    ev.data.data32[3] = 1;  // source: an ordinary application
+    ev.data.data32[3] = 1; // source: an ordinary application
     xcb_send_event(c, 0, rootOf(c),
                    XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                    reinterpret_cast<const char *>(&ev));
@@ -91,4 +91,4 @@ void paintNow(QWidget *window)
     flush();
 }
 
-}  // namespace display
+} // namespace display

@@ -17,4 +17,4 @@ void flush();
 // Paints the window now and flushes: one visible step of an animation.
 void paintNow(QWidget *window);
 
-}  // namespace display
+} // namespace display

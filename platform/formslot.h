@@ -26,15 +26,13 @@ private:
 
 // Holds at most one copy of a window. Reaching the window through the slot
 // creates and loads it when it is not loaded; unloading empties the slot.
-template <class F>
-class FormSlot {
+template <class F> class FormSlot {
 public:
     using Factory = std::function<F *()>;
 
     FormSlot(FormRegistry &registry, Factory factory)
         : m_registry(registry), m_factory(std::move(factory))
-    {
-    }
+    {}
     FormSlot(const FormSlot &) = delete;
     FormSlot &operator=(const FormSlot &) = delete;
     ~FormSlot() { delete m_form.data(); }

@@ -8,8 +8,7 @@
 
 void Prompts::message(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(programTitle), text,
-                    QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(programTitle), text, QMessageBox::Ok);
     box.exec();
 }
 
@@ -23,9 +22,8 @@ QString Prompts::openFile(const QString &filter, const QString &startFolder)
 {
     // "Description|*.ext" becomes Qt's "Description (*.ext)".
     const QStringList parts = filter.split(QLatin1Char('|'));
-    const QString qtFilter = parts.size() == 2
-                                 ? QStringLiteral("%1 (%2)").arg(parts[0], parts[1])
-                                 : filter;
+    const QString qtFilter =
+        parts.size() == 2 ? QStringLiteral("%1 (%2)").arg(parts[0], parts[1]) : filter;
     QFileDialog dialog(nullptr, QString(), startFolder, qtFilter);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);

@@ -9,7 +9,7 @@ QString longTimeFormat(const QLocale &locale)
         if (c == QLatin1Char('\''))
             quoted = !quoted;
         if (!quoted && c == QLatin1Char('t'))
-            continue;  // the time zone
+            continue; // the time zone
         out += c;
     }
     return out.simplified();

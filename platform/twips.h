@@ -14,7 +14,13 @@ inline constexpr int perPixel = 15;
 // designed outer height less this.
 inline constexpr int designedFrame = 330;
 
-inline int toPx(double t) { return qRound(t / perPixel); }
-inline double fromPx(int px) { return double(px) * perPixel; }
+inline int toPx(double t)
+{
+    return qRound(t / perPixel);
+}
+inline double fromPx(int px)
+{
+    return double(px) * perPixel;
+}
 
-}  // namespace twips
+} // namespace twips

@@ -2,6 +2,7 @@
 # Builds the program and runs every test:
 #   1. the ordinary build and all its tests (in-process and on a virtual desktop);
 #   2. the AddressSanitizer/UndefinedBehaviorSanitizer build and its in-process tests;
+#   0. the formatting check;
 #   3. the fuzz run, when the project has one (tests/fuzz/run-fuzz.sh SECONDS).
 # Ends with a line "N passed, N failed" over all of them; exits non-zero on
 # any failure. FUZZ_SECONDS sets the fuzz budget (default 60).
@@ -48,6 +49,13 @@ if ! bash "$root/scripts/setup.sh"; then
     echo "the set-up failed; nothing can be built" >&2
     echo "0 passed, 1 failed"
     exit 1
+fi
+
+echo "==== formatting"
+if git -C "$root" ls-files -z '*.cpp' '*.h' '*.c' | xargs -0 clang-format --dry-run --Werror; then
+    passed=$((passed + 1))
+else
+    note_failure "formatting (clang-format --dry-run --Werror)"
 fi
 
 if build default; then

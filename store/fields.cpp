@@ -68,7 +68,7 @@ bool numberOf(const QVariant &v, double *out)
     return false;
 }
 
-}  // namespace
+} // namespace
 
 float toSingle(const QVariant &v, float fallback)
 {
@@ -136,4 +136,4 @@ bool isTrue(const QVariant &v)
     return v.toString().trimmed().compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
 }
 
-}  // namespace fields
+} // namespace fields

@@ -27,7 +27,7 @@ inline const QString TextColor = QStringLiteral("Text Color");
 inline const QString StartAni = QStringLiteral("Start Ani");
 inline const QString CloseAni = QStringLiteral("Close Ani");
 
-inline constexpr quint32 defaultTextColor = 0x00502814;  // deep navy, 0x00BBGGRR
+inline constexpr quint32 defaultTextColor = 0x00502814; // deep navy, 0x00BBGGRR
 inline constexpr int defaultLevel = 255;
 inline const QString defaultNote = QStringLiteral("Click here to rename text.");
 
@@ -35,8 +35,8 @@ using Row = QList<QPair<QString, QVariant>>;
 
 // The values of a fresh store, in the order of the columns.
 struct Defaults {
-    QPointF position;   // twips, the window's outer top-left corner
-    QString agentPath;  // the bundled default character
+    QPointF position;  // twips, the window's outer top-left corner
+    QString agentPath; // the bundled default character
 
     Row formRow() const;
     Row noteRow() const;
@@ -60,4 +60,4 @@ bool equalsText(const QVariant &v, const QString &s);
 // or a non-zero number.
 bool isTrue(const QVariant &v);
 
-}  // namespace fields
+} // namespace fields

@@ -51,8 +51,9 @@ QVariant column(sqlite3_stmt *st, int i)
     case SQLITE_FLOAT:
         return QVariant(sqlite3_column_double(st, i));
     case SQLITE_TEXT:
-        return QVariant(QString::fromUtf8(
-            reinterpret_cast<const char *>(sqlite3_column_text(st, i)), sqlite3_column_bytes(st, i)));
+        return QVariant(
+            QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st, i)),
+                              sqlite3_column_bytes(st, i)));
     case SQLITE_BLOB:
         return QVariant(QByteArray(static_cast<const char *>(sqlite3_column_blob(st, i)),
                                    sqlite3_column_bytes(st, i)));
@@ -80,7 +81,7 @@ bool query(sqlite3 *db, const QString &sql, QList<QVariantList> *rows)
     return rc == SQLITE_DONE;
 }
 
-}  // namespace
+} // namespace
 
 NoteStore::NoteStore(const QString &path) : m_path(path) {}
 
@@ -175,7 +176,8 @@ bool NoteStore::prepareSchema(const fields::Defaults &defaults, bool fresh, QStr
             QStringList cols;
             for (const auto &f : w.row)
                 cols << quoted(f.first);
-            changes << QStringLiteral("CREATE TABLE %1 (%2)").arg(t, cols.join(QLatin1String(", ")));
+            changes
+                << QStringLiteral("CREATE TABLE %1 (%2)").arg(t, cols.join(QLatin1String(", ")));
             for (const auto &f : w.row)
                 columns.insert(f.first);
         }
@@ -204,7 +206,8 @@ bool NoteStore::prepareSchema(const fields::Defaults &defaults, bool fresh, QStr
     for (const Want &w : wants) {
         const QString t = quoted(tableName(w.table));
         rows.clear();
-        if (!query(m_db, QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid LIMIT 1").arg(t), &rows))
+        if (!query(m_db, QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid LIMIT 1").arg(t),
+                   &rows))
             return began ? rollback() : (*error = reason(), false);
         if (rows.isEmpty()) {
             if (!began) {
@@ -220,9 +223,9 @@ bool NoteStore::prepareSchema(const fields::Defaults &defaults, bool fresh, QStr
                 marks << QStringLiteral("?");
             }
             sqlite3_stmt *st = nullptr;
-            const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                    .arg(t, cols.join(QLatin1String(", ")),
-                                         marks.join(QLatin1String(", ")));
+            const QString sql =
+                QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                    .arg(t, cols.join(QLatin1String(", ")), marks.join(QLatin1String(", ")));
             if (sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &st, nullptr) != SQLITE_OK)
                 return rollback();
             for (int i = 0; i < w.row.size(); ++i)
@@ -236,12 +239,15 @@ bool NoteStore::prepareSchema(const fields::Defaults &defaults, bool fresh, QStr
             m_firstRow[int(w.table)] = rows.first().value(0).toLongLong();
             // A field added just now takes its default in the first record.
             for (const auto &f : w.row) {
-                const QString add = QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(t, quoted(f.first));
+                const QString add =
+                    QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(t, quoted(f.first));
                 if (!changes.contains(add))
                     continue;
                 sqlite3_stmt *st = nullptr;
-                const QString sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?").arg(t, quoted(f.first));
-                if (sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &st, nullptr) != SQLITE_OK)
+                const QString sql =
+                    QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?").arg(t, quoted(f.first));
+                if (sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &st, nullptr) !=
+                    SQLITE_OK)
                     return rollback();
                 bind(st, 1, f.second);
                 sqlite3_bind_int64(st, 2, m_firstRow[int(w.table)]);

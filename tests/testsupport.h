@@ -9,9 +9,9 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/form5.h"
 #include "mainwindow/forms.h"
-#include "speech/form4.h"
 #include "platform/prompts.h"
 #include "speech/agent.h"
+#include "speech/form4.h"
 #include "store/notestore.h"
 
 #include <QDir>
@@ -24,9 +24,9 @@
 class RecordingPrompts : public Prompts {
 public:
     QStringList messages;
-    QList<quint32> colorAnswers;  // next answers of the colour picker; empty: cancel
+    QList<quint32> colorAnswers; // next answers of the colour picker; empty: cancel
     QList<QPair<quint32, QString>> colorRequests;
-    QStringList fileAnswers;  // next answers of the file dialog; empty: cancel
+    QStringList fileAnswers; // next answers of the file dialog; empty: cancel
     QStringList fileRequests;
 
     void message(const QString &text) override { messages << text; }
@@ -58,7 +58,8 @@ public:
     AgentCharacter *Character(const QString &id) override
     {
         calls << QStringLiteral("Character %1").arg(id);
-        return loadedId.compare(id, Qt::CaseInsensitive) == 0 && !loadedId.isEmpty() ? this : nullptr;
+        return loadedId.compare(id, Qt::CaseInsensitive) == 0 && !loadedId.isEmpty() ? this
+                                                                                     : nullptr;
     }
     void Show() override { calls << QStringLiteral("Show"); }
     void Speak(const QString &text) override { calls << QStringLiteral("Speak ") + text; }

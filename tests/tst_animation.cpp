@@ -209,6 +209,27 @@ private slots:
         QCOMPARE(levelOf(main->windowOpacity()), restingLevel);
     }
 
+    void aFadeInDuringTheOpeningFadeEndsIt()
+    {
+        // A show from the tray fades the window in while the opening fade is
+        // still under way: its level is then at the top before the counter
+        // reached its end, and the counter would never move again.
+        TestProgram p;
+        p.files.prepare(Table::Note, {{fields::StartAni, QStringLiteral("True")},
+                                      {fields::CloseAni, QStringLiteral("False")}});
+        p.files.prepare(Table::Form,
+                        {{fields::TransEnabled, 1}, {fields::TransLevel, QStringLiteral("200")}});
+        p.open();
+        Form1 *main = p.forms->start();
+        for (int i = 0; i < 4; ++i)
+            main->Form1_Open1_Timer();
+        main->fadeInLoop();
+        main->Form1_Open1_Timer();
+        QVERIFY(!main->Open1->isActive());
+        QCOMPARE(main->lblCount->caption(), QStringLiteral("4"));
+        QCOMPARE(levelOf(main->windowOpacity()), 200);
+    }
+
     void anUnknownTransparencySwitchKeepsTheOpeningWaiting()
     {
         TestProgram p;

@@ -72,8 +72,7 @@ const QString characterDir = QStringLiteral(QUORNEL_SOURCE_DIR "/resources/chara
 
 } // namespace
 
-class TestArtwork : public QObject
-{
+class TestArtwork : public QObject {
     Q_OBJECT
 
 private slots:
@@ -195,17 +194,15 @@ void TestArtwork::textAreasReadWell()
             }
         }
     // Seven to one is the contrast asked of small body text.
-    QVERIFY2(worst >= 7.0, qPrintable(QString("contrast %1 at (%2, %3)")
-                                          .arg(worst)
-                                          .arg(where.x())
-                                          .arg(where.y())));
+    QVERIFY2(
+        worst >= 7.0,
+        qPrintable(QString("contrast %1 at (%2, %3)").arg(worst).arg(where.x()).arg(where.y())));
 }
 
 void TestArtwork::characterFrames()
 {
     QFile manifest(characterDir + "/frames.txt");
-    QVERIFY2(manifest.open(QIODevice::ReadOnly | QIODevice::Text),
-             qPrintable(manifest.fileName()));
+    QVERIFY2(manifest.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(manifest.fileName()));
 
     QString name;
     int appearing = 0;
@@ -259,8 +256,8 @@ void TestArtwork::characterFrames()
     for (const QString &file : mouths) {
         const QImage frame =
             QImage(characterDir + "/" + file).convertToFormat(QImage::Format_ARGB32);
-        seen.insert(QByteArray(reinterpret_cast<const char *>(frame.constBits()),
-                               frame.sizeInBytes()));
+        seen.insert(
+            QByteArray(reinterpret_cast<const char *>(frame.constBits()), frame.sizeInBytes()));
     }
     QCOMPARE(seen.size(), mouths.size());
 }

@@ -22,7 +22,7 @@ quint32 textColorOf(QWidget *w, QPalette::ColorRole role = QPalette::WindowText)
     return color::fromQColor(w->palette().color(role));
 }
 
-}  // namespace
+} // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -37,7 +37,8 @@ private slots:
         QTest::newRow("clock 1, no animation") << QVariant(1) << "False" << true << false;
         QTest::newRow("clock 0") << QVariant(0) << "False" << false << false;
         QTest::newRow("clock 2 keeps the design") << QVariant(2) << "False" << true << false;
-        QTest::newRow("clock as text 0") << QVariant(QStringLiteral("0")) << "False" << false << false;
+        QTest::newRow("clock as text 0")
+            << QVariant(QStringLiteral("0")) << "False" << false << false;
         QTest::newRow("opening animation") << QVariant(1) << "True" << true << true;
     }
     void startUpFollowsTheStore()
@@ -47,8 +48,9 @@ private slots:
         QFETCH(bool, clockShown);
         QFETCH(bool, opening);
         TestProgram p;
-        p.files.prepare(Table::Form, {{fields::ClockEnabled, clockEnabled},
-                                      {fields::Left, 3000.0}, {fields::Top, 1500.0}});
+        p.files.prepare(
+            Table::Form,
+            {{fields::ClockEnabled, clockEnabled}, {fields::Left, 3000.0}, {fields::Top, 1500.0}});
         p.files.prepare(Table::Note, {{fields::StartAni, startAni},
                                       {fields::Note, QStringLiteral("milk\neggs")},
                                       {fields::TextColor, qint64(0x0000FF00)}});
@@ -106,7 +108,8 @@ private slots:
         QTest::newRow("text 1") << QVariant(QStringLiteral("1")) << QVariant(1) << path << true;
         QTest::newRow("read off") << QVariant(0) << QVariant(1) << path << false;
         QTest::newRow("speech off") << QVariant(1) << QVariant(0) << path << false;
-        QTest::newRow("no agent") << QVariant(1) << QVariant(1) << QVariant(QStringLiteral("None")) << false;
+        QTest::newRow("no agent") << QVariant(1) << QVariant(1) << QVariant(QStringLiteral("None"))
+                                  << false;
         QTest::newRow("null agent") << QVariant(1) << QVariant(1) << QVariant() << false;
     }
     void readingOnStart()
@@ -123,10 +126,10 @@ private slots:
         p.open();
         Form1 *main = p.forms->start();
         if (speaks) {
-            QCOMPARE(p.agent.calls, (QStringList{
-                QStringLiteral("Load my Character /chars/q.qchar"),
-                QStringLiteral("Character my character"), QStringLiteral("Show"),
-                QStringLiteral("Speak ") + intro + QStringLiteral("buy bread")}));
+            QCOMPARE(p.agent.calls,
+                     (QStringList{QStringLiteral("Load my Character /chars/q.qchar"),
+                                  QStringLiteral("Character my character"), QStringLiteral("Show"),
+                                  QStringLiteral("Speak ") + intro + QStringLiteral("buy bread")}));
             QCOMPARE(main->Text1->text(), QStringLiteral("Not Load"));
             // A later reading speaks again without loading again.
             p.agent.calls.clear();
@@ -146,13 +149,15 @@ private slots:
         QTest::addColumn<QString>("agentName");
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<bool>("warns");
-        const QStringList speaks{QStringLiteral("Load my Character %1"), QStringLiteral("Character my character"),
-                                 QStringLiteral("Show"), QStringLiteral("Speak ") + intro + QStringLiteral("note")};
+        const QStringList speaks{QStringLiteral("Load my Character %1"),
+                                 QStringLiteral("Character my character"), QStringLiteral("Show"),
+                                 QStringLiteral("Speak ") + intro + QStringLiteral("note")};
         QTest::newRow("speech off") << QVariant(0) << "/c/q.qchar" << QStringList() << false;
         QTest::newRow("speech off, no agent") << QVariant(0) << "None" << QStringList() << false;
         QTest::newRow("no agent warns") << QVariant(1) << "None" << QStringList() << true;
         QTest::newRow("speaks") << QVariant(1) << "/c/q.qchar" << speaks << false;
-        QTest::newRow("speech as text 1") << QVariant(QStringLiteral("1")) << "/c/q.qchar" << speaks << false;
+        QTest::newRow("speech as text 1")
+            << QVariant(QStringLiteral("1")) << "/c/q.qchar" << speaks << false;
         QTest::newRow("none is a path") << QVariant(1) << "none" << speaks << false;
     }
     void readingTheNotes()
@@ -162,7 +167,8 @@ private slots:
         QFETCH(QStringList, calls);
         QFETCH(bool, warns);
         TestProgram p;
-        p.files.prepare(Table::Form, {{fields::SpeechEnabled, speechEnabled}, {fields::AgentName, agentName}});
+        p.files.prepare(Table::Form,
+                        {{fields::SpeechEnabled, speechEnabled}, {fields::AgentName, agentName}});
         p.files.prepare(Table::Note, {{fields::Note, QStringLiteral("note")}});
         p.open();
         Form1 *main = p.forms->start();
@@ -170,12 +176,16 @@ private slots:
         if (!calls.isEmpty())
             calls[0] = calls[0].arg(agentName);
         QCOMPARE(p.agent.calls, calls);
-        QCOMPARE(main->Text1->text(), calls.isEmpty() ? QStringLiteral("Load") : QStringLiteral("Not Load"));
-        QCOMPARE(p.prompts.messages, warns ? QStringList{QStringLiteral(
-            "You must pick a Speech Agent Character if the speech is enabled. You can do this by "
-            "clicking the Load Agent button in the Speech Settings window. If you do not have any "
-            "Speech Agent Characters than disable the speech in the Speech Settings window.")}
-                                          : QStringList());
+        QCOMPARE(main->Text1->text(),
+                 calls.isEmpty() ? QStringLiteral("Load") : QStringLiteral("Not Load"));
+        QCOMPARE(p.prompts.messages,
+                 warns ? QStringList{QStringLiteral("You must pick a Speech Agent Character if the "
+                                                    "speech is enabled. You can do this by "
+                                                    "clicking the Load Agent button in the Speech "
+                                                    "Settings window. If you do not have any "
+                                                    "Speech Agent Characters than disable the "
+                                                    "speech in the Speech Settings window.")}
+                       : QStringList());
     }
 
     void anEmptyNoteSpeaksTheIntroductionAlone()
@@ -223,10 +233,12 @@ private slots:
         Form1 *main = p.forms->start();
         QVERIFY(QTest::qWaitForWindowExposed(main));
 
-        QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, main->Label2->geometry().center());
+        QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {},
+                          main->Label2->geometry().center());
         QVERIFY(!main->File->isVisible());
 
-        QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, main->Label3->geometry().center());
+        QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {},
+                          main->Label3->geometry().center());
         QTRY_VERIFY(main->File->isVisible());
         main->File->close();
 
@@ -240,7 +252,8 @@ private slots:
             top << a->text();
         for (QAction *a : main->Settings->actions())
             settings << a->text();
-        QCOMPARE(top, (QStringList{"Settings", "Read Current Notes", "Hide Quornel Desktop Notes", "Exit"}));
+        QCOMPARE(top, (QStringList{"Settings", "Read Current Notes", "Hide Quornel Desktop Notes",
+                                   "Exit"}));
         QCOMPARE(settings, (QStringList{"All Settings", "Speech Settings", "Transparent Settings",
                                         QString(26, QLatin1Char('-')), "Show Clock"}));
     }
@@ -268,8 +281,10 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("en_US") << "en_US" << "3:04:05 PM";
-        QTest::newRow("de_DE") << "de_DE" << "15:04:05";
+        QTest::newRow("en_US") << "en_US"
+                               << "3:04:05 PM";
+        QTest::newRow("de_DE") << "de_DE"
+                               << "15:04:05";
     }
     void theClockShowsTheLongTimeWithoutZone()
     {
@@ -337,7 +352,8 @@ private slots:
             main->Form1_Trans_Click();
         main->Form1_Exit_Click();
         QVERIFY(!p.forms->form1.isLoaded());
-        QVERIFY(!p.forms->form2.isLoaded() && !p.forms->form3.isLoaded() && !p.forms->form5.isLoaded());
+        QVERIFY(!p.forms->form2.isLoaded() && !p.forms->form3.isLoaded() &&
+                !p.forms->form5.isLoaded());
         QCOMPARE(p.lastUnloaded, transparencyDialogOpen ? 0 : 1);
         if (transparencyDialogOpen) {
             p.forms->form6.ifLoaded()->close();

@@ -36,7 +36,7 @@ void execSql(const QString &path, const QString &sql)
     QVERIFY2(rc == SQLITE_OK, qPrintable(message));
 }
 
-}  // namespace
+} // namespace
 
 class TestStoreCase : public QObject {
     Q_OBJECT
@@ -97,15 +97,16 @@ private slots:
     {
         TestStore files;
         files.open();
-        execSql(files.path(), QStringLiteral(
-            "INSERT INTO \"Form\" (\"Left\",\"Hide/Show\") VALUES (99, 'Second');"
-            "INSERT INTO \"Note\" (\"Note\") VALUES ('second note');"));
+        execSql(
+            files.path(),
+            QStringLiteral("INSERT INTO \"Form\" (\"Left\",\"Hide/Show\") VALUES (99, 'Second');"
+                           "INSERT INTO \"Note\" (\"Note\") VALUES ('second note');"));
         auto store = files.open();
         QVERIFY(store);
         QCOMPARE(store->read(Table::Form, fields::HideShow).toString(), QStringLiteral("Show"));
         QVERIFY(store->write(Table::Form, {{fields::HideShow, QStringLiteral("Hide")}}));
-        execSql(files.path(), QStringLiteral(
-            "CREATE TABLE check_second AS SELECT \"Hide/Show\" AS v FROM \"Form\" WHERE rowid = 2"));
+        execSql(files.path(), QStringLiteral("CREATE TABLE check_second AS SELECT \"Hide/Show\" AS "
+                                             "v FROM \"Form\" WHERE rowid = 2"));
         auto again = files.open();
         QCOMPARE(again->read(Table::Form, fields::HideShow).toString(), QStringLiteral("Hide"));
         sqlite3 *db = nullptr;
@@ -122,10 +123,13 @@ private slots:
     void missingPiecesAreAddedAndNothingElseChanges_data()
     {
         QTest::addColumn<QString>("damage");
-        QTest::addColumn<QString>("field");  // a Form field whose value must survive
-        QTest::newRow("missing table") << "DROP TABLE \"Note\"" << "Hide/Show";
-        QTest::newRow("empty note table") << "DELETE FROM \"Note\"" << "Hide/Show";
-        QTest::newRow("missing column") << "ALTER TABLE \"Form\" DROP COLUMN \"Trans Level\"" << "Hide/Show";
+        QTest::addColumn<QString>("field"); // a Form field whose value must survive
+        QTest::newRow("missing table") << "DROP TABLE \"Note\""
+                                       << "Hide/Show";
+        QTest::newRow("empty note table") << "DELETE FROM \"Note\""
+                                          << "Hide/Show";
+        QTest::newRow("missing column") << "ALTER TABLE \"Form\" DROP COLUMN \"Trans Level\""
+                                        << "Hide/Show";
     }
     void missingPiecesAreAddedAndNothingElseChanges()
     {
@@ -202,8 +206,8 @@ private slots:
     void readingRules_data()
     {
         QTest::addColumn<QVariant>("value");
-        QTest::addColumn<bool>("equalsOne");      // compared with the number 1
-        QTest::addColumn<bool>("equalsTextOne");  // compared with the text "1"
+        QTest::addColumn<bool>("equalsOne");     // compared with the number 1
+        QTest::addColumn<bool>("equalsTextOne"); // compared with the text "1"
         QTest::addColumn<bool>("isTrue");
         QTest::addColumn<int>("level");
         QTest::newRow("number 1") << QVariant(qint64(1)) << true << true << true << 1;
@@ -211,11 +215,14 @@ private slots:
         QTest::newRow("number 2") << QVariant(qint64(2)) << false << false << true << 2;
         QTest::newRow("True") << QVariant(QStringLiteral("True")) << false << false << true << 255;
         QTest::newRow("true") << QVariant(QStringLiteral("true")) << false << false << true << 255;
-        QTest::newRow("False") << QVariant(QStringLiteral("False")) << false << false << false << 255;
+        QTest::newRow("False") << QVariant(QStringLiteral("False")) << false << false << false
+                               << 255;
         QTest::newRow("null") << QVariant() << false << false << false << 255;
-        QTest::newRow("level text 64") << QVariant(QStringLiteral("64")) << false << false << false << 64;
+        QTest::newRow("level text 64")
+            << QVariant(QStringLiteral("64")) << false << false << false << 64;
         QTest::newRow("level 300") << QVariant(qint64(300)) << false << false << true << 255;
-        QTest::newRow("level -1") << QVariant(QStringLiteral("-1")) << false << false << false << 255;
+        QTest::newRow("level -1") << QVariant(QStringLiteral("-1")) << false << false << false
+                                  << 255;
         QTest::newRow("level 12.5") << QVariant(12.5) << false << false << true << 255;
     }
     void readingRules()

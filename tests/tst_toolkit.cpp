@@ -18,7 +18,7 @@ protected:
     void onUnload() override { ++unloads; }
 };
 
-}  // namespace
+} // namespace
 
 class TestToolkit : public QObject {
     Q_OBJECT

@@ -598,9 +598,8 @@ QByteArray dibFor(const IcoImage &ico, QImage *quantised)
     out.setByteOrder(QDataStream::LittleEndian);
     const int xorBytes = rowBytes(w, bits) * h;
     const int andBytes = rowBytes(w, 1) * h;
-    out << quint32(40) << qint32(w) << qint32(2 * h) << quint16(1) << quint16(bits)
-        << quint32(0) << quint32(xorBytes + andBytes) << qint32(0) << qint32(0) << quint32(0)
-        << quint32(0);
+    out << quint32(40) << qint32(w) << qint32(2 * h) << quint16(1) << quint16(bits) << quint32(0)
+        << quint32(xorBytes + andBytes) << qint32(0) << qint32(0) << quint32(0) << quint32(0);
     for (QRgb c : palette)
         out << quint8(qBlue(c)) << quint8(qGreen(c)) << quint8(qRed(c)) << quint8(0);
 
@@ -658,9 +657,9 @@ std::vector<QImage> writeIco(const QString &path, const std::vector<IcoImage> &i
     for (size_t i = 0; i < images.size(); ++i) {
         const QImage &image = images[i].rgba;
         const int bits = images[i].bitsPerPixel;
-        out << quint8(image.width() & 0xff) << quint8(image.height() & 0xff)
-            << quint8(1 << bits) << quint8(0) << quint16(1) << quint16(bits)
-            << quint32(dibs[i].size()) << quint32(offset);
+        out << quint8(image.width() & 0xff) << quint8(image.height() & 0xff) << quint8(1 << bits)
+            << quint8(0) << quint16(1) << quint16(bits) << quint32(dibs[i].size())
+            << quint32(offset);
         offset += quint32(dibs[i].size());
     }
     for (const QByteArray &dib : dibs)
@@ -821,7 +820,8 @@ QImage characterFrame(const Pose &pose, qreal scale = 1.0, qreal opacity = 1.0,
         const QPointF centre(frameSize.width() / 2.0, frameSize.height() * 0.52);
         for (size_t i = 0; i < places.size(); ++i) {
             const qreal spread = 48 + 14 * sparkleTurn;
-            const QPointF c = centre + QPointF(places[i].x() * spread, places[i].y() * spread * 1.2);
+            const QPointF c =
+                centre + QPointF(places[i].x() * spread, places[i].y() * spread * 1.2);
             const qreal s = sizes[i] * (0.6 + 0.6 * sparkles);
             QPainterPath star;
             star.moveTo(c + QPointF(0, -s));
@@ -880,8 +880,8 @@ int main(int argc, char **argv)
 
     // The loudspeaker.
     save(loudspeakerImage(false), out.filePath("loudspeaker.png"));
-    writeIco(out.filePath("loudspeaker.ico"), {{loudspeakerImage(true), 1, {}},
-                                               {loudspeakerImage(false), 4, {}}});
+    writeIco(out.filePath("loudspeaker.ico"),
+             {{loudspeakerImage(true), 1, {}}, {loudspeakerImage(false), 4, {}}});
     std::printf("wrote %s\n", qPrintable(out.filePath("loudspeaker.ico")));
 
     // The default speaking character.
@@ -925,9 +925,10 @@ int main(int argc, char **argv)
     save(characterFrame(blink), frames.filePath("blink.png"));
     list << "blink blink.png 150\n";
 
-    const std::array<std::pair<Mouth, const char *>, 4> mouths = {
-        {{Mouth::Closed, "closed"}, {Mouth::Half, "half"}, {Mouth::Wide, "wide"},
-         {Mouth::Round, "round"}}};
+    const std::array<std::pair<Mouth, const char *>, 4> mouths = {{{Mouth::Closed, "closed"},
+                                                                   {Mouth::Half, "half"},
+                                                                   {Mouth::Wide, "wide"},
+                                                                   {Mouth::Round, "round"}}};
     for (const auto &[mouth, name] : mouths) {
         Pose pose;
         pose.mouth = mouth;
@@ -938,8 +939,8 @@ int main(int argc, char **argv)
     list.flush();
 
     QFile manifestFile(frames.filePath("frames.txt"));
-    if (!manifestFile.open(QIODevice::WriteOnly | QIODevice::Text)
-        || manifestFile.write(manifest.toUtf8()) != manifest.toUtf8().size()) {
+    if (!manifestFile.open(QIODevice::WriteOnly | QIODevice::Text) ||
+        manifestFile.write(manifest.toUtf8()) != manifest.toUtf8().size()) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(manifestFile.fileName()));
         return 1;
     }
