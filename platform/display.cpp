@@ -71,6 +71,21 @@ void setSkipTaskbar(QWidget *window)
     xcb_flush(c);
 }
 
+bool isCompositing()
+{
+    xcb_connection_t *c = connection();
+    if (!c)
+        return true;
+    const xcb_atom_t manager = atom(c, "_NET_WM_CM_S0");
+    if (manager == XCB_ATOM_NONE)
+        return false;
+    xcb_get_selection_owner_reply_t *reply =
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, manager), nullptr);
+    const bool owned = reply && reply->owner != XCB_WINDOW_NONE;
+    free(reply);
+    return owned;
+}
+
 void flush()
 {
     if (xcb_connection_t *c = connection())

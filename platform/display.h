@@ -14,6 +14,10 @@ void setSkipTaskbar(QWidget *window);
 // any event, so that a change made inside a running handler is seen.
 void flush();
 
+// Whether a compositing manager runs, so that translucent windows show
+// what lies behind them. Assumed where the display is not X11.
+bool isCompositing();
+
 // Paints the window now and flushes: one visible step of an animation.
 void paintNow(QWidget *window);
 

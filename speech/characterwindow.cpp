@@ -2,6 +2,7 @@
 
 #include "platform/display.h"
 
+#include <QBitmap>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -77,6 +78,7 @@ void CharacterWindow::setImage(int index)
         return;
     m_image = index;
     update(characterRect());
+    updateShape();
 }
 
 void CharacterWindow::showBalloon(const QString &text)
@@ -87,6 +89,7 @@ void CharacterWindow::showBalloon(const QString &text)
     m_highlightLength = 0;
     m_balloonShown = true;
     update(balloonRect());
+    updateShape();
 }
 
 void CharacterWindow::setHighlight(int start, int length)
@@ -104,6 +107,7 @@ void CharacterWindow::hideBalloon()
         return;
     m_balloonShown = false;
     update(balloonRect());
+    updateShape();
 }
 
 QString CharacterWindow::highlightedWord() const
@@ -126,6 +130,7 @@ void CharacterWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     display::setSkipTaskbar(this);
+    updateShape();
 }
 
 void CharacterWindow::closeEvent(QCloseEvent *event)
@@ -140,7 +145,28 @@ void CharacterWindow::paintEvent(QPaintEvent *)
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(rect(), Qt::transparent);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    paintContent(painter);
+}
 
+// Without a compositing manager the transparent background would show
+// black: the window then takes the shape of what it shows.
+void CharacterWindow::updateShape()
+{
+    if (display::isCompositing()) {
+        if (!mask().isEmpty())
+            clearMask();
+        return;
+    }
+    QImage content(size(), QImage::Format_ARGB32_Premultiplied);
+    content.fill(Qt::transparent);
+    QPainter painter(&content);
+    paintContent(painter);
+    painter.end();
+    setMask(QBitmap::fromImage(content.createAlphaMask(Qt::ThresholdAlphaDither)));
+}
+
+void CharacterWindow::paintContent(QPainter &painter)
+{
     if (m_image >= 0 && m_image < m_character.images.size()) {
         const QImage &image = m_character.images.at(m_image);
         const QRect area = characterRect();

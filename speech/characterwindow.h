@@ -46,7 +46,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void paintContent(QPainter &painter);
     void paintBalloon(QPainter &painter);
+    void updateShape();
     void layoutText();
     static int firstOpaqueRow(const QImage &image);
 
