@@ -16,10 +16,7 @@ Form2::Form2(Forms &forms)
     Text1 = new QPlainTextEdit(this);
     place(Text1, 120, 60, 1935, 1815);
     Text1->setToolTip(QStringLiteral("Type your desktop note here."));
-    QFont noteFont(QStringLiteral("Sans Serif"));
-    noteFont.setStyleHint(QFont::SansSerif);
-    noteFont.setPointSizeF(9.75);
-    Text1->setFont(noteFont);
+    Text1->setFont(noteFont());
 
     Command1 = new QPushButton(QStringLiteral("Rename Text"), this);
     place(Command1, 495, 1920, 1215, 255);

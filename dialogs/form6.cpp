@@ -17,10 +17,7 @@ Form6::Form6(Forms &forms)
     chkTrans->setToolTip(
         QStringLiteral("Enable this to see cool tranparency effects on a compositing desktop."));
 
-    Line1 = new QFrame(this);
-    Line1->setFrameShape(QFrame::HLine);
-    Line1->setFrameShadow(QFrame::Sunken);
-    place(Line1, 0, 600 - 15, 4800, 30);
+    Line1 = addLine(this, 0, 600, 4800);
 
     lblNoVis = new Label(QStringLiteral("Not Visable"), this);
     place(lblNoVis, 120, 720, 855, 255);

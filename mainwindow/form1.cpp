@@ -56,11 +56,7 @@ Form1::Form1(Forms &forms)
     Label1 = new Label(QStringLiteral("Click here to rename text."), this);
     place(Label1, 1200, 120, 1935, 1815);
     Label1->setToolTip(QStringLiteral("Click here to rename your text."));
-    QFont noteFont(QStringLiteral("Sans Serif"));
-    noteFont.setStyleHint(QFont::SansSerif);
-    noteFont.setPointSizeF(9.75);
-    noteFont.setWeight(QFont::Normal);
-    Label1->setFont(noteFont);
+    Label1->setFont(noteFont());
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);

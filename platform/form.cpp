@@ -4,6 +4,7 @@
 #include "twips.h"
 
 #include <QCloseEvent>
+#include <QFrame>
 #include <QShowEvent>
 #include <QTimer>
 #include <QWindow>
@@ -120,6 +121,24 @@ QFont Form::dialogFont()
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8);
     return font;
+}
+
+QFont Form::noteFont()
+{
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(9.75);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+QFrame *Form::addLine(QWidget *parent, int x1, int y, int x2)
+{
+    auto *line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    place(line, x1, y - twips::perPixel, x2 - x1, 2 * twips::perPixel);
+    return line;
 }
 
 void Form::closeEvent(QCloseEvent *event)

@@ -7,6 +7,7 @@
 #include <optional>
 
 class QCloseEvent;
+class QFrame;
 
 // A designed top-level window: a fixed-size tool window without a task-bar
 // entry, sized and placed in twips, with the load and unload lifecycle the
@@ -52,6 +53,10 @@ public:
     // with the widths the designed control sizes were made for. The
     // platform's default face is wider and would cut the captions short.
     static QFont dialogFont();
+    // The note's face: the platform's sans-serif at 9.75 points.
+    static QFont noteFont();
+    // A straight line across a dialog, from (x1, y) to (x2, y), in twips.
+    static QFrame *addLine(QWidget *parent, int x1, int y, int x2);
 
     // Called once the window has been unloaded, with the window still alive.
     void setUnloadedCallback(std::function<void(Form *)> cb) { m_unloaded = std::move(cb); }

@@ -31,10 +31,7 @@ Form4::Form4(Forms &forms) : Form(QStringLiteral("Speech Settings"), 2325, 2055)
     Check1->setToolTip(
         QStringLiteral("Check this to enable/disable the speech for Quornel Desktop Notes."));
 
-    Line1 = new QFrame(this);
-    Line1->setFrameShape(QFrame::HLine);
-    Line1->setFrameShadow(QFrame::Sunken);
-    place(Line1, 0, 720 - 15, 2760, 30);
+    Line1 = addLine(this, 0, 720, 2760);
 
     Command1 = new QPushButton(QStringLiteral("Load Agent"), this);
     place(Command1, 120, 840, 1215, 375);
