@@ -55,8 +55,8 @@ click_at "$w" 72 4 && wait_for 5 menu_open || fail "the menu did not open"
 menu_keys Down Right
 wait_for 5 eval '(( $(menu_count) == 2 ))' || fail "the Settings submenu did not open"
 menu_keys Down Down Return                 # "Transparent Settings"
-check "the transparency settings dialog opens" wait_for 10 eval 'app_window_titled "Transparency Settings" >/dev/null'
-dialog=$(app_window_titled "Transparency Settings") || fail "no transparency settings dialog"
+check "the transparency settings dialog opens" wait_for 10 window_titled "Transparency Settings"
+dialog=$(window_titled "Transparency Settings") || fail "no transparency settings dialog"
 watch_start exit-dialog --id "$w"
 choose_main_item "$w" 1 || fail "could not choose Exit"
 check "the main window rolls up and goes" wait_for 10 watch_gone "$WATCH_FILE"

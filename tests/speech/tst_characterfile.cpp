@@ -149,7 +149,6 @@ private slots:
                                                 << "4294967295 bytes long";
         QTest::newRow("manifest longer than file") << valid.left(100) << "the manifest needs";
         QTest::newRow("manifest not JSON") << withManifestText("{\"name\": ") << "not valid JSON";
-        QTest::newRow("manifest a list") << withManifestText("[1, 2]") << "not a JSON object";
         QTest::newRow("deeply nested manifest")
             << withManifestText(QByteArray(5000, '[') + QByteArray(5000, ']')) << "not valid JSON";
 
@@ -171,15 +170,9 @@ private slots:
         QTest::newRow("rate huge")
             << withManifest([](QJsonObject &o) { setPath(o, "voice", "rate", 1e300); })
             << "\"voice.rate\" must be a whole number from 80 to 450";
-        QTest::newRow("rate fractional")
-            << withManifest([](QJsonObject &o) { setPath(o, "voice", "rate", 150.5); })
-            << "\"voice.rate\" must be a whole number";
         QTest::newRow("pitch negative")
             << withManifest([](QJsonObject &o) { setPath(o, "voice", "pitch", -1); })
             << "\"voice.pitch\" must be a whole number from 0 to 99";
-        QTest::newRow("pitch a text")
-            << withManifest([](QJsonObject &o) { setPath(o, "voice", "pitch", "50"); })
-            << "\"voice.pitch\" must be a number";
 
         QTest::newRow("images not a list")
             << withManifest([](QJsonObject &o) { o["images"] = QJsonObject(); })
@@ -193,16 +186,8 @@ private slots:
         QTest::newRow("picture length lies")
             << withManifest([](QJsonObject &o) { setFirst(o, "images", "length", 1000000); })
             << "ends early: picture 0 needs 1000000 bytes";
-        QTest::newRow("picture length negative")
-            << withManifest([](QJsonObject &o) { setFirst(o, "images", "length", -5); })
-            << "\"images[0].length\" must be a whole number";
         QTest::newRow("bytes after the pictures") << valid + "tail"
                                                   << "4 bytes follow";
-        QTest::newRow("image entry not an object") << withManifest([](QJsonObject &o) {
-            QJsonArray a = o["images"].toArray();
-            a[0] = 17;
-            o["images"] = a;
-        }) << "\"images[0]\" must be an object";
 
         QTest::newRow("frame names a missing picture")
             << withManifest([](QJsonObject &o) { setFirst(o, "appear", "image", 5); })
@@ -239,9 +224,6 @@ private slots:
         QTest::newRow("picture declares a huge size")
             << withSource([](CharacterSource &s) { s.pngs[1] = pngHeaderOnly(100000, 100000); })
             << "picture 1 is 100000 x 100000 pixels";
-        QTest::newRow("picture declares no width")
-            << withSource([](CharacterSource &s) { s.pngs[1] = pngHeaderOnly(0, 10); })
-            << "picture 1 is 0 x 10 pixels";
         QTest::newRow("pictures too many pixels together") << withSource([](CharacterSource &s) {
             for (QByteArray &png : s.pngs)
                 png = pngHeaderOnly(1024, 1024);
@@ -251,9 +233,6 @@ private slots:
         QTest::newRow("picture cut short") << withSource([](CharacterSource &s) {
             s.pngs[2] = s.pngs[2].left(s.pngs[2].size() / 2);
         }) << "picture 2 is not a readable PNG picture";
-        QTest::newRow("picture header only")
-            << withSource([](CharacterSource &s) { s.pngs[3] = pngHeaderOnly(20, 20); })
-            << "picture 3 is not a readable PNG picture";
     }
 
     void broken()
@@ -319,18 +298,6 @@ private slots:
         QVERIFY(!characterfile::load(path, &error));
         QVERIFY2(error.contains(QStringLiteral("\"%1\"").arg(path)), qPrintable(error));
         QVERIFY2(error.contains(reason), qPrintable(error));
-    }
-
-    void loadsFromDisk()
-    {
-        QTemporaryDir dir;
-        QFile file(dir.filePath("tiny.qchar"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(testCharacterFile());
-        file.close();
-        QString error;
-        QVERIFY2(characterfile::check(file.fileName(), &error), qPrintable(error));
-        QVERIFY(error.isEmpty());
     }
 
     void writerRefusesBadSources_data()
