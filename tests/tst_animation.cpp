@@ -88,17 +88,6 @@ QList<int> range(int from, int to, int step)
     return values;
 }
 
-// Starts the program on a store prepared with these values.
-Form1 *startWith(TestProgram &p, const fields::Row &note, const fields::Row &form)
-{
-    if (!note.isEmpty())
-        p.files.prepare(Table::Note, note);
-    if (!form.isEmpty())
-        p.files.prepare(Table::Form, form);
-    p.open();
-    return p.forms->start();
-}
-
 QString hideShow(TestProgram &p)
 {
     return p.store->read(Table::Form, fields::HideShow).toString();
@@ -116,8 +105,8 @@ private slots:
     {
         TestProgram p;
         Form1 *main =
-            startWith(p, {{fields::StartAni, QStringLiteral("True")}},
-                      {{fields::TransEnabled, 0}, {fields::TransLevel, QStringLiteral("90")}});
+            p.start({{fields::TransEnabled, 0}, {fields::TransLevel, QStringLiteral("90")}},
+                    {{fields::StartAni, QStringLiteral("True")}});
         const qreal opacityBefore = main->windowOpacity();
         QVERIFY(main->Open1->isActive());
         QVERIFY(main->height() <= 1);
@@ -155,8 +144,8 @@ private slots:
     {
         QFETCH(QString, storedLevel);
         TestProgram p;
-        Form1 *main = startWith(p, {{fields::StartAni, QStringLiteral("True")}},
-                                {{fields::TransEnabled, 1}, {fields::TransLevel, storedLevel}});
+        Form1 *main = p.start({{fields::TransEnabled, 1}, {fields::TransLevel, storedLevel}},
+                              {{fields::StartAni, QStringLiteral("True")}});
         main->setWindowOpacity(0.5); // none of the fade's levels
         Journal journal(p, main);
 
@@ -196,9 +185,9 @@ private slots:
         QFETCH(int, ticksAfter);
         QFETCH(int, restingLevel);
         TestProgram p;
-        Form1 *main = startWith(p, {{fields::StartAni, QStringLiteral("True")}},
-                                {{fields::TransEnabled, firstTransEnabled},
-                                 {fields::TransLevel, QStringLiteral("60")}});
+        Form1 *main = p.start(
+            {{fields::TransEnabled, firstTransEnabled}, {fields::TransLevel, QStringLiteral("60")}},
+            {{fields::StartAni, QStringLiteral("True")}});
         for (int i = 0; i < ticksBefore; ++i)
             main->Form1_Open1_Timer();
         // The tick reads the setting afresh.
@@ -220,10 +209,9 @@ private slots:
         // reached its end, and the counter would never move again.
         TestProgram p;
         Form1 *main =
-            startWith(p,
-                      {{fields::StartAni, QStringLiteral("True")},
-                       {fields::CloseAni, QStringLiteral("False")}},
-                      {{fields::TransEnabled, 1}, {fields::TransLevel, QStringLiteral("200")}});
+            p.start({{fields::TransEnabled, 1}, {fields::TransLevel, QStringLiteral("200")}},
+                    {{fields::StartAni, QStringLiteral("True")},
+                     {fields::CloseAni, QStringLiteral("False")}});
         for (int i = 0; i < 4; ++i)
             main->Form1_Open1_Timer();
         main->fadeInLoop();
@@ -237,7 +225,7 @@ private slots:
     {
         TestProgram p;
         Form1 *main =
-            startWith(p, {{fields::StartAni, QStringLiteral("True")}}, {{fields::TransEnabled, 2}});
+            p.start({{fields::TransEnabled, 2}}, {{fields::StartAni, QStringLiteral("True")}});
         const int collapsed = main->height();
         for (int i = 0; i < 200; ++i)
             main->Form1_Open1_Timer();
@@ -251,7 +239,7 @@ private slots:
     void theRollUpLoopTakes267Steps()
     {
         TestProgram p;
-        Form1 *main = startWith(p, {}, {});
+        Form1 *main = p.start();
         Journal journal(p, main);
         p.forms->form5->VScroll1->setValue(2670);
         journal.clear();
@@ -277,7 +265,7 @@ private slots:
     {
         QFETCH(int, holderBefore);
         TestProgram p;
-        Form1 *main = startWith(p, {}, {});
+        Form1 *main = p.start();
         QScrollBar *holder = p.forms->form5->VScroll1;
         holder->setValue(holderBefore);
         Journal journal(p, main);
@@ -332,8 +320,7 @@ private slots:
         QFETCH(QString, countAfter);
         QFETCH(int, levelAfter);
         TestProgram p;
-        Form1 *main =
-            startWith(p, {}, {{fields::TransEnabled, 1}, {fields::TransLevel, storedLevel}});
+        Form1 *main = p.start({{fields::TransEnabled, 1}, {fields::TransLevel, storedLevel}});
         main->lblTransNumber->setCaption(countBefore);
         main->setWindowOpacity(128 / 255.0);
         Journal journal(p, main);
@@ -370,9 +357,9 @@ private slots:
         QFETCH(int, levelSteps);
         QFETCH(int, holderAfter);
         TestProgram p;
-        Form1 *main = startWith(
-            p, {{fields::CloseAni, closeAni}, {fields::StartAni, QStringLiteral("False")}},
-            {{fields::TransEnabled, transEnabled}});
+        Form1 *main =
+            p.start({{fields::TransEnabled, transEnabled}},
+                    {{fields::CloseAni, closeAni}, {fields::StartAni, QStringLiteral("False")}});
         main->lblTransNumber->setCaption(QStringLiteral("255")); // as after an opening fade
         Journal journal(p, main);
 
@@ -429,9 +416,9 @@ private slots:
         QFETCH(QList<int>, levels);
         QFETCH(int, levelAfter);
         TestProgram p;
-        Form1 *main = startWith(
-            p, {{fields::CloseAni, closeAni}, {fields::StartAni, QStringLiteral("False")}},
-            {{fields::TransEnabled, transEnabled}, {fields::TransLevel, QStringLiteral("100")}});
+        Form1 *main = p.start(
+            {{fields::TransEnabled, transEnabled}, {fields::TransLevel, QStringLiteral("100")}},
+            {{fields::CloseAni, closeAni}, {fields::StartAni, QStringLiteral("False")}});
         main->lblTransNumber->setCaption(QStringLiteral("255"));
         main->Form1_Hide_Click();
         QVERIFY(!main->isVisible());
@@ -462,10 +449,9 @@ private slots:
     {
         TestProgram p;
         Form1 *main =
-            startWith(p,
-                      {{fields::CloseAni, QStringLiteral("False")},
-                       {fields::StartAni, QStringLiteral("False")}},
-                      {{fields::TransEnabled, 1}, {fields::TransLevel, QStringLiteral("150")}});
+            p.start({{fields::TransEnabled, 1}, {fields::TransLevel, QStringLiteral("150")}},
+                    {{fields::CloseAni, QStringLiteral("False")},
+                     {fields::StartAni, QStringLiteral("False")}});
         main->TransWindow1.SetLevel(150);
         const QRect geometry = main->geometry();
         main->Form1_Hide_Click();
@@ -490,10 +476,9 @@ private slots:
         QFETCH(int, heightSteps);
         QFETCH(QList<int>, levels);
         TestProgram p;
-        Form1 *main = startWith(p,
-                                {{fields::CloseAni, QStringLiteral("True")},
-                                 {fields::StartAni, QStringLiteral("True")}},
-                                {{fields::TransEnabled, transEnabled}});
+        Form1 *main = p.start({{fields::TransEnabled, transEnabled}},
+                              {{fields::CloseAni, QStringLiteral("True")},
+                               {fields::StartAni, QStringLiteral("True")}});
         for (int i = 0; i < 5; ++i)
             main->Form1_Open1_Timer();
         const QString countAtExit = main->lblCount->caption();
@@ -531,10 +516,9 @@ private slots:
         QFETCH(int, transEnabled);
         QFETCH(bool, shown);
         TestProgram p;
-        Form1 *main = startWith(p,
-                                {{fields::CloseAni, QStringLiteral("True")},
-                                 {fields::StartAni, QStringLiteral("False")}},
-                                {{fields::TransEnabled, transEnabled}});
+        Form1 *main = p.start({{fields::TransEnabled, transEnabled}},
+                              {{fields::CloseAni, QStringLiteral("True")},
+                               {fields::StartAni, QStringLiteral("False")}});
         main->lblTransNumber->setCaption(QStringLiteral("255"));
         main->Form1_Hide_Click();
         Journal journal(p, main);

@@ -38,12 +38,6 @@ bool percentRowShown(Form6 *d)
            d->Label1->geometry().bottom() < d->height();
 }
 
-QPoint checkBoxHit(QCheckBox *box)
-{
-    // The click area of a check box is its indicator and caption.
-    return QPoint(6, box->height() / 2);
-}
-
 const QStringList transFields{fields::TransEnabled, fields::TransLevel};
 
 } // namespace

@@ -48,14 +48,11 @@ private slots:
         QFETCH(bool, clockShown);
         QFETCH(bool, opening);
         TestProgram p;
-        p.files.prepare(
-            Table::Form,
-            {{fields::ClockEnabled, clockEnabled}, {fields::Left, 3000.0}, {fields::Top, 1500.0}});
-        p.files.prepare(Table::Note, {{fields::StartAni, startAni},
-                                      {fields::Note, QStringLiteral("milk\neggs")},
-                                      {fields::TextColor, qint64(0x0000FF00)}});
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main = p.start(
+            {{fields::ClockEnabled, clockEnabled}, {fields::Left, 3000.0}, {fields::Top, 1500.0}},
+            {{fields::StartAni, startAni},
+             {fields::Note, QStringLiteral("milk\neggs")},
+             {fields::TextColor, qint64(0x0000FF00)}});
 
         QVERIFY(main->isVisible());
         QCOMPARE(main->windowTitle(), QStringLiteral("Quornel Desktop Notes"));
@@ -88,9 +85,7 @@ private slots:
         // The offscreen desktop has no notification area: the window must
         // not be stranded, and hiding is not offered.
         TestProgram p;
-        p.files.prepare(Table::Form, {{fields::HideShow, QStringLiteral("Hide")}});
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main = p.start({{fields::HideShow, QStringLiteral("Hide")}});
         QVERIFY(!TrayIcon::available());
         QVERIFY(main->isVisible());
         emit main->File->aboutToShow();
@@ -119,12 +114,10 @@ private slots:
         QFETCH(QVariant, agentName);
         QFETCH(bool, speaks);
         TestProgram p;
-        p.files.prepare(Table::Form, {{fields::ReadOnStart, readOnStart},
-                                      {fields::SpeechEnabled, speechEnabled},
-                                      {fields::AgentName, agentName}});
-        p.files.prepare(Table::Note, {{fields::Note, QStringLiteral("buy bread")}});
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main = p.start({{fields::ReadOnStart, readOnStart},
+                               {fields::SpeechEnabled, speechEnabled},
+                               {fields::AgentName, agentName}},
+                              {{fields::Note, QStringLiteral("buy bread")}});
         if (speaks) {
             QCOMPARE(p.agent.calls,
                      (QStringList{QStringLiteral("Load my Character /chars/q.qchar"),
@@ -167,11 +160,9 @@ private slots:
         QFETCH(QStringList, calls);
         QFETCH(bool, warns);
         TestProgram p;
-        p.files.prepare(Table::Form,
-                        {{fields::SpeechEnabled, speechEnabled}, {fields::AgentName, agentName}});
-        p.files.prepare(Table::Note, {{fields::Note, QStringLiteral("note")}});
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main =
+            p.start({{fields::SpeechEnabled, speechEnabled}, {fields::AgentName, agentName}},
+                    {{fields::Note, QStringLiteral("note")}});
         main->Form1_Read_Click();
         if (!calls.isEmpty())
             calls[0] = calls[0].arg(agentName);
@@ -191,9 +182,7 @@ private slots:
     void anEmptyNoteSpeaksTheIntroductionAlone()
     {
         TestProgram p;
-        p.files.prepare(Table::Form, {{fields::AgentName, QStringLiteral("/c/q.qchar")}});
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main = p.start({{fields::AgentName, QStringLiteral("/c/q.qchar")}});
         main->Label1->setCaption(QString());
         main->Form1_Read_Click();
         QCOMPARE(p.agent.calls.last(), QStringLiteral("Speak ") + intro);
@@ -202,9 +191,7 @@ private slots:
     void mouseMovesOverTheBackgroundStoreThePosition()
     {
         TestProgram p;
-        p.files.prepare(Table::Note, {{fields::StartAni, QStringLiteral("False")}});
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main = p.start({}, {{fields::StartAni, QStringLiteral("False")}});
         QVERIFY(QTest::qWaitForWindowExposed(main));
         main->move(40, 50);
         p.store->write(Table::Form, {{fields::Left, -1}, {fields::Top, -1}});
@@ -228,9 +215,7 @@ private slots:
     void clicksOpenTheMenuOnlyOffTheClock()
     {
         TestProgram p;
-        p.files.prepare(Table::Note, {{fields::StartAni, QStringLiteral("False")}});
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main = p.start({}, {{fields::StartAni, QStringLiteral("False")}});
         QVERIFY(QTest::qWaitForWindowExposed(main));
 
         QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {},
@@ -261,8 +246,7 @@ private slots:
     void theClockToggleStoresItsChoice()
     {
         TestProgram p;
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main = p.start();
         QVERIFY(main->Clock->isChecked());
         main->Clock->trigger();
         QVERIFY(!main->Clock->isChecked());
@@ -296,8 +280,7 @@ private slots:
     void theClockTicks()
     {
         TestProgram p;
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main = p.start();
         const QString first = main->Label2->caption();
         QVERIFY(first.contains(QRegularExpression(QStringLiteral("\\d+:\\d\\d:\\d\\d"))));
         QTRY_VERIFY_WITH_TIMEOUT(main->Label2->caption() != first, 2500);
@@ -306,8 +289,7 @@ private slots:
     void aNoteClickOpensTheEditorInTheStoredColour()
     {
         TestProgram p;
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main = p.start();
         p.store->write(Table::Note, {{fields::TextColor, qint64(0x000000FF)}});
         main->Form1_Label1_Click();
         Form2 *rename = p.forms->form2.ifLoaded();
@@ -315,58 +297,10 @@ private slots:
         QCOMPARE(textColorOf(rename->Text1, QPalette::Text), 0x000000FFu);
     }
 
-    void windowsAreCreatedOnFirstUseOnceEach()
-    {
-        TestProgram p;
-        p.open();
-        Form1 *main = p.forms->start();
-        QVERIFY(!p.forms->form6.isLoaded());
-        main->Form1_Trans_Click();
-        Form6 *first = p.forms->form6.ifLoaded();
-        QVERIFY(first && first->isVisible());
-        main->Form1_Trans_Click();
-        QCOMPARE(p.forms->form6.ifLoaded(), first);
-        QCOMPARE(p.forms->loadedCount(), 5);
-        first->close();
-        QVERIFY(!p.forms->form6.isLoaded());
-        QCOMPARE(p.forms->loadedCount(), 4);
-        main->Form1_Trans_Click();
-        QVERIFY(p.forms->form6.isLoaded());
-    }
-
-    void exitEndsTheProgramOnceNoWindowIsLeft_data()
-    {
-        QTest::addColumn<bool>("transparencyDialogOpen");
-        QTest::newRow("nothing else open") << false;
-        QTest::newRow("transparency dialog open") << true;
-    }
-    void exitEndsTheProgramOnceNoWindowIsLeft()
-    {
-        QFETCH(bool, transparencyDialogOpen);
-        TestProgram p;
-        p.files.prepare(Table::Note, {{fields::CloseAni, QStringLiteral("False")}});
-        p.open();
-        Form1 *main = p.forms->start();
-        main->Form1_AlSettings_Click();
-        if (transparencyDialogOpen)
-            main->Form1_Trans_Click();
-        main->Form1_Exit_Click();
-        QVERIFY(!p.forms->form1.isLoaded());
-        QVERIFY(!p.forms->form2.isLoaded() && !p.forms->form3.isLoaded() &&
-                !p.forms->form5.isLoaded());
-        QCOMPARE(p.lastUnloaded, transparencyDialogOpen ? 0 : 1);
-        if (transparencyDialogOpen) {
-            p.forms->form6.ifLoaded()->close();
-            QCOMPARE(p.lastUnloaded, 1);
-        }
-    }
-
     void theCloseButtonUnloadsTheProgram()
     {
         TestProgram p;
-        p.files.prepare(Table::Note, {{fields::CloseAni, QStringLiteral("False")}});
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main = p.start({}, {{fields::CloseAni, QStringLiteral("False")}});
         QVERIFY(main->close() == false || !p.forms->form1.isLoaded());
         QVERIFY(!p.forms->form1.isLoaded());
         QCOMPARE(p.lastUnloaded, 1);

@@ -160,6 +160,8 @@ _start_piece() {
     done
 }
 
+_display_free() { [[ ! -e /tmp/.X11-unix/X$1 && ! -e /tmp/.X$1-lock ]]; }
+
 # desktop_start [--no-tray] [--no-audio] [--no-compositor]: Xvfb, openbox,
 # xcompmgr, trayer and PulseAudio on a free display with private runtime and
 # configuration folders; exports DISPLAY and friends.
@@ -187,7 +189,7 @@ desktop_start() {
     for (( tries = 0; ; tries++ )); do
         (( tries < 20 )) || { e2e_log "desktop_start: no free display found"; return 1; }
         n=$(( n >= 999 ? 100 : n + 1 ))
-        [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]] || continue
+        _display_free "$n" || continue
         export DISPLAY=":$n"
         _start_piece xvfb 15 "xdpyinfo -display :$n" -- \
             Xvfb ":$n" -screen 0 1280x800x24 +extension Composite -nolisten tcp -noreset && break
