@@ -10,7 +10,6 @@
 #include "store/fields.h"
 
 #include <QMenu>
-#include <QRegularExpression>
 #include <QScrollBar>
 
 namespace {
@@ -78,18 +77,6 @@ private slots:
         QVERIFY(!p.forms->form4.isLoaded() && !p.forms->form6.isLoaded());
         QVERIFY(p.agent.calls.isEmpty());
         QVERIFY(p.prompts.messages.isEmpty());
-    }
-
-    void aStoredHideNeedsANotificationArea()
-    {
-        // The offscreen desktop has no notification area: the window must
-        // not be stranded, and hiding is not offered.
-        TestProgram p;
-        Form1 *main = p.start({{fields::HideShow, QStringLiteral("Hide")}});
-        QVERIFY(!TrayIcon::available());
-        QVERIFY(main->isVisible());
-        emit main->File->aboutToShow();
-        QVERIFY(!main->Hide->isEnabled());
     }
 
     void readingOnStart_data()
@@ -188,50 +175,10 @@ private slots:
         QCOMPARE(p.agent.calls.last(), QStringLiteral("Speak ") + intro);
     }
 
-    void mouseMovesOverTheBackgroundStoreThePosition()
+    void theMenuTreeHasItsCaptions()
     {
         TestProgram p;
-        Form1 *main = p.start({}, {{fields::StartAni, QStringLiteral("False")}});
-        QVERIFY(QTest::qWaitForWindowExposed(main));
-        main->move(40, 50);
-        p.store->write(Table::Form, {{fields::Left, -1}, {fields::Top, -1}});
-
-        // Over the note and the clock nothing is written.
-        QTest::mouseMove(main->windowHandle(), main->Label1->geometry().center());
-        QTest::mouseMove(main->windowHandle(), main->Label2->geometry().center());
-        QCOMPARE(p.store->read(Table::Form, fields::Left).toInt(), -1);
-
-        // Over the background, the window's corner in twips.
-        QTest::mouseMove(main->windowHandle(), QPoint(70, 5));
-        QCOMPARE(p.store->read(Table::Form, fields::Left).toDouble(), 600.0);
-        QCOMPARE(p.store->read(Table::Form, fields::Top).toDouble(), 750.0);
-
-        // Every move writes, even when nothing changed.
-        p.store->write(Table::Form, {{fields::Left, -1}});
-        QTest::mouseMove(main->windowHandle(), QPoint(72, 6));
-        QCOMPARE(p.store->read(Table::Form, fields::Left).toDouble(), 600.0);
-    }
-
-    void clicksOpenTheMenuOnlyOffTheClock()
-    {
-        TestProgram p;
-        Form1 *main = p.start({}, {{fields::StartAni, QStringLiteral("False")}});
-        QVERIFY(QTest::qWaitForWindowExposed(main));
-
-        QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {},
-                          main->Label2->geometry().center());
-        QVERIFY(!main->File->isVisible());
-
-        QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {},
-                          main->Label3->geometry().center());
-        QTRY_VERIFY(main->File->isVisible());
-        main->File->close();
-
-        QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, QPoint(70, 5));
-        QTRY_VERIFY(main->File->isVisible());
-        main->File->close();
-
-        // The menu's tree and captions.
+        Form1 *main = p.start();
         QStringList top, settings;
         for (QAction *a : main->File->actions())
             top << a->text();
@@ -241,24 +188,6 @@ private slots:
                                    "Exit"}));
         QCOMPARE(settings, (QStringList{"All Settings", "Speech Settings", "Transparent Settings",
                                         QString(26, QLatin1Char('-')), "Show Clock"}));
-    }
-
-    void theClockToggleStoresItsChoice()
-    {
-        TestProgram p;
-        Form1 *main = p.start();
-        QVERIFY(main->Clock->isChecked());
-        main->Clock->trigger();
-        QVERIFY(!main->Clock->isChecked());
-        QVERIFY(!main->Label2->isVisibleTo(main));
-        QCOMPARE(p.store->read(Table::Form, fields::ClockEnabled), QVariant(qint64(0)));
-        main->Clock->trigger();
-        QVERIFY(main->Clock->isChecked());
-        QVERIFY(main->Label2->isVisibleTo(main));
-        QCOMPARE(p.store->read(Table::Form, fields::ClockEnabled), QVariant(qint64(1)));
-        // The hyphens do nothing.
-        main->Seperator->trigger();
-        QVERIFY(!p.forms->form3.ifLoaded()->isVisible());
     }
 
     void theClockShowsTheLongTimeWithoutZone_data()
@@ -277,15 +206,6 @@ private slots:
         QCOMPARE(longTimeText(QTime(15, 4, 5), QLocale(locale)), expected);
     }
 
-    void theClockTicks()
-    {
-        TestProgram p;
-        Form1 *main = p.start();
-        const QString first = main->Label2->caption();
-        QVERIFY(first.contains(QRegularExpression(QStringLiteral("\\d+:\\d\\d:\\d\\d"))));
-        QTRY_VERIFY_WITH_TIMEOUT(main->Label2->caption() != first, 2500);
-    }
-
     void aNoteClickOpensTheEditorInTheStoredColour()
     {
         TestProgram p;
@@ -295,15 +215,6 @@ private slots:
         Form2 *rename = p.forms->form2.ifLoaded();
         QVERIFY(rename && rename->isVisible());
         QCOMPARE(textColorOf(rename->Text1, QPalette::Text), 0x000000FFu);
-    }
-
-    void theCloseButtonUnloadsTheProgram()
-    {
-        TestProgram p;
-        Form1 *main = p.start({}, {{fields::CloseAni, QStringLiteral("False")}});
-        QVERIFY(main->close() == false || !p.forms->form1.isLoaded());
-        QVERIFY(!p.forms->form1.isLoaded());
-        QCOMPARE(p.lastUnloaded, 1);
     }
 };
 
