@@ -14,12 +14,19 @@
 #include "speech/form4.h"
 #include "store/notestore.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+
+// Where a click ticks a check box: its indicator.
+inline QPoint checkBoxHit(QCheckBox *box)
+{
+    return QPoint(6, box->height() / 2);
+}
 
 class RecordingPrompts : public Prompts {
 public:
@@ -106,5 +113,16 @@ struct TestProgram {
         QVERIFY(store);
         forms = std::make_unique<Forms>(*store, prompts, agent);
         forms->setOnLastUnloaded([this] { ++lastUnloaded; });
+    }
+
+    // Prepares the store with these values, opens it and starts the program.
+    Form1 *start(const fields::Row &form = {}, const fields::Row &note = {})
+    {
+        if (!form.isEmpty())
+            files.prepare(Table::Form, form);
+        if (!note.isEmpty())
+            files.prepare(Table::Note, note);
+        open();
+        return forms ? forms->start() : nullptr;
     }
 };

@@ -104,11 +104,9 @@ private slots:
     void theOpeningRollGrowsToTheFullHeightIn114Ticks()
     {
         TestProgram p;
-        p.files.prepare(Table::Note, {{fields::StartAni, QStringLiteral("True")}});
-        p.files.prepare(Table::Form,
-                        {{fields::TransEnabled, 0}, {fields::TransLevel, QStringLiteral("90")}});
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main =
+            p.start({{fields::TransEnabled, 0}, {fields::TransLevel, QStringLiteral("90")}},
+                    {{fields::StartAni, QStringLiteral("True")}});
         const qreal opacityBefore = main->windowOpacity();
         QVERIFY(main->Open1->isActive());
         QVERIFY(main->height() <= 1);
@@ -146,11 +144,8 @@ private slots:
     {
         QFETCH(QString, storedLevel);
         TestProgram p;
-        p.files.prepare(Table::Note, {{fields::StartAni, QStringLiteral("True")}});
-        p.files.prepare(Table::Form,
-                        {{fields::TransEnabled, 1}, {fields::TransLevel, storedLevel}});
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main = p.start({{fields::TransEnabled, 1}, {fields::TransLevel, storedLevel}},
+                              {{fields::StartAni, QStringLiteral("True")}});
         main->setWindowOpacity(0.5); // none of the fade's levels
         Journal journal(p, main);
 
@@ -190,11 +185,9 @@ private slots:
         QFETCH(int, ticksAfter);
         QFETCH(int, restingLevel);
         TestProgram p;
-        p.files.prepare(Table::Note, {{fields::StartAni, QStringLiteral("True")}});
-        p.files.prepare(Table::Form, {{fields::TransEnabled, firstTransEnabled},
-                                      {fields::TransLevel, QStringLiteral("60")}});
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main = p.start(
+            {{fields::TransEnabled, firstTransEnabled}, {fields::TransLevel, QStringLiteral("60")}},
+            {{fields::StartAni, QStringLiteral("True")}});
         for (int i = 0; i < ticksBefore; ++i)
             main->Form1_Open1_Timer();
         // The tick reads the setting afresh.
@@ -215,12 +208,10 @@ private slots:
         // still under way: its level is then at the top before the counter
         // reached its end, and the counter would never move again.
         TestProgram p;
-        p.files.prepare(Table::Note, {{fields::StartAni, QStringLiteral("True")},
-                                      {fields::CloseAni, QStringLiteral("False")}});
-        p.files.prepare(Table::Form,
-                        {{fields::TransEnabled, 1}, {fields::TransLevel, QStringLiteral("200")}});
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main =
+            p.start({{fields::TransEnabled, 1}, {fields::TransLevel, QStringLiteral("200")}},
+                    {{fields::StartAni, QStringLiteral("True")},
+                     {fields::CloseAni, QStringLiteral("False")}});
         for (int i = 0; i < 4; ++i)
             main->Form1_Open1_Timer();
         main->fadeInLoop();
@@ -233,10 +224,8 @@ private slots:
     void anUnknownTransparencySwitchKeepsTheOpeningWaiting()
     {
         TestProgram p;
-        p.files.prepare(Table::Note, {{fields::StartAni, QStringLiteral("True")}});
-        p.files.prepare(Table::Form, {{fields::TransEnabled, 2}});
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main =
+            p.start({{fields::TransEnabled, 2}}, {{fields::StartAni, QStringLiteral("True")}});
         const int collapsed = main->height();
         for (int i = 0; i < 200; ++i)
             main->Form1_Open1_Timer();
@@ -245,25 +234,12 @@ private slots:
         QCOMPARE(main->height(), collapsed);
     }
 
-    void theOpeningRunsOnItsTimer()
-    {
-        TestProgram p;
-        p.files.prepare(Table::Note, {{fields::StartAni, QStringLiteral("True")}});
-        p.files.prepare(Table::Form, {{fields::TransEnabled, 0}});
-        p.open();
-        Form1 *main = p.forms->start();
-        QTRY_VERIFY_WITH_TIMEOUT(!main->Open1->isActive(), 20000);
-        QCOMPARE(main->lblCount->caption(), QStringLiteral("2280"));
-        QCOMPARE(main->height(), 156);
-    }
-
     // --- the four loops ---------------------------------------------------
 
     void theRollUpLoopTakes267Steps()
     {
         TestProgram p;
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main = p.start();
         Journal journal(p, main);
         p.forms->form5->VScroll1->setValue(2670);
         journal.clear();
@@ -289,8 +265,7 @@ private slots:
     {
         QFETCH(int, holderBefore);
         TestProgram p;
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main = p.start();
         QScrollBar *holder = p.forms->form5->VScroll1;
         holder->setValue(holderBefore);
         Journal journal(p, main);
@@ -345,10 +320,7 @@ private slots:
         QFETCH(QString, countAfter);
         QFETCH(int, levelAfter);
         TestProgram p;
-        p.files.prepare(Table::Form,
-                        {{fields::TransEnabled, 1}, {fields::TransLevel, storedLevel}});
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main = p.start({{fields::TransEnabled, 1}, {fields::TransLevel, storedLevel}});
         main->lblTransNumber->setCaption(countBefore);
         main->setWindowOpacity(128 / 255.0);
         Journal journal(p, main);
@@ -385,11 +357,9 @@ private slots:
         QFETCH(int, levelSteps);
         QFETCH(int, holderAfter);
         TestProgram p;
-        p.files.prepare(Table::Note, {{fields::CloseAni, closeAni},
-                                      {fields::StartAni, QStringLiteral("False")}});
-        p.files.prepare(Table::Form, {{fields::TransEnabled, transEnabled}});
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main =
+            p.start({{fields::TransEnabled, transEnabled}},
+                    {{fields::CloseAni, closeAni}, {fields::StartAni, QStringLiteral("False")}});
         main->lblTransNumber->setCaption(QStringLiteral("255")); // as after an opening fade
         Journal journal(p, main);
 
@@ -446,12 +416,9 @@ private slots:
         QFETCH(QList<int>, levels);
         QFETCH(int, levelAfter);
         TestProgram p;
-        p.files.prepare(Table::Note, {{fields::CloseAni, closeAni},
-                                      {fields::StartAni, QStringLiteral("False")}});
-        p.files.prepare(Table::Form, {{fields::TransEnabled, transEnabled},
-                                      {fields::TransLevel, QStringLiteral("100")}});
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main = p.start(
+            {{fields::TransEnabled, transEnabled}, {fields::TransLevel, QStringLiteral("100")}},
+            {{fields::CloseAni, closeAni}, {fields::StartAni, QStringLiteral("False")}});
         main->lblTransNumber->setCaption(QStringLiteral("255"));
         main->Form1_Hide_Click();
         QVERIFY(!main->isVisible());
@@ -481,12 +448,10 @@ private slots:
     void aWindowHiddenWithoutAnimationComesBackAsItWas()
     {
         TestProgram p;
-        p.files.prepare(Table::Note, {{fields::CloseAni, QStringLiteral("False")},
-                                      {fields::StartAni, QStringLiteral("False")}});
-        p.files.prepare(Table::Form,
-                        {{fields::TransEnabled, 1}, {fields::TransLevel, QStringLiteral("150")}});
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main =
+            p.start({{fields::TransEnabled, 1}, {fields::TransLevel, QStringLiteral("150")}},
+                    {{fields::CloseAni, QStringLiteral("False")},
+                     {fields::StartAni, QStringLiteral("False")}});
         main->TransWindow1.SetLevel(150);
         const QRect geometry = main->geometry();
         main->Form1_Hide_Click();
@@ -511,11 +476,9 @@ private slots:
         QFETCH(int, heightSteps);
         QFETCH(QList<int>, levels);
         TestProgram p;
-        p.files.prepare(Table::Note, {{fields::CloseAni, QStringLiteral("True")},
-                                      {fields::StartAni, QStringLiteral("True")}});
-        p.files.prepare(Table::Form, {{fields::TransEnabled, transEnabled}});
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main = p.start({{fields::TransEnabled, transEnabled}},
+                              {{fields::CloseAni, QStringLiteral("True")},
+                               {fields::StartAni, QStringLiteral("True")}});
         for (int i = 0; i < 5; ++i)
             main->Form1_Open1_Timer();
         const QString countAtExit = main->lblCount->caption();
@@ -553,11 +516,9 @@ private slots:
         QFETCH(int, transEnabled);
         QFETCH(bool, shown);
         TestProgram p;
-        p.files.prepare(Table::Note, {{fields::CloseAni, QStringLiteral("True")},
-                                      {fields::StartAni, QStringLiteral("False")}});
-        p.files.prepare(Table::Form, {{fields::TransEnabled, transEnabled}});
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main = p.start({{fields::TransEnabled, transEnabled}},
+                              {{fields::CloseAni, QStringLiteral("True")},
+                               {fields::StartAni, QStringLiteral("False")}});
         main->lblTransNumber->setCaption(QStringLiteral("255"));
         main->Form1_Hide_Click();
         Journal journal(p, main);

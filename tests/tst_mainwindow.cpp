@@ -10,7 +10,6 @@
 #include "store/fields.h"
 
 #include <QMenu>
-#include <QRegularExpression>
 #include <QScrollBar>
 
 namespace {
@@ -48,14 +47,11 @@ private slots:
         QFETCH(bool, clockShown);
         QFETCH(bool, opening);
         TestProgram p;
-        p.files.prepare(
-            Table::Form,
-            {{fields::ClockEnabled, clockEnabled}, {fields::Left, 3000.0}, {fields::Top, 1500.0}});
-        p.files.prepare(Table::Note, {{fields::StartAni, startAni},
-                                      {fields::Note, QStringLiteral("milk\neggs")},
-                                      {fields::TextColor, qint64(0x0000FF00)}});
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main = p.start(
+            {{fields::ClockEnabled, clockEnabled}, {fields::Left, 3000.0}, {fields::Top, 1500.0}},
+            {{fields::StartAni, startAni},
+             {fields::Note, QStringLiteral("milk\neggs")},
+             {fields::TextColor, qint64(0x0000FF00)}});
 
         QVERIFY(main->isVisible());
         QCOMPARE(main->windowTitle(), QStringLiteral("Quornel Desktop Notes"));
@@ -83,20 +79,6 @@ private slots:
         QVERIFY(p.prompts.messages.isEmpty());
     }
 
-    void aStoredHideNeedsANotificationArea()
-    {
-        // The offscreen desktop has no notification area: the window must
-        // not be stranded, and hiding is not offered.
-        TestProgram p;
-        p.files.prepare(Table::Form, {{fields::HideShow, QStringLiteral("Hide")}});
-        p.open();
-        Form1 *main = p.forms->start();
-        QVERIFY(!TrayIcon::available());
-        QVERIFY(main->isVisible());
-        emit main->File->aboutToShow();
-        QVERIFY(!main->Hide->isEnabled());
-    }
-
     void readingOnStart_data()
     {
         QTest::addColumn<QVariant>("readOnStart");
@@ -119,12 +101,10 @@ private slots:
         QFETCH(QVariant, agentName);
         QFETCH(bool, speaks);
         TestProgram p;
-        p.files.prepare(Table::Form, {{fields::ReadOnStart, readOnStart},
-                                      {fields::SpeechEnabled, speechEnabled},
-                                      {fields::AgentName, agentName}});
-        p.files.prepare(Table::Note, {{fields::Note, QStringLiteral("buy bread")}});
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main = p.start({{fields::ReadOnStart, readOnStart},
+                               {fields::SpeechEnabled, speechEnabled},
+                               {fields::AgentName, agentName}},
+                              {{fields::Note, QStringLiteral("buy bread")}});
         if (speaks) {
             QCOMPARE(p.agent.calls,
                      (QStringList{QStringLiteral("Load my Character /chars/q.qchar"),
@@ -167,11 +147,9 @@ private slots:
         QFETCH(QStringList, calls);
         QFETCH(bool, warns);
         TestProgram p;
-        p.files.prepare(Table::Form,
-                        {{fields::SpeechEnabled, speechEnabled}, {fields::AgentName, agentName}});
-        p.files.prepare(Table::Note, {{fields::Note, QStringLiteral("note")}});
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main =
+            p.start({{fields::SpeechEnabled, speechEnabled}, {fields::AgentName, agentName}},
+                    {{fields::Note, QStringLiteral("note")}});
         main->Form1_Read_Click();
         if (!calls.isEmpty())
             calls[0] = calls[0].arg(agentName);
@@ -191,62 +169,16 @@ private slots:
     void anEmptyNoteSpeaksTheIntroductionAlone()
     {
         TestProgram p;
-        p.files.prepare(Table::Form, {{fields::AgentName, QStringLiteral("/c/q.qchar")}});
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main = p.start({{fields::AgentName, QStringLiteral("/c/q.qchar")}});
         main->Label1->setCaption(QString());
         main->Form1_Read_Click();
         QCOMPARE(p.agent.calls.last(), QStringLiteral("Speak ") + intro);
     }
 
-    void mouseMovesOverTheBackgroundStoreThePosition()
+    void theMenuTreeHasItsCaptions()
     {
         TestProgram p;
-        p.files.prepare(Table::Note, {{fields::StartAni, QStringLiteral("False")}});
-        p.open();
-        Form1 *main = p.forms->start();
-        QVERIFY(QTest::qWaitForWindowExposed(main));
-        main->move(40, 50);
-        p.store->write(Table::Form, {{fields::Left, -1}, {fields::Top, -1}});
-
-        // Over the note and the clock nothing is written.
-        QTest::mouseMove(main->windowHandle(), main->Label1->geometry().center());
-        QTest::mouseMove(main->windowHandle(), main->Label2->geometry().center());
-        QCOMPARE(p.store->read(Table::Form, fields::Left).toInt(), -1);
-
-        // Over the background, the window's corner in twips.
-        QTest::mouseMove(main->windowHandle(), QPoint(70, 5));
-        QCOMPARE(p.store->read(Table::Form, fields::Left).toDouble(), 600.0);
-        QCOMPARE(p.store->read(Table::Form, fields::Top).toDouble(), 750.0);
-
-        // Every move writes, even when nothing changed.
-        p.store->write(Table::Form, {{fields::Left, -1}});
-        QTest::mouseMove(main->windowHandle(), QPoint(72, 6));
-        QCOMPARE(p.store->read(Table::Form, fields::Left).toDouble(), 600.0);
-    }
-
-    void clicksOpenTheMenuOnlyOffTheClock()
-    {
-        TestProgram p;
-        p.files.prepare(Table::Note, {{fields::StartAni, QStringLiteral("False")}});
-        p.open();
-        Form1 *main = p.forms->start();
-        QVERIFY(QTest::qWaitForWindowExposed(main));
-
-        QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {},
-                          main->Label2->geometry().center());
-        QVERIFY(!main->File->isVisible());
-
-        QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {},
-                          main->Label3->geometry().center());
-        QTRY_VERIFY(main->File->isVisible());
-        main->File->close();
-
-        QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, QPoint(70, 5));
-        QTRY_VERIFY(main->File->isVisible());
-        main->File->close();
-
-        // The menu's tree and captions.
+        Form1 *main = p.start();
         QStringList top, settings;
         for (QAction *a : main->File->actions())
             top << a->text();
@@ -256,25 +188,6 @@ private slots:
                                    "Exit"}));
         QCOMPARE(settings, (QStringList{"All Settings", "Speech Settings", "Transparent Settings",
                                         QString(26, QLatin1Char('-')), "Show Clock"}));
-    }
-
-    void theClockToggleStoresItsChoice()
-    {
-        TestProgram p;
-        p.open();
-        Form1 *main = p.forms->start();
-        QVERIFY(main->Clock->isChecked());
-        main->Clock->trigger();
-        QVERIFY(!main->Clock->isChecked());
-        QVERIFY(!main->Label2->isVisibleTo(main));
-        QCOMPARE(p.store->read(Table::Form, fields::ClockEnabled), QVariant(qint64(0)));
-        main->Clock->trigger();
-        QVERIFY(main->Clock->isChecked());
-        QVERIFY(main->Label2->isVisibleTo(main));
-        QCOMPARE(p.store->read(Table::Form, fields::ClockEnabled), QVariant(qint64(1)));
-        // The hyphens do nothing.
-        main->Seperator->trigger();
-        QVERIFY(!p.forms->form3.ifLoaded()->isVisible());
     }
 
     void theClockShowsTheLongTimeWithoutZone_data()
@@ -293,83 +206,15 @@ private slots:
         QCOMPARE(longTimeText(QTime(15, 4, 5), QLocale(locale)), expected);
     }
 
-    void theClockTicks()
-    {
-        TestProgram p;
-        p.open();
-        Form1 *main = p.forms->start();
-        const QString first = main->Label2->caption();
-        QVERIFY(first.contains(QRegularExpression(QStringLiteral("\\d+:\\d\\d:\\d\\d"))));
-        QTRY_VERIFY_WITH_TIMEOUT(main->Label2->caption() != first, 2500);
-    }
-
     void aNoteClickOpensTheEditorInTheStoredColour()
     {
         TestProgram p;
-        p.open();
-        Form1 *main = p.forms->start();
+        Form1 *main = p.start();
         p.store->write(Table::Note, {{fields::TextColor, qint64(0x000000FF)}});
         main->Form1_Label1_Click();
         Form2 *rename = p.forms->form2.ifLoaded();
         QVERIFY(rename && rename->isVisible());
         QCOMPARE(textColorOf(rename->Text1, QPalette::Text), 0x000000FFu);
-    }
-
-    void windowsAreCreatedOnFirstUseOnceEach()
-    {
-        TestProgram p;
-        p.open();
-        Form1 *main = p.forms->start();
-        QVERIFY(!p.forms->form6.isLoaded());
-        main->Form1_Trans_Click();
-        Form6 *first = p.forms->form6.ifLoaded();
-        QVERIFY(first && first->isVisible());
-        main->Form1_Trans_Click();
-        QCOMPARE(p.forms->form6.ifLoaded(), first);
-        QCOMPARE(p.forms->loadedCount(), 5);
-        first->close();
-        QVERIFY(!p.forms->form6.isLoaded());
-        QCOMPARE(p.forms->loadedCount(), 4);
-        main->Form1_Trans_Click();
-        QVERIFY(p.forms->form6.isLoaded());
-    }
-
-    void exitEndsTheProgramOnceNoWindowIsLeft_data()
-    {
-        QTest::addColumn<bool>("transparencyDialogOpen");
-        QTest::newRow("nothing else open") << false;
-        QTest::newRow("transparency dialog open") << true;
-    }
-    void exitEndsTheProgramOnceNoWindowIsLeft()
-    {
-        QFETCH(bool, transparencyDialogOpen);
-        TestProgram p;
-        p.files.prepare(Table::Note, {{fields::CloseAni, QStringLiteral("False")}});
-        p.open();
-        Form1 *main = p.forms->start();
-        main->Form1_AlSettings_Click();
-        if (transparencyDialogOpen)
-            main->Form1_Trans_Click();
-        main->Form1_Exit_Click();
-        QVERIFY(!p.forms->form1.isLoaded());
-        QVERIFY(!p.forms->form2.isLoaded() && !p.forms->form3.isLoaded() &&
-                !p.forms->form5.isLoaded());
-        QCOMPARE(p.lastUnloaded, transparencyDialogOpen ? 0 : 1);
-        if (transparencyDialogOpen) {
-            p.forms->form6.ifLoaded()->close();
-            QCOMPARE(p.lastUnloaded, 1);
-        }
-    }
-
-    void theCloseButtonUnloadsTheProgram()
-    {
-        TestProgram p;
-        p.files.prepare(Table::Note, {{fields::CloseAni, QStringLiteral("False")}});
-        p.open();
-        Form1 *main = p.forms->start();
-        QVERIFY(main->close() == false || !p.forms->form1.isLoaded());
-        QVERIFY(!p.forms->form1.isLoaded());
-        QCOMPARE(p.lastUnloaded, 1);
     }
 };
 

@@ -9,11 +9,6 @@ const QString agentPath = QStringLiteral("/home/user/characters/owl.qchar");
 const QString none = QStringLiteral("None");
 const QStringList speechFields{fields::SpeechEnabled, fields::ReadOnStart, fields::AgentName};
 
-QPoint checkBoxHit(QCheckBox *box)
-{
-    return QPoint(6, box->height() / 2);
-}
-
 } // namespace
 
 class TestSpeechSettings : public QObject {

@@ -1,13 +1,12 @@
 #pragma once
 
-// Records every update of one table of a note store file: a trigger copies
+// Records every update of one table of a store file: a trigger copies the
 // chosen fields after each update into a log table, so that a test sees how
 // many updates a handler made, in which order, and what each one left.
 
 #include "store/notestore.h"
 
 #include <QStringList>
-#include <QTest>
 #include <QVariant>
 
 #include <sqlite3.h>
@@ -26,34 +25,36 @@ public:
         const QString sql = QStringLiteral("CREATE TABLE \"%1\" (n INTEGER PRIMARY KEY, %2);"
                                            "CREATE TRIGGER \"%1_t\" AFTER UPDATE ON \"%3\" BEGIN "
                                            "INSERT INTO \"%1\" (%2) VALUES (%4); END;")
-                                .arg(m_log, cols.join(QLatin1String(", ")), tableName(table),
-                                     values.join(QLatin1String(", ")));
+                                .arg(m_log, cols.join(", "), tableName(table), values.join(", "));
         sqlite3 *db = nullptr;
-        m_ok = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) ==
-                   SQLITE_OK &&
+        m_ok = sqlite3_open(path.toUtf8().constData(), &db) == SQLITE_OK &&
                sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
         sqlite3_close(db);
     }
 
     bool isValid() const { return m_ok; }
 
-    // One entry for each update since the log was attached (or cleared):
-    // the chosen fields' values after it.
+    // One entry for each update since the log was attached: the fields after it.
     QList<QVariantList> updates() const
     {
         QList<QVariantList> out;
         sqlite3 *db = nullptr;
         sqlite3_stmt *st = nullptr;
-        if (sqlite3_open_v2(m_path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
-                SQLITE_OK &&
-            sqlite3_prepare_v2(
-                db,
-                QStringLiteral("SELECT * FROM \"%1\" ORDER BY n").arg(m_log).toUtf8().constData(),
-                -1, &st, nullptr) == SQLITE_OK) {
+        const QByteArray sql =
+            QStringLiteral("SELECT * FROM \"%1\" ORDER BY n").arg(m_log).toUtf8();
+        if (sqlite3_open(m_path.toUtf8().constData(), &db) == SQLITE_OK &&
+            sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr) == SQLITE_OK) {
             while (sqlite3_step(st) == SQLITE_ROW) {
                 QVariantList row;
-                for (int c = 1; c < sqlite3_column_count(st); ++c)
-                    row << valueAt(st, c);
+                for (int c = 1; c < sqlite3_column_count(st); ++c) {
+                    const int type = sqlite3_column_type(st, c);
+                    row << (type == SQLITE_INTEGER ? QVariant(qint64(sqlite3_column_int64(st, c)))
+                            : type == SQLITE_FLOAT ? QVariant(sqlite3_column_double(st, c))
+                            : type == SQLITE_TEXT
+                                ? QVariant(QString::fromUtf8(
+                                      reinterpret_cast<const char *>(sqlite3_column_text(st, c))))
+                                : QVariant());
+                }
                 out << row;
             }
         }
@@ -65,20 +66,6 @@ public:
     int count() const { return int(updates().size()); }
 
 private:
-    static QVariant valueAt(sqlite3_stmt *st, int c)
-    {
-        switch (sqlite3_column_type(st, c)) {
-        case SQLITE_INTEGER:
-            return qint64(sqlite3_column_int64(st, c));
-        case SQLITE_FLOAT:
-            return sqlite3_column_double(st, c);
-        case SQLITE_TEXT:
-            return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st, c)));
-        default:
-            return QVariant();
-        }
-    }
-
     QString m_path;
     QString m_log;
     bool m_ok = false;

@@ -1,37 +1,10 @@
 #!/bin/bash
-# The settings dialogs on a real desktop: each opened from the popup menu (or
-# the note), clicked and typed into, and checked through the note store, the
-# window sizes, the main window's opacity and screenshots.
-#
-#   test_dialogs.sh PATH-TO-quornel-desktop-notes
+# The settings dialogs on a real desktop: opened from the popup menu or the
+# note, clicked and typed into, checked through the store, the window sizes,
+# the main window's opacity and screenshots.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh"
 e2e_init "${1:-}"
-
-# ---------------------------------------------------------------------------
-# Helpers of this case
-
-# windows_titled TITLE: how many of the program's visible windows carry TITLE.
-windows_titled() {
-    local w n=0
-    for w in $(app_windows); do
-        [[ "$(window_title "$w")" == "$1" ]] && n=$((n + 1))
-    done
-    echo "$n"
-}
-
-# window_titled TITLE: the id of the program's visible window with TITLE.
-window_titled() {
-    local w
-    for w in $(app_windows); do
-        [[ "$(window_title "$w")" == "$1" ]] && { echo "$w"; return 0; }
-    done
-    return 1
-}
-no_window_titled() { [[ "$(windows_titled "$1")" == 0 ]]; }
-
-# store_is TABLE FIELD TYPE:VALUE
-store_is() { [[ "$(store_get "$1" "$2")" == "$3" ]]; }
 
 # opacity_is ID LEVEL: the window's opacity level; no property means 255.
 opacity_is() { local v; v=$(win_opacity "$1"); [[ "${v:-255}" == "$2" ]]; }
@@ -52,21 +25,6 @@ choose_setting() {
     menu_keys Return
     wait_for 5 menu_closed
 }
-
-# The main window stays usable beside a dialog: a click on Quornel opens the
-# menu, Escape closes it.
-main_window_answers() {
-    click_at "$MAIN" 40 45
-    wait_for 5 menu_open || return 1
-    menu_keys Escape
-    wait_for 5 menu_closed
-}
-
-# settle: a round trip through the program. Once the main window has opened
-# and closed its menu, every earlier input has been handled and the windows
-# it mapped or unmapped are known to the X server. A modal message box would
-# keep the menu from opening.
-settle() { main_window_answers; }
 
 # rmse A B: the normalised root-mean-square difference of two images, 0..1.
 rmse() {
@@ -104,8 +62,6 @@ percent_drawn() { shoot_percent now && (( $(image_colors "$SHOTS/now.png") > 2 )
 percent_differs_from() { shoot_percent now && images_differ "$SHOTS/now.png" "$SHOTS/$1.png"; }
 percent_equals() { shoot_percent now && images_equal "$SHOTS/now.png" "$SHOTS/$1.png"; }
 main_differs_from() { shoot_main now && rmse_above "$SHOTS/now.png" "$SHOTS/$1.png" "$2"; }
-
-# ---------------------------------------------------------------------------
 
 desktop_start --no-audio
 store_init
@@ -164,7 +120,7 @@ check "ticking \"Close Animation\" stores True" wait_for 5 store_is Note "Close 
 click_at "$OPTIONS" 23 40
 check "unticking \"Open Animation\" stores False" wait_for 5 store_is Note "Start Ani" "text:False"
 screenshot "$SHOTS/options-dialog.png"
-check "the main window answers beside the options dialog" main_window_answers
+check "the main window answers beside the options dialog" settle
 close_window "$OPTIONS"
 wait_for 10 no_window_titled "Settings" || fail "the options dialog did not close"
 
@@ -223,7 +179,7 @@ wait_for 5 store_is Form "Trans Level" "text:135"
 xdotool key --clearmodifiers Page_Down
 check "a large step down stores 127" wait_for 5 store_is Form "Trans Level" "text:127"
 check "the screenshot shows the main window blended with the desktop" wait_for 5 main_blended_half
-check "the main window stays usable while translucent" main_window_answers
+check "the main window stays usable while translucent" settle
 
 click_at "$TRANS" 15 16   # untick
 check "unticking stores Trans Enabled 0" wait_for 5 store_is Form "Trans Enabled" "integer:0"

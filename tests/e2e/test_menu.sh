@@ -6,7 +6,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh"
 e2e_init "$1"
 desktop_start --no-audio
 
-clock_hidden() { region_matches_image "$2" "$1" 8 8 57 25 "$MASCOT"; }
 # choose_show_clock ID: opens the menu on the background and picks
 # Settings > "Show Clock" (the fifth entry of the submenu).
 choose_show_clock() {

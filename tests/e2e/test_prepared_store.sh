@@ -17,8 +17,6 @@ settings_menu_shot() {
     wait_for 5 menu_closed
 }
 
-# clock_hidden ID SHOT: the clock's rectangle shows the plain mascot.
-clock_hidden() { region_matches_image "$2" "$1" 8 8 57 25 "$MASCOT"; }
 
 # --- Position, clock off, note colour
 store_init

@@ -1,37 +1,17 @@
 #!/bin/bash
-# Reading the note aloud on a real desktop with a sound server: "Read Current
-# Notes" from the popup menu makes Quornel appear and say the note (recorded
-# from the null sink), start-up reads once when so set, and the warning and
-# a damaged character file each give a message box while the program goes on.
-#
-#   test_speech.sh PATH-TO-quornel-desktop-notes
+# Reading the note aloud on a desktop with a sound server: the character
+# appears, says the note (recorded from the null sink) and can be dragged;
+# start-up reads once; the warning and a damaged file give a message box.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh"
 e2e_init "${1:-}"
 
-CHARACTER_TITLE="Quornel"
 SHOTS="$E2E_DIR/shots"
 mkdir -p "$SHOTS"
 
-# ---------------------------------------------------------------------------
-# Helpers of this case
-
-# character_windows: how many character windows of the program are viewable.
-character_windows() {
-    local w n=0
-    for w in $(app_windows); do
-        [[ "$(window_title "$w")" == "$CHARACTER_TITLE" ]] && n=$((n + 1))
-    done
-    echo "$n"
-}
-character_shown() { [[ "$(character_windows)" == 1 ]]; }
-character_window() {
-    local w
-    for w in $(app_windows); do
-        [[ "$(window_title "$w")" == "$CHARACTER_TITLE" ]] && { echo "$w"; return 0; }
-    done
-    return 1
-}
+character_windows() { windows_titled Quornel; }
+character_shown() { (( $(character_windows) == 1 )); }
+window_at() { [[ "$(win_geometry "$1" | awk '{ print $1, $2 }')" == "$2" ]]; }
 message_box_shown() { app_dialog "$MAIN_TITLE" >/dev/null; }
 
 main_opened() { [[ "$(win_size "$MAIN")" == 213x156 ]]; }
@@ -41,15 +21,6 @@ read_notes() {
     click_at "$MAIN" 40 45
     wait_for 5 menu_open || return 1
     menu_keys Down Down Return
-    wait_for 5 menu_closed
-}
-
-# settle: once the main window has opened and closed its menu, every earlier
-# input has been handled. A modal message box keeps the menu from opening.
-settle() {
-    click_at "$MAIN" 40 45
-    wait_for 5 menu_open || return 1
-    menu_keys Escape
     wait_for 5 menu_closed
 }
 
@@ -81,8 +52,6 @@ louder_than() { awk -v r="$1" -v l="$2" 'BEGIN { exit !(r > l) }'; }
 # about SECONDS EXPECTED: within a fifth of the expected length.
 about() { awk -v s="$1" -v e="$2" 'BEGIN { exit !(s > e * 0.8 && s < e * 1.2) }'; }
 
-# ---------------------------------------------------------------------------
-
 desktop_start
 
 # --- a fresh store: "Read Current Notes" --------------------------------------
@@ -103,8 +72,9 @@ expected=$(sounding_of "$E2E_DIR/expected.wav")
 record_start "$E2E_DIR/first.wav"
 read_notes || fail "the menu did not offer \"Read Current Notes\""
 check "Quornel appears" wait_for 20 character_shown
-CHARACTER=$(character_window)
+CHARACTER=$(window_titled Quornel)
 check "the character window has no task-bar entry" skip_taskbar "$CHARACTER"
+check "... and stays on top" sh -c "xprop -id $CHARACTER _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE"
 # The balloon above the character, while it speaks: text on its paper, and
 # the word being spoken marked in yellow (#FFD640).
 balloon_drawn() {
@@ -119,6 +89,14 @@ sounding=$(sounding_of "$RECORDING")
 echo "speech: expected ${expected} s; recorded ${sounding} s sounding, RMS ${rms}"
 check "the recording is clearly not silent" louder_than "$rms" 0.01
 check "the recording is about as long as the speech" about "$sounding" "$expected"
+
+# The user drags the character by its body.
+read -r x0 y0 width height < <(win_geometry "$CHARACTER")
+grab_x=$((x0 + width / 2)) grab_y=$((y0 + height - 40))
+xdotool mousemove "$grab_x" "$grab_y" mousedown 1
+for step in 1 2 3 4 5; do xdotool mousemove $((grab_x - step * 30)) $((grab_y - step * 20)); done
+xdotool mouseup 1
+check "the character can be dragged" wait_for 10 window_at "$CHARACTER" "$((x0 - 150)) $((y0 - 100))"
 
 # A second reading speaks again with the character already loaded.
 record_start "$E2E_DIR/second.wav"

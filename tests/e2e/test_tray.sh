@@ -9,7 +9,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib/watch.sh"
 e2e_init "$1"
 desktop_start --no-audio
 
-stored_hide_show() { [[ "$(store_get Form Hide/Show)" == "text:$1" ]]; }
 height_of() { win_geometry "$1" | cut -d' ' -f4; }
 
 # painted_while_rolling ID: while the window rolls open, a screenshot shows
@@ -46,7 +45,7 @@ place=$(frame_geometry "$w")
 watch_start hide-roll --id "$w"
 choose_main_item "$w" 2 || fail "could not choose Hide"
 check "the icon docks in the tray" wait_for 10 tray_icon_window
-check "\"Hide\" is stored" wait_for 5 stored_hide_show Hide
+check "\"Hide\" is stored" wait_for 5 store_is Form Hide/Show text:Hide
 check "the window is hidden" wait_for 5 eval '! window_viewable "$w"'
 wait_for 5 watch_saw "$WATCH_FILE" 'viewable == 0'
 watch_stop
@@ -61,7 +60,7 @@ click_tray_icon || fail "no tray icon to click"
 check "the window rolls open painted" painted_while_rolling "$w"
 check "the window comes back at the full height" wait_for 10 window_has_size "$w" 213 156
 check "the icon leaves the tray" wait_for 10 no_tray_icon
-check "\"Show\" is stored" wait_for 5 stored_hide_show Show
+check "\"Show\" is stored" wait_for 5 store_is Form Hide/Show text:Show
 wait_for 5 watch_saw "$WATCH_FILE" 'viewable == 1 && h == 156'
 watch_stop
 eval "$(watch_summary "$WATCH_FILE")"
@@ -85,7 +84,7 @@ wait_for 10 eval '[[ "$(win_opacity "$w")" == 200 ]]' || fail "the opening fade 
 watch_start hide-fade --id "$w"
 choose_main_item "$w" 2 || fail "could not choose Hide"
 check "the icon docks in the tray after the fade" wait_for 10 tray_icon_window
-check "\"Hide\" is stored after the fade" wait_for 5 stored_hide_show Hide
+check "\"Hide\" is stored after the fade" wait_for 5 store_is Form Hide/Show text:Hide
 wait_for 5 watch_saw "$WATCH_FILE" 'viewable == 0'
 watch_stop
 eval "$(watch_summary "$WATCH_FILE")"
@@ -104,7 +103,7 @@ watch_start show-fade --id "$w"
 click_tray_icon || fail "no tray icon to click"
 check "the window fades back in to the stored level" wait_for 10 watch_saw "$WATCH_FILE" 'viewable == 1 && level == 200'
 check "the icon leaves the tray after the fade" wait_for 10 no_tray_icon
-check "\"Show\" is stored after the fade" wait_for 5 stored_hide_show Show
+check "\"Show\" is stored after the fade" wait_for 5 store_is Form Hide/Show text:Show
 watch_stop
 eval "$(watch_summary "$WATCH_FILE")"
 echo "  levels while fading in: $level_list"
@@ -129,11 +128,11 @@ level=$(win_opacity "$w")
 watch_start still --id "$w"
 choose_main_item "$w" 2 || fail "could not choose Hide"
 check "without animation the icon docks" wait_for 10 tray_icon_window
-check "without animation \"Hide\" is stored" wait_for 5 stored_hide_show Hide
+check "without animation \"Hide\" is stored" wait_for 5 store_is Form Hide/Show text:Hide
 click_tray_icon || fail "no tray icon to click"
 check "the window comes back" wait_for 10 window_viewable "$w"
 check "without animation the icon leaves" wait_for 10 no_tray_icon
-check "without animation \"Show\" is stored" wait_for 5 stored_hide_show Show
+check "without animation \"Show\" is stored" wait_for 5 store_is Form Hide/Show text:Show
 expect_eq "the window is back exactly where and as large as it was" "$place" "$(frame_geometry "$w")"
 expect_eq "and as opaque" "$level" "$(win_opacity "$w")"
 watch_stop
@@ -151,4 +150,4 @@ expect_eq "and with no window shown" "" "$(app_window || true)"
 click_tray_icon || fail "no tray icon to click"
 check "a click on the icon shows the window" wait_for 10 app_window
 check "the icon leaves the tray after start-up hidden" wait_for 10 no_tray_icon
-check "\"Show\" is stored after start-up hidden" wait_for 5 stored_hide_show Show
+check "\"Show\" is stored after start-up hidden" wait_for 5 store_is Form Hide/Show text:Show

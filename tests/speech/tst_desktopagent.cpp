@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QMouseEvent>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -193,26 +192,6 @@ private slots:
         // The balloon lingers, then goes.
         QVERIFY(w->isBalloonShown());
         QTRY_VERIFY_WITH_TIMEOUT(!w->isBalloonShown(), DesktopCharacter::balloonLingerMs + 5000);
-    }
-
-    void windowCanBeDragged()
-    {
-        CharacterWindow *w = shown(loaded());
-        QVERIFY(w);
-        const QPoint start = w->pos();
-        const QPoint inside = w->characterRect().center();
-        const QPoint global = w->mapToGlobal(inside);
-        QMouseEvent press(QEvent::MouseButtonPress, inside, global, Qt::LeftButton, Qt::LeftButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(w, &press);
-        QMouseEvent move(QEvent::MouseMove, inside + QPoint(-40, -25), global + QPoint(-40, -25),
-                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(w, &move);
-        QMouseEvent release(QEvent::MouseButtonRelease, inside + QPoint(-40, -25),
-                            global + QPoint(-40, -25), Qt::LeftButton, Qt::NoButton,
-                            Qt::NoModifier);
-        QApplication::sendEvent(w, &release);
-        QTRY_COMPARE(w->pos(), start + QPoint(-40, -25));
     }
 
 private:

@@ -1,9 +1,5 @@
-# Watching the main window's animations from outside the program.
-#
-# Source after desktop.sh. watch_start runs the watcher (watch-window.c) in
-# the background; it writes one line each time the window's client height,
-# opacity level or visibility changes:  T_US HEIGHT LEVEL VIEWABLE.
-# The helpers below read such a file.
+# Watching the main window's animations from outside the program: the
+# watcher (watch-window.c) writes "T_US HEIGHT LEVEL VIEWABLE" at each change.
 
 WATCH_PID=""
 WATCH_FILE=""
@@ -60,24 +56,11 @@ watch_samples() {
     awk -v from="${2:-0}" '/^[0-9]+ [0-9]+ [0-9]+ [01]$/ && $1 >= from' "$1"
 }
 
-# watch_summary FILE [FROM_US]: key=value facts about the samples from
-# FROM_US on, for eval:
-#   n              samples (changes) seen
-#   first_h        height of the first viewable sample
-#   final_h final_level final_viewable   the last sample
-#   max_h min_h    over viewable samples
-#   heights        distinct heights while viewable
-#   levels         distinct levels while viewable
-#   ups downs      height increases / decreases between viewable samples
-#   lups ldowns    level increases / decreases between viewable samples
-#   t_first        time of the first viewable sample (us)
-#   t_full         first time the height reached 156 (us; -1 if never)
-#   t_level_end    time of the last level change while viewable (us)
-#   t_h_end        time of the last height change while viewable (us)
-#   t_hidden       first time it was seen unmapped after being viewable (-1)
-#   h_at_hide level_at_hide   height and level of the last viewable sample before that
-#   last_h last_level   height and level of the last viewable sample
-#   level_list     the levels while viewable, in order, separated by commas
+# watch_summary FILE [FROM_US]: facts about the samples, for eval: n, the
+# first/final/max/min height, final level and visibility, distinct heights and
+# levels, ups/downs (lups/ldowns for levels), times (us) of the first viewable
+# sample, of reaching 156 px, of the last height and level change, of hiding,
+# the height and level at hiding and last seen, and level_list (in order).
 watch_summary() {
     watch_samples "$1" "${2:-0}" | awk '
         BEGIN { n = 0; first_h = -1; max_h = -1; min_h = 1e9; ups = downs = lups = ldowns = 0
@@ -116,9 +99,6 @@ watch_summary() {
         }'
 }
 
-# watch_last_t FILE: the time of the last sample line (us).
-watch_last_t() { awk '/^[0-9]+ / { t = $1 } END { print t + 0 }' "$1"; }
-
 # in_range DESC LOW VALUE HIGH: a check that LOW <= VALUE <= HIGH.
 in_range() {
     if (( $2 <= $3 && $3 <= $4 )); then
@@ -155,13 +135,3 @@ handles_clicks() {
     wait_for 5 _user_time_moved "$1" "$before"
 }
 _user_time_moved() { local now; now=$(user_time "$1"); [[ -n "$now" && "$now" != "$2" ]]; }
-
-# app_window_titled TITLE: the id of the program's viewable window with this
-# title.
-app_window_titled() {
-    local x
-    for x in $(app_windows); do
-        [[ "$(window_title "$x")" == "$1" ]] && { echo "$x"; return 0; }
-    done
-    return 1
-}
