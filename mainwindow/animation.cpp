@@ -10,6 +10,7 @@
 #include "platform/display.h"
 #include "store/fields.h"
 
+#include <QElapsedTimer>
 #include <QScrollBar>
 #include <QThread>
 
@@ -22,10 +23,32 @@ constexpr int levelStep = 15;
 constexpr int opaque = 255;
 constexpr int fadeEnd = 17;
 
-// Pauses between the loops' steps, so that 267 roll steps take about half
-// a second and 17 fade steps about a quarter.
-constexpr unsigned long rollPauseUs = 1800;
-constexpr unsigned long fadePauseUs = 14000;
+// The loops' beat: 267 roll steps take about half a second, 17 fade steps
+// about a quarter.
+constexpr qint64 rollBeatUs = 500000 / 267;
+constexpr qint64 fadeBeatUs = 250000 / 17;
+// The window manager needs a moment after each step to show it.
+constexpr qint64 leastPauseUs = 400;
+
+// Keeps a loop's steps on a steady beat: each step waits for its moment,
+// so the work of the steps does not add to the loop's length, and a loop
+// that fell behind catches up.
+class Beat {
+public:
+    explicit Beat(qint64 beatUs) : m_beatUs(beatUs) { m_clock.start(); }
+
+    void next()
+    {
+        m_dueUs += m_beatUs;
+        const qint64 nowUs = m_clock.nsecsElapsed() / 1000;
+        QThread::usleep(static_cast<unsigned long>(qMax(leastPauseUs, m_dueUs - nowUs)));
+    }
+
+private:
+    QElapsedTimer m_clock;
+    qint64 m_beatUs;
+    qint64 m_dueUs = 0;
+};
 
 } // namespace
 
@@ -68,10 +91,11 @@ void Form1::Form1_Open1_Timer()
 void Form1::rollUpLoop()
 {
     QScrollBar *holder = m_forms.form5->VScroll1;
+    Beat beat(rollBeatUs);
     while (holder->value() != 0) {
         holder->setValue(holder->value() - rollStep);
         display::paintNow(this);
-        QThread::usleep(rollPauseUs);
+        beat.next();
     }
 }
 
@@ -82,10 +106,11 @@ void Form1::rollDownLoop()
     // Starting from an empty holder, the loop ends at its maximum even when
     // the height read back cannot meet the full height exactly.
     holder->setValue(0);
+    Beat beat(rollBeatUs);
     while (outerHeightTwips() != fullHeight && holder->value() < holder->maximum()) {
         holder->setValue(holder->value() + rollStep);
         display::paintNow(this);
-        QThread::usleep(rollPauseUs);
+        beat.next();
     }
     setOuterHeightTwips(fullHeight);
     display::paintNow(this);
@@ -93,12 +118,13 @@ void Form1::rollDownLoop()
 
 void Form1::fadeOutLoop()
 {
+    Beat beat(fadeBeatUs);
     while (lblTransNumber->caption().toInt() != 0) {
         const int level = qMax(0, lblTransNumber->caption().toInt() - levelStep);
         lblTransNumber->setCaption(QString::number(level));
         TransWindow1.SetLevel(qint16(level));
         display::paintNow(this);
-        QThread::usleep(fadePauseUs);
+        beat.next();
     }
 }
 
@@ -106,12 +132,13 @@ void Form1::fadeInLoop()
 {
     TransWindow1.SetLevel(0);
     lblTransNumber->setCaption(QStringLiteral("0"));
+    Beat beat(fadeBeatUs);
     while (lblTransNumber->caption().toInt() != opaque) {
         const int level = qMin(opaque, lblTransNumber->caption().toInt() + levelStep);
         lblTransNumber->setCaption(QString::number(level));
         TransWindow1.SetLevel(qint16(level));
         display::paintNow(this);
-        QThread::usleep(fadePauseUs);
+        beat.next();
     }
     TransWindow1.SetLevel(qint16(fields::toLevel(FormData.Field(fields::TransLevel))));
 }
