@@ -3,6 +3,7 @@
 #include "color.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 Label::Label(const QString &caption, QWidget *parent) : QLabel(caption, parent)
 {
@@ -43,4 +44,16 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
 void Label::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
+}
+
+void Label::paintEvent(QPaintEvent *event)
+{
+    if (m_elide == Qt::ElideNone ||
+        fontMetrics().horizontalAdvance(text()) <= contentsRect().width())
+        return QLabel::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QRect area = contentsRect();
+    painter.drawText(area, int(alignment()),
+                     fontMetrics().elidedText(text(), m_elide, area.width()));
 }

@@ -16,6 +16,13 @@ public:
     // differs from what the label held.
     void setCaption(const QString &caption);
     void setTextColor(quint32 bgr);
+    // Shows a caption too long for the label shortened with an ellipsis;
+    // the caption itself stays whole.
+    void setElideMode(Qt::TextElideMode mode)
+    {
+        m_elide = mode;
+        update();
+    }
 
 signals:
     void Change();
@@ -25,7 +32,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool m_pressed = false;
+    Qt::TextElideMode m_elide = Qt::ElideNone;
 };

@@ -44,6 +44,8 @@ Form4::Form4(Forms &forms) : Form(QStringLiteral("Speech Settings"), 2325, 2055)
     Label2 = new Label(QString(), this);
     place(Label2, 1080, 1320, 1215, 255);
     Label2->setTextFormat(Qt::PlainText);
+    // A character's full path rarely fits: its file name matters most.
+    Label2->setElideMode(Qt::ElideLeft);
 
     Read = new QCheckBox(QStringLiteral("Read notes on startup"), this);
     place(Read, 120, 1680, 1935, 255);
