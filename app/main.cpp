@@ -52,7 +52,10 @@ int main(int argc, char **argv)
 
     DesktopAgent agent(prompts);
     Forms forms(*store, prompts, agent);
-    forms.setOnLastUnloaded([] { QCoreApplication::quit(); });
+    // Not quit(): that first asks every top-level window to close, and a
+    // window that refuses (the speaking character stays on the desktop)
+    // would keep the program running with no designed window left.
+    forms.setOnLastUnloaded([] { QCoreApplication::exit(0); });
     forms.start();
     return app.exec();
 }

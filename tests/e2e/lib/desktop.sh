@@ -199,16 +199,15 @@ desktop_start() {
         E2E_PIDS=("${E2E_PIDS[@]}"); E2E_NAMES=("${E2E_NAMES[@]}")
     done
 
-    _start_piece openbox 15 "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" -- \
+    _start_piece openbox 15 "[[ \"\$(xprop -root _NET_SUPPORTING_WM_CHECK)\" == *'window id'* ]]" -- \
         openbox --sm-disable
     if (( compositor )); then
-        _start_piece xcompmgr 15 "xwininfo -root -tree | grep -q '\"xcompmgr\"'" -- xcompmgr -n
+        _start_piece xcompmgr 15 "\"\$E2E_XPROBE\" selection-owner _NET_WM_CM_S0" -- xcompmgr -n
     fi
     if (( tray )); then
-        _start_piece trayer 15 "xwininfo -root -tree | grep -q '\"trayer\"'" -- \
+        _start_piece trayer 15 "\"\$E2E_XPROBE\" selection-owner _NET_SYSTEM_TRAY_S0" -- \
             trayer --edge bottom --align right --widthtype request --height 24 \
                 --SetDockType true --SetPartialStrut true --transparent false --expand true
-        wait_for 10 _tray_manager_ready || { e2e_log "trayer's notification area did not appear"; return 1; }
     fi
     if (( audio )); then
         unset PULSE_SERVER
@@ -223,16 +222,6 @@ desktop_start() {
         export PULSE_SERVER=unix:/nonexistent
     fi
     park_mouse || true
-}
-
-# The tray is ready once someone owns the tray selection of screen 0 (without
-# the probe E2E_XPROBE, the panel's window has to do).
-_tray_manager_ready() {
-    if [[ -x "${E2E_XPROBE:-}" ]]; then
-        "$E2E_XPROBE" selection-owner _NET_SYSTEM_TRAY_S0 >/dev/null
-    else
-        xwininfo -root -tree | grep -q '"panel": ("panel" "trayer")'
-    fi
 }
 
 # desktop_stop: stops the program and every desktop piece by process id, in
@@ -338,7 +327,7 @@ app_menus() {
     root=$(_root_id)
     for w in $(app_windows); do
         [[ "$(window_type "$w")" != _NET_WM_WINDOW_TYPE_TOOLTIP ]] || continue
-        xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: yes' || continue
+        [[ "$(xwininfo -id "$w" 2>/dev/null)" == *'Override Redirect State: yes'* ]] || continue
         (( $(_parent_of "$w") == root )) || continue
         echo "$w"; found=0
     done
@@ -433,7 +422,7 @@ win_opacity() {
     done
 }
 
-skip_taskbar() { xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q '_NET_WM_STATE_SKIP_TASKBAR'; }
+skip_taskbar() { [[ "$(xprop -id "$1" _NET_WM_STATE 2>/dev/null)" == *_NET_WM_STATE_SKIP_TASKBAR* ]]; }
 
 # size_hints ID: "minW minH maxW maxH" from WM_NORMAL_HINTS.
 size_hints() {
@@ -455,7 +444,7 @@ allowed_actions() {
         | sed 's/^ *//; s/^_NET_WM_ACTION_//' | grep .
 }
 
-window_viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+window_viewable() { [[ "$(xwininfo -id "$1" 2>/dev/null)" == *'Map State: IsViewable'* ]]; }
 window_has_size() { [[ "$(win_size "$1")" == "${2}x${3}" ]]; }
 frame_at() { [[ "$(frame_pos "$1")" == "$2 $3" ]]; }   # ID X Y: the frame's corner
 
@@ -551,7 +540,7 @@ tray_icon_window() {
     local panel w
     for panel in $(tray_panels); do
         for w in $(xwininfo -tree -id "$panel" 2>/dev/null | awk '/^ +0x/ { print $1 }'); do
-            xprop -id "$w" _NET_WM_PID 2>/dev/null | grep -q "= $APP_PID\$" || continue
+            [[ "$(xprop -id "$w" _NET_WM_PID 2>/dev/null)" == *"= $APP_PID" ]] || continue
             window_viewable "$w" && { echo $(( w )); return 0; }
         done
     done
