@@ -1,4 +1,4 @@
-#include "mainwindow/forms.h"
+#include "forms/forms.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
 #include "speech/characterpaths.h"
@@ -37,7 +37,7 @@ int main(int argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false);
 
     Prompts prompts;
-    const fields::Defaults defaults{defaultPosition(), defaultCharacterPath()};
+    const Defaults defaults{defaultPosition(), defaultCharacterPath()};
     QString error;
     std::unique_ptr<NoteStore> store =
         NoteStore::open(QDir::current().filePath(NoteStore::fileName), defaults, &error);
@@ -46,9 +46,10 @@ int main(int argc, char **argv)
         return 1;
     }
     // Reported once the handler that failed to write has ended.
-    store->setWriteFailureHandler([&prompts, &app](const QString &message) {
-        QTimer::singleShot(0, &app, [&prompts, message] { prompts.message(message); });
-    });
+    QObject::connect(
+        store.get(), &NoteStore::writeFailed, &app, [&prompts, &app](const QString &message) {
+            QTimer::singleShot(0, &app, [&prompts, message] { prompts.message(message); });
+        });
 
     DesktopAgent agent(prompts);
     Forms forms(*store, prompts, agent);

@@ -1,7 +1,6 @@
 // Times one position write, the store update made on every mouse move
 // over the main window, and prints the median and the 99th percentile.
 
-#include "store/datasource.h"
 #include "store/notestore.h"
 
 #include <QCoreApplication>
@@ -24,16 +23,13 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
-    DataSource formData(*store, Table::Form);
     std::vector<qint64> ns;
     ns.reserve(size_t(writes));
     QElapsedTimer timer;
     for (int i = 0; i < writes; ++i) {
         timer.start();
-        formData.Edit();
-        formData.SetField(QStringLiteral("Left"), double(float(1000 + i % 300)));
-        formData.SetField(QStringLiteral("Top"), double(float(600 + i % 200)));
-        formData.Update();
+        store->write(
+            {{fields::Left, double(1000 + i % 300)}, {fields::Top, double(600 + i % 200)}});
         ns.push_back(timer.nsecsElapsed());
     }
     std::sort(ns.begin(), ns.end());

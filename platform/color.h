@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
+#include <QWidget>
 
 // Colours are kept as 32-bit integers 0x00BBGGRR, low byte red.
 namespace color {
@@ -14,13 +16,6 @@ inline quint32 fromQColor(const QColor &c)
 {
     return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
 }
-
-} // namespace color
-
-#include <QPalette>
-#include <QWidget>
-
-namespace color {
 
 // Gives a label or a text box its text colour.
 inline void setTextColor(QWidget *w, quint32 bgr)

@@ -1,11 +1,17 @@
 #include "display.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
+#include <QRegion>
+#include <QSystemTrayIcon>
+#include <QVector>
 #include <QWidget>
 #include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
 
+#include <xcb/shape.h>
 #include <xcb/xcb.h>
+#include <xcb/xfixes.h>
 
 #include <cstring>
 
@@ -35,6 +41,25 @@ xcb_window_t rootOf(xcb_connection_t *c)
     return it.rem ? it.data->root : xcb_window_t(XCB_WINDOW_NONE);
 }
 
+bool hasOwner(xcb_connection_t *c, xcb_atom_t selection)
+{
+    if (selection == XCB_ATOM_NONE)
+        return false;
+    xcb_get_selection_owner_reply_t *reply =
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr);
+    const bool owned = reply && reply->owner != XCB_WINDOW_NONE;
+    free(reply);
+    return owned;
+}
+
+xcb_window_t liveId(QWidget *window)
+{
+    // Changing a shown window's flags recreates its native window; the
+    // handle knows the live one.
+    QWindow *handle = window ? window->windowHandle() : nullptr;
+    return handle ? xcb_window_t(handle->winId()) : xcb_window_t(XCB_WINDOW_NONE);
+}
+
 } // namespace
 
 namespace display {
@@ -42,10 +67,9 @@ namespace display {
 void setSkipTaskbar(QWidget *window)
 {
     xcb_connection_t *c = connection();
-    QWindow *handle = window ? window->windowHandle() : nullptr;
-    if (!c || !handle)
+    const xcb_window_t id = liveId(window);
+    if (!c || id == XCB_WINDOW_NONE)
         return;
-    const auto id = xcb_window_t(handle->winId());
     const xcb_atom_t state = atom(c, "_NET_WM_STATE");
     const xcb_atom_t skip = atom(c, "_NET_WM_STATE_SKIP_TASKBAR");
     if (state == XCB_ATOM_NONE || skip == XCB_ATOM_NONE)
@@ -71,21 +95,6 @@ void setSkipTaskbar(QWidget *window)
     xcb_flush(c);
 }
 
-bool isCompositing()
-{
-    xcb_connection_t *c = connection();
-    if (!c)
-        return true;
-    const xcb_atom_t manager = atom(c, "_NET_WM_CM_S0");
-    if (manager == XCB_ATOM_NONE)
-        return false;
-    xcb_get_selection_owner_reply_t *reply =
-        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, manager), nullptr);
-    const bool owned = reply && reply->owner != XCB_WINDOW_NONE;
-    free(reply);
-    return owned;
-}
-
 void flush()
 {
     if (xcb_connection_t *c = connection())
@@ -104,6 +113,111 @@ void paintNow(QWidget *window)
         window->repaint();
     }
     flush();
+}
+
+void setShape(QWidget *window, const QRegion &region, bool clip)
+{
+    if (clip)
+        window->setMask(region);
+    else if (!window->mask().isEmpty())
+        window->clearMask();
+
+    // Qt shapes only what a window shows; where it may show through, the
+    // input shape keeps clicks on the empty parts for the windows below.
+    xcb_connection_t *c = connection();
+    const xcb_window_t id = liveId(window);
+    if (!c || id == XCB_WINDOW_NONE)
+        return;
+    const qreal ratio = window->devicePixelRatioF();
+    QVector<xcb_rectangle_t> rects;
+    for (const QRect &r : region) {
+        const QRect d(
+            QPoint(qFloor(r.left() * ratio), qFloor(r.top() * ratio)),
+            QPoint(qCeil((r.right() + 1) * ratio) - 1, qCeil((r.bottom() + 1) * ratio) - 1));
+        rects.append({int16_t(d.x()), int16_t(d.y()), uint16_t(d.width()), uint16_t(d.height())});
+    }
+    xcb_shape_rectangles(c, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_INPUT, XCB_CLIP_ORDERING_UNSORTED, id, 0,
+                         0, uint32_t(rects.size()), rects.constData());
+    xcb_flush(c);
+}
+
+// Hears the display server tell that the owner of the compositing
+// manager's or the notification area's selection changed.
+class DesktopFilter : public QAbstractNativeEventFilter {
+public:
+    DesktopFilter(Desktop &desktop, xcb_connection_t *c) : m_desktop(desktop), m_c(c)
+    {
+        m_cm = atom(c, "_NET_WM_CM_S0");
+        m_tray = atom(c, "_NET_SYSTEM_TRAY_S0");
+        const xcb_query_extension_reply_t *xfixes = xcb_get_extension_data(c, &xcb_xfixes_id);
+        if (xfixes && xfixes->present) {
+            m_firstEvent = xfixes->first_event;
+            // The extension must be told which version the client speaks;
+            // Qt has done so on this connection, once more does no harm.
+            free(xcb_xfixes_query_version_reply(
+                c, xcb_xfixes_query_version(c, XCB_XFIXES_MAJOR_VERSION, XCB_XFIXES_MINOR_VERSION),
+                nullptr));
+            const uint32_t mask = XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER |
+                                  XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_WINDOW_DESTROY |
+                                  XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_CLIENT_CLOSE;
+            for (xcb_atom_t selection : {m_cm, m_tray})
+                xcb_xfixes_select_selection_input(c, rootOf(c), selection, mask);
+        }
+        refresh();
+    }
+
+    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
+    {
+        if (m_firstEvent < 0 || type != "xcb_generic_event_t")
+            return false;
+        const auto *event = static_cast<xcb_generic_event_t *>(message);
+        if ((event->response_type & 0x7f) != m_firstEvent + XCB_XFIXES_SELECTION_NOTIFY)
+            return false;
+        const auto *notify = reinterpret_cast<const xcb_xfixes_selection_notify_event_t *>(event);
+        if (notify->selection == m_cm || notify->selection == m_tray)
+            refresh();
+        return false;
+    }
+
+private:
+    void refresh() { m_desktop.update(hasOwner(m_c, m_cm), hasOwner(m_c, m_tray)); }
+
+    Desktop &m_desktop;
+    xcb_connection_t *m_c;
+    xcb_atom_t m_cm = XCB_ATOM_NONE;
+    xcb_atom_t m_tray = XCB_ATOM_NONE;
+    int m_firstEvent = -1;
+};
+
+Desktop &Desktop::instance()
+{
+    static Desktop *desktop = new Desktop; // lives as long as the application
+    return *desktop;
+}
+
+Desktop::Desktop() : QObject(qApp)
+{
+    if (xcb_connection_t *c = connection()) {
+        auto *filter = new DesktopFilter(*this, c);
+        qApp->installNativeEventFilter(filter);
+        connect(qApp, &QObject::destroyed, this, [filter] { delete filter; });
+    } else {
+        // Elsewhere translucency is the platform's business, and Qt knows
+        // about the tray.
+        m_tray = QSystemTrayIcon::isSystemTrayAvailable();
+    }
+}
+
+void Desktop::update(bool compositing, bool tray)
+{
+    const bool compositingChanges = compositing != m_compositing;
+    const bool trayChanges = tray != m_tray;
+    m_compositing = compositing;
+    m_tray = tray;
+    if (compositingChanges)
+        emit compositingChanged(compositing);
+    if (trayChanges)
+        emit trayChanged(tray);
 }
 
 } // namespace display

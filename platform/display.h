@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QObject>
+
+class QRegion;
 class QWidget;
 
 // The few things the program needs from the display server beyond Qt.
@@ -14,11 +17,37 @@ void setSkipTaskbar(QWidget *window);
 // any event, so that a change made inside a running handler is seen.
 void flush();
 
-// Whether a compositing manager runs, so that translucent windows show
-// what lies behind them. Assumed where the display is not X11.
-bool isCompositing();
-
 // Paints the window now and flushes: one visible step of an animation.
 void paintNow(QWidget *window);
+
+// Lets the window take mouse input only inside `region` (window
+// coordinates). With `clip` it also shows only that region, for desktops
+// where a transparent background would show black.
+void setShape(QWidget *window, const QRegion &region, bool clip);
+
+// Whether a compositing manager and a notification area run, followed
+// through the display server's notices rather than asked for each time.
+class Desktop : public QObject {
+    Q_OBJECT
+
+public:
+    // The one desktop the program runs on.
+    static Desktop &instance();
+
+    bool isCompositing() const { return m_compositing; }
+    bool hasTray() const { return m_tray; }
+
+signals:
+    void compositingChanged(bool compositing);
+    void trayChanged(bool available);
+
+private:
+    Desktop();
+    void update(bool compositing, bool tray);
+    friend class DesktopFilter;
+
+    bool m_compositing = true;
+    bool m_tray = false;
+};
 
 } // namespace display

@@ -38,8 +38,6 @@ void Form::unload()
     onUnload();
     hide();
     emit unloaded();
-    if (m_unloaded)
-        m_unloaded(this);
     deleteLater();
 }
 

@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QWidget>
 
-#include <functional>
 #include <optional>
 
 class QCloseEvent;
@@ -58,10 +57,8 @@ public:
     // A straight line across a dialog, from (x1, y) to (x2, y), in twips.
     static QFrame *addLine(QWidget *parent, int x1, int y, int x2);
 
-    // Called once the window has been unloaded, with the window still alive.
-    void setUnloadedCallback(std::function<void(Form *)> cb) { m_unloaded = std::move(cb); }
-
 signals:
+    // The window has been unloaded; it is still alive and is deleted soon.
     void unloaded();
 
 protected:
@@ -80,5 +77,4 @@ private:
     // The outer corner last asked for, until the window manager has framed
     // the window.
     std::optional<QPoint> m_placement;
-    std::function<void(Form *)> m_unloaded;
 };

@@ -45,8 +45,8 @@ public:
             // that the handler and whatever it reaches see this copy.
             m_form = form;
             m_registry.loaded();
-            form->setUnloadedCallback([this](Form *f) {
-                if (m_form == f)
+            QObject::connect(form, &Form::unloaded, form, [this, form] {
+                if (m_form == form)
                     m_form = nullptr;
                 m_registry.unloaded();
             });

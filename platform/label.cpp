@@ -1,28 +1,72 @@
 #include "label.h"
 
-#include "color.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 
-Label::Label(const QString &caption, QWidget *parent) : QLabel(caption, parent)
+Label::Label(const QString &caption, QWidget *parent) : QLabel(caption, parent), m_caption(caption)
 {
     setMouseTracking(true);
 }
 
 void Label::setCaption(const QString &caption)
 {
-    if (caption == text())
+    if (caption == m_caption)
         return;
-    setText(caption);
+    m_caption = caption;
+    setText(m_shown < 0 ? caption : caption.left(m_shown));
+    fitCaption();
     emit Change();
 }
 
-void Label::setTextColor(quint32 bgr)
+void Label::setElideMode(Qt::TextElideMode mode)
 {
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, color::toQColor(bgr));
-    setPalette(p);
+    m_elide = mode;
+    update();
+}
+
+void Label::setShownLength(int characters)
+{
+    m_shown = characters;
+    setText(m_shown < 0 ? m_caption : m_caption.left(m_shown));
+}
+
+void Label::setShrinkToFit(qreal smallestPoints)
+{
+    m_smallest = smallestPoints;
+    m_face = font();
+    fitCaption();
+}
+
+void Label::fitCaption()
+{
+    if (m_smallest <= 0 || m_fitting)
+        return;
+    const QRect area = contentsRect();
+    const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
+    auto fits = [&](const QFont &f) {
+        const QFontMetricsF metrics(f);
+        if (metrics.horizontalAdvance(text()) <= area.width())
+            return true;
+        // A second line where the label is tall enough for it.
+        const QRectF needed = metrics.boundingRect(QRectF(area), flags | Qt::TextWordWrap, text());
+        return needed.width() <= area.width() && needed.height() <= area.height();
+    };
+    QFont face = m_face;
+    while (!fits(face) && face.pointSizeF() - 0.25 >= m_smallest)
+        face.setPointSizeF(face.pointSizeF() - 0.25);
+    if (face != font()) {
+        m_fitting = true;
+        setFont(face);
+        setWordWrap(QFontMetricsF(face).horizontalAdvance(text()) > area.width());
+        m_fitting = false;
+    }
+}
+
+void Label::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange && !m_fitting && m_smallest > 0)
+        setShrinkToFit(m_smallest);
 }
 
 void Label::mousePressEvent(QMouseEvent *event)
@@ -44,6 +88,7 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
 void Label::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
+    emit MouseMove();
 }
 
 void Label::paintEvent(QPaintEvent *event)

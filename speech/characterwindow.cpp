@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QTextLayout>
 
@@ -29,6 +30,8 @@ CharacterWindow::CharacterWindow(const CharacterData &character)
     // The character stays until the program ends; it never decides that.
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(character.name);
+    connect(&display::Desktop::instance(), &display::Desktop::compositingChanged, this,
+            &CharacterWindow::updateShape);
 
     // The balloon's tail reaches down to the character's head, past the
     // empty rows at the top of its pictures.
@@ -42,6 +45,7 @@ CharacterWindow::CharacterWindow(const CharacterData &character)
     setFixedSize(width, balloonHeight + m_characterSize.height() - m_headroom);
     if (!character.idle.isEmpty())
         m_image = character.idle.constFirst().image;
+    m_opaque.resize(character.images.size());
 }
 
 int CharacterWindow::firstOpaqueRow(const QImage &image)
@@ -130,6 +134,9 @@ void CharacterWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     display::setSkipTaskbar(this);
+    // A window shown anew may have a new native window without a shape.
+    m_shape = QRegion();
+    m_clipped = false;
     updateShape();
 }
 
@@ -137,6 +144,12 @@ void CharacterWindow::closeEvent(QCloseEvent *event)
 {
     // The character stays on the desktop until the program ends.
     event->ignore();
+}
+
+void CharacterWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_layout.reset();
 }
 
 void CharacterWindow::paintEvent(QPaintEvent *)
@@ -148,33 +161,45 @@ void CharacterWindow::paintEvent(QPaintEvent *)
     paintContent(painter);
 }
 
-// Without a compositing manager the transparent background would show
-// black: the window then takes the shape of what it shows.
+// The window takes the mouse only where it shows something, so that clicks
+// on its empty parts reach the windows below. Without a compositing
+// manager the transparent background would show black: the window then
+// also takes the shape of what it shows.
 void CharacterWindow::updateShape()
 {
-    if (display::isCompositing()) {
-        if (!mask().isEmpty())
-            clearMask();
+    if (!isVisible())
         return;
+    QRegion shape;
+    if (m_image >= 0 && m_image < m_character.images.size()) {
+        QRegion &opaque = m_opaque[m_image];
+        if (opaque.isEmpty())
+            opaque = QRegion(QBitmap::fromImage(
+                m_character.images.at(m_image).createAlphaMask(Qt::ThresholdAlphaDither)));
+        shape = opaque.translated(imageOrigin(m_image));
     }
-    QImage content(size(), QImage::Format_ARGB32_Premultiplied);
-    content.fill(Qt::transparent);
-    QPainter painter(&content);
-    paintContent(painter);
-    painter.end();
-    setMask(QBitmap::fromImage(content.createAlphaMask(Qt::ThresholdAlphaDither)));
+    if (m_balloonShown)
+        shape += QRegion(balloonPath().toFillPolygon().toPolygon());
+    const bool clip = !display::Desktop::instance().isCompositing();
+    if (shape == m_shape && clip == m_clipped)
+        return;
+    m_shape = shape;
+    m_clipped = clip;
+    display::setShape(this, shape, clip);
+}
+
+QPoint CharacterWindow::imageOrigin(int index) const
+{
+    // Pictures smaller than the character stand on its feet, centred.
+    const QSize size = m_character.images.at(index).size();
+    const QRect area = characterRect();
+    return QPoint(area.left() + (area.width() - size.width()) / 2,
+                  area.bottom() + 1 - size.height());
 }
 
 void CharacterWindow::paintContent(QPainter &painter)
 {
-    if (m_image >= 0 && m_image < m_character.images.size()) {
-        const QImage &image = m_character.images.at(m_image);
-        const QRect area = characterRect();
-        // Pictures smaller than the character stand on its feet, centred.
-        painter.drawImage(QPoint(area.left() + (area.width() - image.width()) / 2,
-                                 area.bottom() + 1 - image.height()),
-                          image);
-    }
+    if (m_image >= 0 && m_image < m_character.images.size())
+        painter.drawImage(imageOrigin(m_image), m_character.images.at(m_image));
     if (m_balloonShown)
         paintBalloon(painter);
 }
@@ -183,7 +208,11 @@ void CharacterWindow::paintContent(QPainter &painter)
 // layout at every word.
 void CharacterWindow::layoutText()
 {
-    m_layout = std::make_unique<QTextLayout>(m_text, font());
+    // The note's own line breaks stay; a line separator takes the place of
+    // each, so positions in the text stay the spoken words' positions.
+    QString text = m_text;
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    m_layout = std::make_unique<QTextLayout>(text, font());
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     m_layout->setTextOption(option);
@@ -201,33 +230,43 @@ void CharacterWindow::layoutText()
     m_layout->endLayout();
 }
 
-void CharacterWindow::paintBalloon(QPainter &painter)
+// The balloon fits its text, up to visibleLines, and hangs above the
+// character's head.
+QRectF CharacterWindow::balloonBox()
 {
     if (!m_layout)
         layoutText();
-    QTextLayout &layout = *m_layout;
-    const int lines = qBound(1, layout.lineCount(), visibleLines);
+    const int lines = qBound(1, m_layout->lineCount(), visibleLines);
     const qreal textHeight = lines * fontMetrics().lineSpacing();
-
-    // The balloon fits its text, up to visibleLines, and hangs above the
-    // character's head.
-    painter.setRenderHint(QPainter::Antialiasing);
     const QRect area = balloonRect();
     const qreal bottom = area.bottom() - tailHeight - 1.5;
-    const QRectF box(area.left() + 1.5, bottom - textHeight - 2 * padding, area.width() - 3,
-                     textHeight + 2 * padding);
+    return QRectF(area.left() + 1.5, bottom - textHeight - 2 * padding, area.width() - 3,
+                  textHeight + 2 * padding);
+}
+
+QPainterPath CharacterWindow::balloonPath()
+{
+    const QRectF box = balloonBox();
     QPainterPath path;
     path.addRoundedRect(box, 10, 10);
     const qreal tailX = characterRect().center().x();
     QPainterPath tail;
     tail.moveTo(tailX - 10, box.bottom() - 1);
-    tail.lineTo(tailX + 4, area.bottom());
+    tail.lineTo(tailX + 4, balloonRect().bottom());
     tail.lineTo(tailX + 10, box.bottom() - 1);
     tail.closeSubpath();
-    path = path.united(tail);
+    return path.united(tail);
+}
+
+void CharacterWindow::paintBalloon(QPainter &painter)
+{
+    const QRectF box = balloonBox();
+    QTextLayout &layout = *m_layout;
+    const qreal textHeight = box.height() - 2 * padding;
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(60, 60, 60), 1.5));
     painter.setBrush(QColor(255, 255, 240));
-    painter.drawPath(path);
+    painter.drawPath(balloonPath());
 
     // Long texts scroll so that the line being spoken stays in view.
     int first = 0;

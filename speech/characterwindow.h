@@ -2,7 +2,10 @@
 
 #include "characterfile.h"
 
+#include <QPainterPath>
 #include <QPoint>
+#include <QRegion>
+#include <QVector>
 #include <QWidget>
 
 #include <memory>
@@ -41,6 +44,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -48,6 +52,9 @@ protected:
 private:
     void paintContent(QPainter &painter);
     void paintBalloon(QPainter &painter);
+    QRectF balloonBox();
+    QPainterPath balloonPath();
+    QPoint imageOrigin(int index) const;
     void updateShape();
     void layoutText();
     static int firstOpaqueRow(const QImage &image);
@@ -61,6 +68,9 @@ private:
     int m_highlightStart = -1;
     int m_highlightLength = 0;
     bool m_balloonShown = false;
+    QVector<QRegion> m_opaque; // of each picture, made on first use
+    QRegion m_shape;
+    bool m_clipped = false;
     bool m_dragging = false;
     QPoint m_dragOffset;
 };

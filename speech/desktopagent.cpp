@@ -35,7 +35,7 @@ void DesktopAgent::Load(const QString &characterId, const QString &loadKey)
             QStringLiteral("The speech character could not be loaded.\n\n%1").arg(error));
         return;
     }
-    auto character = std::make_unique<DesktopCharacter>(*data);
+    auto character = std::make_unique<DesktopCharacter>(*data, m_voice);
     connect(character.get(), &DesktopCharacter::voiceFailed, this, [this](const QString &reason) {
         if (m_voiceFailureReported)
             return;

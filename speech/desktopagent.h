@@ -1,6 +1,7 @@
 #pragma once
 
 #include "agent.h"
+#include "voice.h"
 
 #include <QObject>
 #include <QString>
@@ -37,6 +38,7 @@ private:
     int indexOf(const QString &characterId) const;
 
     Prompts &m_prompts;
+    Voice m_voice;
     std::vector<Entry> m_characters;
     bool m_voiceFailureReported = false;
 };

@@ -13,8 +13,9 @@ constexpr int envelopeMs = 40;
 constexpr float closedBelow = 0.12f;
 } // namespace
 
-DesktopCharacter::DesktopCharacter(const CharacterData &character, QObject *parent)
-    : QObject(parent), m_character(character), m_window(new CharacterWindow(character))
+DesktopCharacter::DesktopCharacter(const CharacterData &character, Voice &voice, QObject *parent)
+    : QObject(parent), m_character(character), m_voice(voice),
+      m_window(new CharacterWindow(character))
 {
     m_closedMouth = character.mouths.constFirst().image;
     for (int i = 1; i < character.mouths.size(); ++i) {
@@ -31,9 +32,14 @@ DesktopCharacter::DesktopCharacter(const CharacterData &character, QObject *pare
     m_balloonTimer.setSingleShot(true);
     m_balloonTimer.setInterval(balloonLingerMs);
     connect(&m_speechTimer, &QTimer::timeout, this, &DesktopCharacter::speakTick);
+    // The next frame of whichever animation is playing.
+    connect(&m_frameTimer, &QTimer::timeout, this, [this] {
+        if (m_phase == Phase::Appearing)
+            showFrame(m_frame + 1);
+        else if (m_phase == Phase::Resting)
+            showIdleFrame((m_frame + 1) % m_character.idle.size());
+    });
     connect(&m_balloonTimer, &QTimer::timeout, this, [this] { m_window->hideBalloon(); });
-    connect(&VoiceEngine::instance(), &VoiceEngine::synthesized, this,
-            &DesktopCharacter::onSynthesized);
 }
 
 DesktopCharacter::~DesktopCharacter()
@@ -107,8 +113,6 @@ void DesktopCharacter::startShow()
     }
     m_window->setImage(m_character.appear.constFirst().image);
     m_window->show();
-    disconnect(&m_frameTimer, nullptr, this, nullptr);
-    connect(&m_frameTimer, &QTimer::timeout, this, [this] { showFrame(m_frame + 1); });
     showFrame(0);
 }
 
@@ -131,10 +135,7 @@ void DesktopCharacter::showFrame(int index)
 void DesktopCharacter::startIdle()
 {
     m_phase = Phase::Resting;
-    disconnect(&m_frameTimer, nullptr, this, nullptr);
     m_frameTimer.stop();
-    connect(&m_frameTimer, &QTimer::timeout, this,
-            [this] { showIdleFrame((m_frame + 1) % m_character.idle.size()); });
     showIdleFrame(0);
 }
 
@@ -156,14 +157,14 @@ void DesktopCharacter::startSpeak(const QString &text)
     m_phase = Phase::Speaking;
     m_window->setImage(m_closedMouth);
     m_window->showBalloon(text);
-    m_waitingFor = VoiceEngine::instance().synthesize(text, m_character.voice);
+    m_voice.synthesize(text, m_character.voice, this,
+                       [this](const Utterance &u) { onSynthesized(u); });
 }
 
-void DesktopCharacter::onSynthesized(quint64 id, const Utterance &utterance)
+void DesktopCharacter::onSynthesized(const Utterance &utterance)
 {
-    if (id != m_waitingFor || m_phase != Phase::Speaking)
+    if (m_phase != Phase::Speaking)
         return;
-    m_waitingFor = 0;
     m_utterance = utterance;
     m_nextWord = 0;
     m_loudness.clear();

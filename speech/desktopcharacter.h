@@ -20,7 +20,7 @@ class DesktopCharacter : public QObject, public AgentCharacter {
     Q_OBJECT
 
 public:
-    explicit DesktopCharacter(const CharacterData &character, QObject *parent = nullptr);
+    DesktopCharacter(const CharacterData &character, Voice &voice, QObject *parent = nullptr);
     ~DesktopCharacter() override;
 
     void Show() override;
@@ -62,12 +62,13 @@ private:
     void showIdleFrame(int index);
 
     void startSpeak(const QString &text);
-    void onSynthesized(quint64 id, const Utterance &utterance);
+    void onSynthesized(const Utterance &utterance);
     void speakTick();
     void endSpeech();
     int mouthImageAt(qint64 ms) const;
 
     CharacterData m_character;
+    Voice &m_voice;
     // The mouths by use: shut, open from least to most, and rounded (or -1).
     int m_closedMouth = 0;
     QVector<int> m_openMouths;
@@ -82,7 +83,6 @@ private:
     QTimer m_speechTimer;  // follows the speech while it plays
     QTimer m_balloonTimer; // hides the balloon after the speech
 
-    quint64 m_waitingFor = 0;
     Utterance m_utterance;
     QVector<float> m_loudness; // per envelopeMs of speech, 0..1
     int m_nextWord = 0;

@@ -28,7 +28,6 @@ public:
     // Milliseconds of the utterance played so far.
     qint64 positionMs() const;
     qint64 durationMs() const { return m_durationMs; }
-    bool isAudible() const { return m_sink != nullptr; }
     // True once everything has been heard.
     bool isFinished() const;
 

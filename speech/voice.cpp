@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
+
+#include <cstring>
 
 #include <espeak-ng/speak_lib.h>
 
@@ -62,9 +65,10 @@ public:
         if (!initialise(&u.error))
             return u;
 
+        // A voice the synthesiser's own data does not provide (one that
+        // would hand the speech to another program, say) speaks with "en".
         const QByteArray name = voice.name.toUtf8();
-        if (voice.name.isEmpty() || espeak_SetVoiceByName(name.constData()) != EE_OK) {
-            // An unknown voice in a character file still gets a voice.
+        if (!isProvided(voice.name) || espeak_SetVoiceByName(name.constData()) != EE_OK) {
             if (espeak_SetVoiceByName("en") != EE_OK) {
                 u.error = QStringLiteral("the voice \"%1\" is not installed").arg(voice.name);
                 return u;
@@ -75,7 +79,7 @@ public:
         espeak_SetParameter(espeakPITCH, qBound(0, voice.pitch, 100), 0);
 
         Collected c;
-        c.maxBytes = qint64(m_sampleRate) * VoiceEngine::maxSeconds * qint64(sizeof(short));
+        c.maxBytes = qint64(m_sampleRate) * Voice::maxSeconds * qint64(sizeof(short));
         const QByteArray utf8 = text.toUtf8();
         const espeak_ERROR rc = espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0,
                                              POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, &c);
@@ -91,6 +95,39 @@ public:
     }
 
 private:
+    // Whether the installed data provides `name` itself: a voice it lists,
+    // not one that needs an outside speech program, with an optional
+    // "+variant" of its own.
+    bool isProvided(const QString &name) const
+    {
+        const qsizetype plus = name.indexOf(QLatin1Char('+'));
+        const QString base = name.left(plus).toLower();
+        if (plus >= 0) {
+            const QString variant = name.mid(plus + 1);
+            if (variant.isEmpty() || variant.contains(QLatin1Char('/')) ||
+                !QFileInfo::exists(m_dataPath + QStringLiteral("/voices/!v/") + variant))
+                return false;
+        }
+        return !base.isEmpty() && m_voices.contains(base);
+    }
+
+    void listVoices()
+    {
+        for (const espeak_VOICE *const *v = espeak_ListVoices(nullptr); v && *v; ++v) {
+            const QString identifier = QString::fromUtf8((*v)->identifier).toLower();
+            if (identifier.startsWith(QLatin1String("mb/")))
+                continue;
+            m_voices.insert(identifier);
+            m_voices.insert(identifier.section(QLatin1Char('/'), -1));
+            m_voices.insert(QString::fromUtf8((*v)->name).toLower());
+            // Languages: a priority byte, then a name, for each.
+            for (const char *l = (*v)->languages; l && *l; l += std::strlen(l) + 1) {
+                ++l;
+                m_voices.insert(QString::fromUtf8(l).toLower());
+            }
+        }
+    }
+
     bool initialise(QString *error)
     {
         if (m_sampleRate > 0)
@@ -99,7 +136,7 @@ private:
             *error = m_initError;
             return false;
         }
-        const QString path = VoiceEngine::dataPath();
+        const QString path = Voice::dataPath();
         if (path.isEmpty()) {
             m_initError = QStringLiteral("the speech synthesiser's data (espeak-ng-data) was not "
                                          "found");
@@ -119,6 +156,8 @@ private:
         }
         espeak_SetSynthCallback(collect);
         m_sampleRate = rate;
+        m_dataPath = path;
+        listVoices();
         return true;
     }
 
@@ -161,9 +200,9 @@ private:
 
     int m_sampleRate = 0;
     QString m_initError;
+    QString m_dataPath;
+    QSet<QString> m_voices;
 };
-
-VoiceEngine *theEngine = nullptr;
 
 } // namespace
 
@@ -174,23 +213,7 @@ int Utterance::durationMs() const
     return int(qint64(pcm.size() / 2) * 1000 / sampleRate);
 }
 
-VoiceEngine &VoiceEngine::instance()
-{
-    if (!theEngine) {
-        theEngine = new VoiceEngine;
-        // The worker thread must end before the application object does.
-        qAddPostRoutine(&VoiceEngine::shutdown);
-    }
-    return *theEngine;
-}
-
-void VoiceEngine::shutdown()
-{
-    delete theEngine;
-    theEngine = nullptr;
-}
-
-VoiceEngine::VoiceEngine()
+Voice::Voice(QObject *parent) : QObject(parent)
 {
     qRegisterMetaType<Utterance>();
     auto *worker = new Worker;
@@ -198,9 +221,15 @@ VoiceEngine::VoiceEngine()
     m_worker = worker;
     m_thread.setObjectName(QStringLiteral("voice"));
     m_thread.start();
+    // Results come back on this object's thread, to the one who asked.
+    connect(this, &Voice::synthesized, this, [this](quint64 id, const Utterance &u) {
+        const Request request = m_requests.take(id);
+        if (request.asker && request.done)
+            request.done(u);
+    });
 }
 
-VoiceEngine::~VoiceEngine()
+Voice::~Voice()
 {
     // The synthesiser is shut down on the thread that started it.
     QObject *worker = m_worker;
@@ -210,22 +239,21 @@ VoiceEngine::~VoiceEngine()
     m_thread.wait();
 }
 
-quint64 VoiceEngine::synthesize(const QString &text, const CharacterVoice &voice)
+void Voice::synthesize(const QString &text, const CharacterVoice &voice, QObject *asker, Done done)
 {
     const quint64 id = ++m_lastId;
+    m_requests.insert(id, {asker, std::move(done)});
     auto *worker = static_cast<Worker *>(m_worker);
     QMetaObject::invokeMethod(
         worker,
         [this, worker, id, text, voice] {
-            const Utterance u = worker->synthesize(text, voice);
-            // Emitted on the worker thread; receivers get it queued.
-            emit synthesized(id, u);
+            // Emitted on the worker thread; the connection above queues it.
+            emit synthesized(id, worker->synthesize(text, voice));
         },
         Qt::QueuedConnection);
-    return id;
 }
 
-QString VoiceEngine::dataPath()
+QString Voice::dataPath()
 {
     QStringList candidates;
 #ifdef QUORNEL_ESPEAK_DATA_DIR

@@ -3,11 +3,15 @@
 #include "characterfile.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QMetaType>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QThread>
 #include <QVector>
+
+#include <functional>
 
 // A word of the text as the voice reaches it: where it lies in the text
 // (in QString positions) and when it starts in the audio.
@@ -39,19 +43,21 @@ struct Utterance {
 };
 Q_DECLARE_METATYPE(Utterance)
 
-// The speech synthesiser, shared by the whole program. The synthesiser
-// keeps global state and is not thread-safe, so every call into it is made
-// on one worker thread that this object owns; requests are handled in the
-// order they are made and never block the caller.
-class VoiceEngine : public QObject {
+// The speech synthesiser. It keeps global state and is not thread-safe, so
+// every call into it is made on one worker thread that this object owns;
+// requests are handled in the order they are made and never block the
+// caller. Only one Voice may exist at a time.
+class Voice : public QObject {
     Q_OBJECT
 
 public:
-    static VoiceEngine &instance();
+    explicit Voice(QObject *parent = nullptr);
+    ~Voice() override;
 
-    // Queues `text` to be spoken with `voice`; `synthesized` later carries
-    // the result under the returned id.
-    quint64 synthesize(const QString &text, const CharacterVoice &voice);
+    using Done = std::function<void(const Utterance &)>;
+    // Queues `text` to be spoken with `voice`; `done` later gets the result
+    // on this object's thread, unless `asker` is gone by then.
+    void synthesize(const QString &text, const CharacterVoice &voice, QObject *asker, Done done);
 
     // The synthesiser's data folder, or an empty string when none is found.
     static QString dataPath();
@@ -63,11 +69,13 @@ signals:
     void synthesized(quint64 id, const Utterance &utterance);
 
 private:
-    VoiceEngine();
-    ~VoiceEngine() override;
-    static void shutdown();
+    struct Request {
+        QPointer<QObject> asker;
+        Done done;
+    };
 
     QThread m_thread;
     QObject *m_worker = nullptr;
     quint64 m_lastId = 0;
+    QHash<quint64, Request> m_requests;
 };

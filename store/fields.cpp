@@ -2,34 +2,10 @@
 
 #include <cmath>
 
-namespace fields {
-
-Row Defaults::formRow() const
-{
-    return {
-        {Left, double(float(position.x()))},
-        {Top, double(float(position.y()))},
-        {HideShow, QStringLiteral("Show")},
-        {ClockEnabled, 1},
-        {ReadOnStart, 0},
-        {SpeechEnabled, 1},
-        {AgentName, agentPath.isEmpty() ? QStringLiteral("None") : agentPath},
-        {TransEnabled, 0},
-        {TransLevel, QStringLiteral("255")},
-    };
-}
-
-Row Defaults::noteRow() const
-{
-    return {
-        {Note, defaultNote},
-        {TextColor, qint64(defaultTextColor)},
-        {StartAni, QStringLiteral("True")},
-        {CloseAni, QStringLiteral("True")},
-    };
-}
-
 namespace {
+
+// An X11 coordinate is a signed 16-bit number of pixels.
+constexpr double furthestPlace = 32767.0 * 15;
 
 bool isNumber(const QVariant &v)
 {
@@ -55,85 +31,92 @@ bool numberOf(const QVariant &v, double *out)
         return false;
     if (isNumber(v)) {
         *out = v.toDouble();
-        return true;
+        return std::isfinite(*out);
     }
-    if (v.typeId() == QMetaType::QString) {
-        bool ok = false;
-        const double d = v.toString().trimmed().toDouble(&ok);
-        if (ok && std::isfinite(d)) {
-            *out = d;
-            return true;
-        }
-    }
-    return false;
+    if (v.typeId() != QMetaType::QString)
+        return false;
+    bool ok = false;
+    const double d = v.toString().trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(d))
+        return false;
+    *out = d;
+    return true;
+}
+
+bool isWhole(double d, double low, double high)
+{
+    return d >= low && d <= high && d == std::floor(d);
 }
 
 } // namespace
 
-float toSingle(const QVariant &v, float fallback)
+QVariant Defaults::fresh(const Field &field) const
 {
+    if (&field == &fields::Left)
+        return double(float(place.x()));
+    if (&field == &fields::Top)
+        return double(float(place.y()));
+    if (&field == &fields::AgentName)
+        return character.isEmpty() ? fields::none : character;
+    return field.fresh;
+}
+
+namespace fields {
+
+QVariant read(const Field &field, const QVariant &stored, const Defaults &defaults)
+{
+    const bool null = stored.isNull() || !stored.isValid();
     double d = 0;
-    if (!numberOf(v, &d) || std::fabs(d) > 3.0e38)
-        return fallback;
-    return float(d);
-}
-
-quint32 toColor(const QVariant &v)
-{
-    double d = 0;
-    if (!numberOf(v, &d) || d < -2147483648.0 || d > 4294967295.0 || d != std::floor(d))
-        return defaultTextColor;
-    return quint32(qint64(d)) & 0x00ffffffu;
-}
-
-QString toText(const QVariant &v, const QString &fallback)
-{
-    if (v.isNull() || !v.isValid())
-        return fallback;
-    return v.toString();
-}
-
-int toSwitch(const QVariant &v, int fallback)
-{
-    double d = 0;
-    if (!numberOf(v, &d) || (d != 0 && d != 1))
-        return fallback;
-    return int(d);
-}
-
-int toLevel(const QVariant &v)
-{
-    double d = 0;
-    if (!numberOf(v, &d) || d < 0 || d > 255 || d != std::floor(d))
-        return defaultLevel;
-    return int(d);
-}
-
-bool equalsNumber(const QVariant &v, double n)
-{
-    double d = 0;
-    return numberOf(v, &d) && d == n;
-}
-
-bool equalsText(const QVariant &v, const QString &s)
-{
-    if (v.isNull() || !v.isValid())
-        return false;
-    if (isNumber(v)) {
-        bool ok = false;
-        const double literal = s.trimmed().toDouble(&ok);
-        return ok && v.toDouble() == literal;
+    switch (field.kind) {
+    case Kind::Place:
+        if (!numberOf(stored, &d) || std::fabs(d) > furthestPlace)
+            return defaults.fresh(field);
+        return double(float(d));
+    case Kind::Switch:
+        if (!numberOf(stored, &d) || (d != 0 && d != 1))
+            return field.fresh.toInt();
+        return int(d);
+    case Kind::Level:
+        if (!numberOf(stored, &d) || !isWhole(d, 0, 255))
+            return 255;
+        return int(d);
+    case Kind::Color:
+        if (!numberOf(stored, &d) || !isWhole(d, -2147483648.0, 4294967295.0))
+            return quint32(field.fresh.toLongLong());
+        return quint32(qint64(d)) & 0x00ffffffu;
+    case Kind::Flag:
+        return !null && !isNumber(stored) && stored.toString() == QLatin1String("True");
+    case Kind::Path:
+        return null ? QVariant() : QVariant(stored.toString());
+    case Kind::Word:
+    case Kind::Text:
+        return null ? defaults.fresh(field).toString() : stored.toString();
     }
-    return v.toString() == s;
+    return stored;
 }
 
-bool isTrue(const QVariant &v)
+QVariant encode(const Field &field, const QVariant &value)
 {
-    if (v.isNull() || !v.isValid())
-        return false;
-    if (isNumber(v))
-        return v.toDouble() != 0;
-    return v.toString().trimmed().compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+    switch (field.kind) {
+    case Kind::Place:
+        return double(float(value.toDouble()));
+    case Kind::Switch:
+        return qint64(value.toInt());
+    case Kind::Level:
+        return value.typeId() == QMetaType::QString ? value.toString()
+                                                    : QString::number(value.toInt());
+    case Kind::Color:
+        return qint64(value.toLongLong() & 0x00ffffff);
+    case Kind::Flag:
+        if (value.typeId() == QMetaType::Bool)
+            return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+        return value.toString();
+    case Kind::Path:
+    case Kind::Word:
+    case Kind::Text:
+        return value.isNull() ? QVariant() : QVariant(value.toString());
+    }
+    return value;
 }
 
 } // namespace fields

@@ -1,63 +1,89 @@
 #pragma once
 
-#include <QList>
-#include <QPair>
 #include <QPointF>
 #include <QString>
 #include <QVariant>
 
-// Every field of the note store: its name, its default, and the rules by
-// which the program reads its values.
+// Every field of the note store, declared once: its table, its name, its
+// kind and its value in a fresh store. The kind says how a value is
+// written and by what rule the program reads it back.
+
+enum class Table { Form, Note };
+
+enum class Kind {
+    Place,  // a single-precision number of twips; odd values read as the fresh place
+    Word,   // a text the program compares exactly; null reads as the fresh value
+    Switch, // the integer 1 or 0; any other value reads as the fresh value
+    Path,   // a character file's path or "None"; null stays null (no character)
+    Level,  // the text of a whole number from 0 to 255; anything else reads as 255
+    Text,   // free text; null reads as the fresh value
+    Color,  // a 32-bit colour 0x00BBGGRR; odd values read as the fresh colour
+    Flag,   // the text "True" or "False"; only "True" reads as on
+};
+
+struct Field {
+    Table table;
+    const char *name;
+    Kind kind;
+    QVariant fresh; // unused for Place and Path, which depend on the desktop
+
+    QString column() const { return QString::fromLatin1(name); }
+};
+
 namespace fields {
 
 // Table "Form", the settings row.
-inline const QString Left = QStringLiteral("Left");
-inline const QString Top = QStringLiteral("Top");
-inline const QString HideShow = QStringLiteral("Hide/Show");
-inline const QString ClockEnabled = QStringLiteral("Clock Enabled");
-inline const QString ReadOnStart = QStringLiteral("Read on Start");
-inline const QString SpeechEnabled = QStringLiteral("Speech Enabled");
-inline const QString AgentName = QStringLiteral("Agent Name");
-inline const QString TransEnabled = QStringLiteral("Trans Enabled");
-inline const QString TransLevel = QStringLiteral("Trans Level");
+inline const Field Left{Table::Form, "Left", Kind::Place, {}};
+inline const Field Top{Table::Form, "Top", Kind::Place, {}};
+inline const Field HideShow{Table::Form, "Hide/Show", Kind::Word, QStringLiteral("Show")};
+inline const Field ClockEnabled{Table::Form, "Clock Enabled", Kind::Switch, 1};
+inline const Field ReadOnStart{Table::Form, "Read on Start", Kind::Switch, 0};
+inline const Field SpeechEnabled{Table::Form, "Speech Enabled", Kind::Switch, 1};
+inline const Field AgentName{Table::Form, "Agent Name", Kind::Path, {}};
+inline const Field TransEnabled{Table::Form, "Trans Enabled", Kind::Switch, 0};
+inline const Field TransLevel{Table::Form, "Trans Level", Kind::Level, QStringLiteral("255")};
 
 // Table "Note", the note row.
-inline const QString Note = QStringLiteral("Note");
-inline const QString TextColor = QStringLiteral("Text Color");
-inline const QString StartAni = QStringLiteral("Start Ani");
-inline const QString CloseAni = QStringLiteral("Close Ani");
+inline const Field Note{Table::Note, "Note", Kind::Text,
+                        QStringLiteral("Click here to rename text.")};
+inline const Field TextColor{Table::Note, "Text Color", Kind::Color,
+                             qint64(0x00502814)}; // deep navy
+inline const Field StartAni{Table::Note, "Start Ani", Kind::Flag, QStringLiteral("True")};
+inline const Field CloseAni{Table::Note, "Close Ani", Kind::Flag, QStringLiteral("True")};
 
-inline constexpr quint32 defaultTextColor = 0x00502814; // deep navy, 0x00BBGGRR
-inline constexpr int defaultLevel = 255;
-inline const QString defaultNote = QStringLiteral("Click here to rename text.");
+// Every field, in the order of the columns.
+inline const Field *const all[] = {
+    &Left,         &Top,        &HideShow, &ClockEnabled, &ReadOnStart, &SpeechEnabled, &AgentName,
+    &TransEnabled, &TransLevel, &Note,     &TextColor,    &StartAni,    &CloseAni};
 
-using Row = QList<QPair<QString, QVariant>>;
+// "Agent Name" when no character has been chosen.
+inline const QString none = QStringLiteral("None");
 
-// The values of a fresh store, in the order of the columns.
+} // namespace fields
+
+// What a fresh store holds that depends on the desktop it starts on.
 struct Defaults {
-    QPointF position;  // twips, the window's outer top-left corner
-    QString agentPath; // the bundled default character
+    QPointF place;     // twips, the main window's outer top-left corner
+    QString character; // the bundled default character; empty: "None"
 
-    Row formRow() const;
-    Row noteRow() const;
+    QVariant fresh(const Field &field) const;
 };
 
-// Values the program would fail on read as the defaults.
-float toSingle(const QVariant &v, float fallback);
-quint32 toColor(const QVariant &v);
-QString toText(const QVariant &v, const QString &fallback);
-// A check-box switch: 0 or 1, anything else reads as `fallback`.
-int toSwitch(const QVariant &v, int fallback);
-// A whole level from 0 to 255; anything else reads as 255.
-int toLevel(const QVariant &v);
+// One field and the value to give it, in the program's own terms.
+struct Assignment {
+    const Field &field;
+    QVariant value;
+};
 
-// Comparisons as the handlers make them: a number and a numeric text
-// compare by value; texts compare exactly, letter case included; a null
-// equals nothing.
-bool equalsNumber(const QVariant &v, double n);
-bool equalsText(const QVariant &v, const QString &s);
-// A stored switch taken as a Boolean: the text "True" in any letter case
-// or a non-zero number.
-bool isTrue(const QVariant &v);
+namespace fields {
+
+// The stored value as the program reads it, the field's rule applied:
+// Place a double, Switch and Level an int, Color a quint32, Flag a bool,
+// Word and Text a QString, Path a QString or null.
+QVariant read(const Field &field, const QVariant &stored, const Defaults &defaults);
+
+// The value as it is stored: switches as integers, levels as text, flags
+// as "True"/"False", places as single-precision numbers.
+QVariant encode(const Field &field, const QVariant &value);
 
 } // namespace fields

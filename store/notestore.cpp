@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QSet>
+#include <QStringList>
 
 #include <sqlite3.h>
 
@@ -63,13 +64,17 @@ QVariant column(sqlite3_stmt *st, int i)
 }
 
 // Runs one statement to its end and gives back its rows.
-bool query(sqlite3 *db, const QString &sql, QList<QVariantList> *rows)
+bool query(sqlite3 *db, const QString &sql, QList<QVariantList> *rows = nullptr,
+           const QVariantList &binds = {})
 {
     sqlite3_stmt *st = nullptr;
     if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr) != SQLITE_OK)
         return false;
-    int rc;
-    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+    bool bound = true;
+    for (int i = 0; i < binds.size(); ++i)
+        bound = bound && bind(st, i + 1, binds[i]) == SQLITE_OK;
+    int rc = bound ? SQLITE_ROW : SQLITE_MISUSE;
+    while (bound && (rc = sqlite3_step(st)) == SQLITE_ROW) {
         if (rows) {
             QVariantList row;
             for (int i = 0; i < sqlite3_column_count(st); ++i)
@@ -83,7 +88,9 @@ bool query(sqlite3 *db, const QString &sql, QList<QVariantList> *rows)
 
 } // namespace
 
-NoteStore::NoteStore(const QString &path) : m_path(path) {}
+NoteStore::NoteStore(const QString &path, const Defaults &defaults)
+    : m_path(path), m_defaults(defaults)
+{}
 
 NoteStore::~NoteStore()
 {
@@ -98,10 +105,10 @@ QString NoteStore::reason() const
     return m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("out of memory");
 }
 
-std::unique_ptr<NoteStore> NoteStore::open(const QString &path, const fields::Defaults &defaults,
+std::unique_ptr<NoteStore> NoteStore::open(const QString &path, const Defaults &defaults,
                                            QString *error)
 {
-    std::unique_ptr<NoteStore> store(new NoteStore(path));
+    std::unique_ptr<NoteStore> store(new NoteStore(path, defaults));
     const QFileInfo info(path);
     const bool fresh = !info.exists();
     auto fail = [&](const QString &why) {
@@ -127,154 +134,121 @@ std::unique_ptr<NoteStore> NoteStore::open(const QString &path, const fields::De
         QList<QVariantList> rows;
         if (!query(store->m_db, QStringLiteral("PRAGMA quick_check"), &rows))
             return fail(store->reason());
-        if (rows.isEmpty() || rows.first().value(0).toString() != QLatin1String("ok"))
-            return fail(QStringLiteral("the database is damaged (%1)")
-                            .arg(rows.isEmpty() ? QString() : rows.first().value(0).toString()));
+        const QString verdict = rows.isEmpty() ? QString() : rows.first().value(0).toString();
+        if (verdict != QLatin1String("ok"))
+            return fail(QStringLiteral("the database is damaged (%1)").arg(verdict));
     }
 
-    QString why;
-    if (!store->prepareSchema(defaults, fresh, &why))
-        return fail(why);
-
     // A committed write survives a killed program; a single update takes
-    // tens of microseconds, fast enough for one per mouse move.
-    query(store->m_db, QStringLiteral("PRAGMA journal_mode=WAL"), nullptr);
-    query(store->m_db, QStringLiteral("PRAGMA synchronous=NORMAL"), nullptr);
+    // tens of microseconds, fast enough for one per mouse move. The journal
+    // mode is set before anything is built, so that building is cheap too.
+    query(store->m_db, QStringLiteral("PRAGMA journal_mode=WAL"));
+    query(store->m_db, QStringLiteral("PRAGMA synchronous=NORMAL"));
+
+    QString why;
+    if (!store->prepareSchema(&why))
+        return fail(why);
     return store;
 }
 
-bool NoteStore::prepareSchema(const fields::Defaults &defaults, bool fresh, QString *error)
+// Adds whatever is missing, in one write transaction: two copies starting
+// on a fresh folder at once must not both build the tables.
+bool NoteStore::prepareSchema(QString *error)
 {
-    struct Want {
-        Table table;
-        fields::Row row;
+    auto failed = [&]() {
+        *error = reason();
+        query(m_db, QStringLiteral("ROLLBACK"));
+        return false;
     };
-    const Want wants[] = {{Table::Form, defaults.formRow()}, {Table::Note, defaults.noteRow()}};
-
-    QStringList changes;
-    QList<QVariantList> rows;
-    if (!query(m_db, QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"), &rows)) {
+    if (!query(m_db, QStringLiteral("BEGIN IMMEDIATE"))) {
         *error = reason();
         return false;
     }
+    QList<QVariantList> rows;
+    if (!query(m_db, QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"), &rows))
+        return failed();
     QSet<QString> tables;
     for (const QVariantList &r : std::as_const(rows))
         tables.insert(r.value(0).toString());
 
-    for (const Want &w : wants) {
-        const QString t = quoted(tableName(w.table));
+    for (Table table : {Table::Form, Table::Note}) {
+        const QString t = quoted(tableName(table));
+        QStringList wanted;
+        for (const Field *f : fields::all) {
+            if (f->table == table)
+                wanted << f->column();
+        }
         QSet<QString> columns;
-        if (tables.contains(tableName(w.table))) {
+        if (tables.contains(tableName(table))) {
             rows.clear();
-            if (!query(m_db, QStringLiteral("PRAGMA table_info(%1)").arg(t), &rows)) {
-                *error = reason();
-                return false;
-            }
+            if (!query(m_db, QStringLiteral("PRAGMA table_info(%1)").arg(t), &rows))
+                return failed();
             for (const QVariantList &r : std::as_const(rows))
                 columns.insert(r.value(1).toString());
         } else {
             QStringList cols;
-            for (const auto &f : w.row)
-                cols << quoted(f.first);
-            changes
-                << QStringLiteral("CREATE TABLE %1 (%2)").arg(t, cols.join(QLatin1String(", ")));
-            for (const auto &f : w.row)
-                columns.insert(f.first);
+            for (const QString &c : std::as_const(wanted))
+                cols << quoted(c);
+            if (!query(m_db, QStringLiteral("CREATE TABLE %1 (%2)").arg(t, cols.join(u", "))))
+                return failed();
         }
-        for (const auto &f : w.row) {
-            if (!columns.contains(f.first))
-                changes << QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(t, quoted(f.first));
+        QList<const Field *> added;
+        for (const Field *f : fields::all) {
+            if (f->table != table || columns.isEmpty() || columns.contains(f->column()))
+                continue;
+            if (!query(m_db,
+                       QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(t, quoted(f->column()))))
+                return failed();
+            added << f;
         }
-    }
 
-    // Every missing piece is added in one transaction; what is there stays.
-    const bool needWrite = !changes.isEmpty() || fresh;
-    if (needWrite && !query(m_db, QStringLiteral("BEGIN IMMEDIATE"), nullptr)) {
-        *error = reason();
-        return false;
-    }
-    auto rollback = [&]() {
-        *error = reason();
-        query(m_db, QStringLiteral("ROLLBACK"), nullptr);
-        return false;
-    };
-    for (const QString &sql : std::as_const(changes)) {
-        if (!query(m_db, sql, nullptr))
-            return rollback();
-    }
-    bool began = needWrite;
-    for (const Want &w : wants) {
-        const QString t = quoted(tableName(w.table));
         rows.clear();
         if (!query(m_db, QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid LIMIT 1").arg(t),
                    &rows))
-            return began ? rollback() : (*error = reason(), false);
+            return failed();
         if (rows.isEmpty()) {
-            if (!began) {
-                if (!query(m_db, QStringLiteral("BEGIN IMMEDIATE"), nullptr)) {
-                    *error = reason();
-                    return false;
-                }
-                began = true;
-            }
             QStringList cols, marks;
-            for (const auto &f : w.row) {
-                cols << quoted(f.first);
-                marks << QStringLiteral("?");
-            }
-            sqlite3_stmt *st = nullptr;
-            const QString sql =
-                QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                    .arg(t, cols.join(QLatin1String(", ")), marks.join(QLatin1String(", ")));
-            if (sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &st, nullptr) != SQLITE_OK)
-                return rollback();
-            for (int i = 0; i < w.row.size(); ++i)
-                bind(st, i + 1, w.row[i].second);
-            const int rc = sqlite3_step(st);
-            sqlite3_finalize(st);
-            if (rc != SQLITE_DONE)
-                return rollback();
-            m_firstRow[int(w.table)] = sqlite3_last_insert_rowid(m_db);
-        } else {
-            m_firstRow[int(w.table)] = rows.first().value(0).toLongLong();
-            // A field added just now takes its default in the first record.
-            for (const auto &f : w.row) {
-                const QString add =
-                    QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(t, quoted(f.first));
-                if (!changes.contains(add))
+            QVariantList values;
+            for (const Field *f : fields::all) {
+                if (f->table != table)
                     continue;
-                sqlite3_stmt *st = nullptr;
-                const QString sql =
-                    QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?").arg(t, quoted(f.first));
-                if (sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &st, nullptr) !=
-                    SQLITE_OK)
-                    return rollback();
-                bind(st, 1, f.second);
-                sqlite3_bind_int64(st, 2, m_firstRow[int(w.table)]);
-                const int rc = sqlite3_step(st);
-                sqlite3_finalize(st);
-                if (rc != SQLITE_DONE)
-                    return rollback();
+                cols << quoted(f->column());
+                marks << QStringLiteral("?");
+                values << m_defaults.fresh(*f);
+            }
+            if (!query(m_db,
+                       QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                           .arg(t, cols.join(u", "), marks.join(u", ")),
+                       nullptr, values))
+                return failed();
+            m_firstRow[int(table)] = sqlite3_last_insert_rowid(m_db);
+        } else {
+            m_firstRow[int(table)] = rows.first().value(0).toLongLong();
+            // A field added just now takes its fresh value in the first record.
+            for (const Field *f : std::as_const(added)) {
+                if (!query(m_db,
+                           QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?")
+                               .arg(t, quoted(f->column())),
+                           nullptr, {m_defaults.fresh(*f), m_firstRow[int(table)]}))
+                    return failed();
             }
         }
     }
-    if (began && !query(m_db, QStringLiteral("COMMIT"), nullptr))
-        return rollback();
+    if (!query(m_db, QStringLiteral("COMMIT")))
+        return failed();
     return true;
 }
 
-sqlite3_stmt *NoteStore::statement(const QString &sql, QString *error)
+sqlite3_stmt *NoteStore::statement(const QByteArray &sql)
 {
-    auto it = m_statements.constFind(sql);
-    if (it != m_statements.constEnd()) {
-        sqlite3_reset(it.value());
-        sqlite3_clear_bindings(it.value());
-        return it.value();
+    if (sqlite3_stmt *st = m_statements.value(sql)) {
+        sqlite3_reset(st);
+        sqlite3_clear_bindings(st);
+        return st;
     }
     sqlite3_stmt *st = nullptr;
-    if (sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &st, nullptr) != SQLITE_OK) {
-        if (error)
-            *error = reason();
+    if (sqlite3_prepare_v3(m_db, sql.constData(), int(sql.size()), SQLITE_PREPARE_PERSISTENT, &st,
+                           nullptr) != SQLITE_OK) {
         sqlite3_finalize(st);
         return nullptr;
     }
@@ -282,14 +256,14 @@ sqlite3_stmt *NoteStore::statement(const QString &sql, QString *error)
     return st;
 }
 
-QVariant NoteStore::read(Table table, const QString &field)
+QVariant NoteStore::stored(const Field &field)
 {
-    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
-                            .arg(quoted(field), quoted(tableName(table)));
-    sqlite3_stmt *st = statement(sql, nullptr);
+    const QByteArray sql = QByteArrayLiteral("SELECT \"") + field.name + "\" FROM \"" +
+                           tableName(field.table).toLatin1() + "\" WHERE rowid = ?";
+    sqlite3_stmt *st = statement(sql);
     if (!st)
         return QVariant();
-    sqlite3_bind_int64(st, 1, m_firstRow[int(table)]);
+    sqlite3_bind_int64(st, 1, m_firstRow[int(field.table)]);
     QVariant value;
     if (sqlite3_step(st) == SQLITE_ROW)
         value = column(st, 0);
@@ -297,39 +271,55 @@ QVariant NoteStore::read(Table table, const QString &field)
     return value;
 }
 
-bool NoteStore::write(Table table, const fields::Row &values)
+QVariant NoteStore::value(const Field &field)
 {
-    if (values.isEmpty())
+    return fields::read(field, stored(field), m_defaults);
+}
+
+bool NoteStore::write(std::initializer_list<Assignment> values)
+{
+    if (values.size() == 0)
         return true;
-    QStringList sets;
-    for (const auto &v : values)
-        sets << quoted(v.first) + QLatin1String(" = ?");
-    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                            .arg(quoted(tableName(table)), sets.join(QLatin1String(", ")));
-    QString why;
-    sqlite3_stmt *st = statement(sql, &why);
+    const Table table = values.begin()->field.table;
+    QByteArray sql = "UPDATE \"" + tableName(table).toLatin1() + "\" SET ";
+    for (const Assignment &a : values) {
+        Q_ASSERT(a.field.table == table);
+        if (&a != values.begin())
+            sql += ", ";
+        sql += QByteArrayLiteral("\"") + a.field.name + "\" = ?";
+    }
+    sql += " WHERE rowid = ?";
+
+    sqlite3_stmt *st = statement(sql);
     if (!st) {
-        writeFailed(why);
+        setKeeping(false, reason());
         return false;
     }
-    for (int i = 0; i < values.size(); ++i)
-        bind(st, i + 1, values[i].second);
-    sqlite3_bind_int64(st, int(values.size()) + 1, m_firstRow[int(table)]);
+    int index = 1;
+    for (const Assignment &a : values)
+        bind(st, index++, fields::encode(a.field, a.value));
+    sqlite3_bind_int64(st, index, m_firstRow[int(table)]);
     const int rc = sqlite3_step(st);
     sqlite3_reset(st);
     if (rc != SQLITE_DONE) {
-        writeFailed(reason());
+        setKeeping(false, reason());
         return false;
     }
+    if (sqlite3_changes(m_db) == 0) {
+        setKeeping(false, QStringLiteral("its %1 record is gone").arg(tableName(table)));
+        return false;
+    }
+    setKeeping(true, QString());
     return true;
 }
 
-void NoteStore::writeFailed(const QString &why)
+void NoteStore::setKeeping(bool keeping, const QString &why)
 {
-    if (m_writeFailureReported)
+    if (keeping == m_keeping)
         return;
-    m_writeFailureReported = true;
-    if (m_onWriteFailure)
-        m_onWriteFailure(QStringLiteral("A change could not be saved to the note store \"%1\": %2.")
+    m_keeping = keeping;
+    if (!keeping)
+        emit writeFailed(QStringLiteral("A change could not be saved to the note store \"%1\": %2.")
                              .arg(QFileInfo(m_path).absoluteFilePath(), why));
+    emit keepingChanged(keeping);
 }

@@ -1,10 +1,26 @@
 #include "form6.h"
 
-#include "mainwindow/form1.h"
-#include "mainwindow/forms.h"
-#include "store/fields.h"
+#include "forms/form1.h"
+#include "forms/forms.h"
+#include "platform/label.h"
+
+#include <QCheckBox>
+#include <QScrollBar>
 
 #include <cmath>
+
+namespace {
+
+constexpr int heightOn = 2025;  // shows the percentage row
+constexpr int heightOff = 1770; // the designed height
+
+// The percentage shown for a level from 0 to 255.
+int percentOf(int level)
+{
+    return int(std::lround(double(level) / 255.0 * 100.0));
+}
+
+} // namespace
 
 Form6::Form6(Forms &forms)
     : Form(QStringLiteral("Transparency Settings"), 4785, 1440), m_forms(forms)
@@ -13,6 +29,7 @@ Form6::Form6(Forms &forms)
 
     chkTrans =
         new QCheckBox(QStringLiteral("Enable Transparency (Compositing Desktops Only)"), this);
+    chkTrans->setObjectName(QStringLiteral("chkTrans"));
     place(chkTrans, 120, 120, 4455, 255);
     chkTrans->setToolTip(
         QStringLiteral("Enable this to see cool tranparency effects on a compositing desktop."));
@@ -25,6 +42,7 @@ Form6::Form6(Forms &forms)
     place(lblVis, 4080, 720, 615, 255);
 
     sclTrans = new QScrollBar(Qt::Horizontal, this);
+    sclTrans->setObjectName(QStringLiteral("sclTrans"));
     place(sclTrans, 360, 1080, 4095, 255);
     sclTrans->setRange(0, 255);
     sclTrans->setSingleStep(15);
@@ -40,12 +58,14 @@ Form6::Form6(Forms &forms)
     sclTrans->setEnabled(false);
 
     lblTransLevel = new Label(QStringLiteral("255"), this);
+    lblTransLevel->setObjectName(QStringLiteral("lblTransLevel"));
     place(lblTransLevel, 0, 1200, 615, 255);
     lblTransLevel->hide();
 
     Label1 = new Label(QStringLiteral("Precent Visable        %"), this);
     place(Label1, 1440, 1440, 2295, 255);
     lblPrecent = new Label(QStringLiteral("100"), this);
+    lblPrecent->setObjectName(QStringLiteral("lblPrecent"));
     place(lblPrecent, 2640, 1440, 375, 255);
     // The percentage reads inside the sentence, over its run of blanks and
     // right before its "%", whatever the widths of the face.
@@ -65,15 +85,10 @@ Form6::Form6(Forms &forms)
     connect(lblTransLevel, &Label::Change, this, &Form6::Form6_lblTransLevel_Change);
 }
 
-int Form6::percentOf(int level)
-{
-    return int(std::lround(double(level) / 255.0 * 100.0));
-}
-
 void Form6::setMainWindowLevel(int level)
 {
     if (Form1 *main = m_forms.form1.ifLoaded())
-        main->TransWindow1.SetLevel(qint16(level));
+        main->applyLevel(level);
 }
 
 void Form6::onLoad()
@@ -83,16 +98,18 @@ void Form6::onLoad()
 
 void Form6::Form6_Form_Load()
 {
-    const int enabled = fields::toSwitch(m_forms.settingsRow().Field(fields::TransEnabled), 0);
+    DataSource &settings = m_forms.settingsRow();
+    const int enabled = settings.value(fields::TransEnabled).toInt();
     chkTrans->setCheckState(enabled == 1 ? Qt::Checked : Qt::Unchecked);
 
-    lblTransLevel->setCaption(
-        QString::number(fields::toLevel(m_forms.settingsRow().Field(fields::TransLevel))));
+    lblTransLevel->setCaption(QString::number(settings.value(fields::TransLevel).toInt()));
 
     if (chkTrans->checkState() == Qt::Checked) {
         sclTrans->setEnabled(true);
-        sclTrans->setValue(fields::toLevel(m_forms.settingsRow().Field(fields::TransLevel)));
+        sclTrans->setValue(settings.value(fields::TransLevel).toInt());
         setOuterHeightTwips(heightOn);
+        // The level is what the keyboard moves: the bar takes the focus.
+        sclTrans->setFocus();
     }
 }
 
@@ -103,6 +120,7 @@ void Form6::Form6_chkTrans_Click()
         sclTrans->setValue(lblTransLevel->caption().toInt());
         setOuterHeightTwips(heightOn);
         m_forms.settingsRow().write({{fields::TransEnabled, 1}});
+        sclTrans->setFocus();
     }
     if (chkTrans->checkState() == Qt::Unchecked) {
         sclTrans->setEnabled(false);

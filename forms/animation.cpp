@@ -5,14 +5,14 @@
 
 #include "form1.h"
 
-#include "mainwindow/form5.h"
-#include "mainwindow/forms.h"
+#include "forms/form5.h"
+#include "forms/forms.h"
 #include "platform/display.h"
-#include "store/fields.h"
+#include "platform/label.h"
 
 #include <QElapsedTimer>
-#include <QScrollBar>
 #include <QThread>
+#include <QTimer>
 
 namespace {
 
@@ -54,7 +54,7 @@ private:
 
 void Form1::Form1_Open1_Timer()
 {
-    if (fields::equalsNumber(FormData.Field(fields::TransEnabled), 0)) {
+    if (FormData.value(fields::TransEnabled).toInt() == 0) {
         setOuterHeightTwips(qMin(outerHeightTwips() + rollTickGrowth, double(fullHeight)));
         const int count = addToCaption(lblCount, rollTickGrowth);
         if (count >= rollEnd) {
@@ -68,7 +68,7 @@ void Form1::Form1_Open1_Timer()
         }
         display::flush();
     }
-    if (fields::equalsNumber(FormData.Field(fields::TransEnabled), 1)) {
+    if (FormData.value(fields::TransEnabled).toInt() == 1) {
         if (lblTransNumber->caption().toInt() != opaque) {
             setOuterHeightTwips(fullHeight);
             TransWindow1.SetLevel(qint16(addToCaption(lblTransNumber, levelStep)));
@@ -90,10 +90,10 @@ void Form1::Form1_Open1_Timer()
 
 void Form1::rollUpLoop()
 {
-    QScrollBar *holder = m_forms.form5->VScroll1;
+    Form5 *holder = m_forms.form5.get();
     Beat beat(rollBeatUs);
-    while (holder->value() != 0) {
-        holder->setValue(holder->value() - rollStep);
+    while (holder->holder() != 0) {
+        holder->setHolder(holder->holder() - rollStep);
         display::paintNow(this);
         beat.next();
     }
@@ -101,14 +101,14 @@ void Form1::rollUpLoop()
 
 void Form1::rollDownLoop()
 {
-    QScrollBar *holder = m_forms.form5->VScroll1;
+    Form5 *holder = m_forms.form5.get();
     setOuterHeightTwips(0);
     // Starting from an empty holder, the loop ends at its maximum even when
     // the height read back cannot meet the full height exactly.
-    holder->setValue(0);
+    holder->setHolder(0);
     Beat beat(rollBeatUs);
-    while (outerHeightTwips() != fullHeight && holder->value() < holder->maximum()) {
-        holder->setValue(holder->value() + rollStep);
+    while (outerHeightTwips() != fullHeight && holder->holder() < holder->holderMaximum()) {
+        holder->setHolder(holder->holder() + rollStep);
         display::paintNow(this);
         beat.next();
     }
@@ -140,5 +140,5 @@ void Form1::fadeInLoop()
         display::paintNow(this);
         beat.next();
     }
-    TransWindow1.SetLevel(qint16(fields::toLevel(FormData.Field(fields::TransLevel))));
+    TransWindow1.SetLevel(qint16(FormData.value(fields::TransLevel).toInt()));
 }

@@ -1,18 +1,16 @@
 #pragma once
 
 #include "platform/form.h"
-#include "platform/label.h"
 #include "platform/transwindow.h"
-#include "platform/trayicon.h"
 #include "store/datasource.h"
 
-#include <QLineEdit>
-#include <QPixmap>
-#include <QTimer>
-
 class Forms;
+class Label;
 class QAction;
+class QLineEdit;
 class QMenu;
+class QSystemTrayIcon;
+class QTimer;
 class SpeechAgent;
 
 // The main note window: the mascot picture with the note, the clock and
@@ -23,10 +21,31 @@ class Form1 : public Form {
 public:
     explicit Form1(Forms &forms);
 
-    // Start-up: the load group runs when the window is loaded; the
-    // settings group follows; then the window shows unless it was hidden.
+    // The settings group of start-up (the load group ran when the window
+    // was loaded); then the window shows unless it starts hidden.
+    void start();
+
+    // What the other windows ask of the main window.
+    void showNote(const QString &note);
+    void applyTextColor(quint32 bgr);
+    void applyLevel(int level);
+    bool hasLoadedCharacter() const;
+    DataSource &settingsRow() { return FormData; }
+
+    static constexpr int fullHeight = 2670;
+
+protected:
+    void onLoad() override;
+    void onUnload() override;
+
+private:
+    void buildControls();
+    void buildMenu();
+    void connectHandlers();
+
+    // Start-up.
+    void Form1_Form_Load();
     void Form1_Form_Initialize();
-    void showAfterStartUp();
 
     // Handlers.
     void Form1_Timer1_Timer();
@@ -42,6 +61,7 @@ public:
     void Form1_Hide_Click();
     void Form1_SystemTray_Click();
     void Form1_Exit_Click();
+    void Form1_Form_Unload();
     void Form1_Open1_Timer();
 
     // The four animation loops that hiding, showing and closing play.
@@ -50,17 +70,29 @@ public:
     void fadeOutLoop();
     void fadeInLoop();
 
+    void readAloud();
+    void scheduleClock();
+    void trayChanged(bool available);
+    // The level the window rests at once an animation is over or skipped.
+    qint16 restingLevel() const;
+    // Adds to a counter kept as decimal text in a hidden label's caption.
+    static int addToCaption(Label *label, int amount);
+
+    Forms &m_forms;
+    bool m_startHidden = false;
+
     // Controls.
-    Label *Label1; // the note
-    Label *Label2; // the clock
-    Label *Label3; // click area for the popup menu
+    Label *Picture; // the window's background
+    Label *Label1;  // the note
+    Label *Label2;  // the clock
+    Label *Label3;  // click area for the popup menu
     Label *lblTransNumber;
     Label *lblCount;
     QLineEdit *Text1; // whether the speech character is still to be loaded
     DataSource FormData;
     QTimer *Open1;
     QTimer *Timer1;
-    TrayIcon *SystemTray;
+    QSystemTrayIcon *SystemTray;
     TransWindow TransWindow1;
     SpeechAgent &Agent1;
 
@@ -75,30 +107,4 @@ public:
     QAction *Read;
     QAction *Hide;
     QAction *Exit;
-
-    static constexpr int fullHeight = 2670;
-
-protected:
-    void onLoad() override;
-    void onUnload() override;
-    void paintEvent(QPaintEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
-private:
-    void Form1_Form_Load();
-    void Form1_Form_Unload();
-    void buildMenu();
-    void readAloud();
-    void scheduleClock();
-    // The level the window rests at once an animation is over or skipped.
-    qint16 restingLevel() const;
-    // Adds to a counter kept as decimal text in a hidden label's caption.
-    static int addToCaption(Label *label, int amount);
-
-    Forms &m_forms;
-    QPixmap m_picture;
-    bool m_startHidden = false;
-    bool m_pressed = false;
 };

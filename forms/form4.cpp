@@ -1,32 +1,20 @@
 #include "form4.h"
 
-#include "characterpaths.h"
-
-#include "mainwindow/form1.h"
-#include "mainwindow/forms.h"
+#include "forms/form1.h"
+#include "forms/forms.h"
+#include "platform/label.h"
 #include "platform/prompts.h"
-#include "store/fields.h"
+#include "speech/characterpaths.h"
 
-const QString Form4::restartMessage = QStringLiteral(
-    "You must restart Quornel Desktop Notes in order for the changes to take place.");
-
-namespace {
-
-const QString kNone = QStringLiteral("None");
-
-// The file dialog opens in the folder of the bundled characters.
-QString characterStartFolder()
-{
-    return charactersFolder();
-}
-
-} // namespace
+#include <QCheckBox>
+#include <QPushButton>
 
 Form4::Form4(Forms &forms) : Form(QStringLiteral("Speech Settings"), 2325, 2055), m_forms(forms)
 {
     setFont(dialogFont());
 
     Check1 = new QCheckBox(QStringLiteral("Enable Speech"), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
     place(Check1, 120, 240, 1455, 255);
     Check1->setToolTip(
         QStringLiteral("Check this to enable/disable the speech for Quornel Desktop Notes."));
@@ -34,6 +22,7 @@ Form4::Form4(Forms &forms) : Form(QStringLiteral("Speech Settings"), 2325, 2055)
     Line1 = addLine(this, 0, 720, 2760);
 
     Command1 = new QPushButton(QStringLiteral("Load Agent"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
     place(Command1, 120, 840, 1215, 375);
     Command1->setToolTip(
         QStringLiteral("Click this button to load an Agent the will read your note(s)."));
@@ -42,12 +31,14 @@ Form4::Form4(Forms &forms) : Form(QStringLiteral("Speech Settings"), 2325, 2055)
     place(Label1, 120, 1320, 975, 255);
     Label1->setToolTip(QStringLiteral("This is the name of you agent."));
     Label2 = new Label(QString(), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
     place(Label2, 1080, 1320, 1215, 255);
     Label2->setTextFormat(Qt::PlainText);
     // A character's full path rarely fits: its file name matters most.
     Label2->setElideMode(Qt::ElideLeft);
 
     Read = new QCheckBox(QStringLiteral("Read notes on startup"), this);
+    Read->setObjectName(QStringLiteral("Read"));
     place(Read, 120, 1680, 1935, 255);
     Read->setToolTip(QStringLiteral(
         "Click this if you would like to have Quornel read your notes when he starts up."));
@@ -68,13 +59,14 @@ void Form4::onLoad()
 void Form4::Form4_Form_Load()
 {
     CommonDialog1Filter = QStringLiteral("Speech Agent Characters|*.qchar");
+    DataSource &settings = m_forms.settingsRow();
 
-    const int speech = fields::toSwitch(m_forms.settingsRow().Field(fields::SpeechEnabled), 1);
+    const int speech = settings.value(fields::SpeechEnabled).toInt();
     Check1->setCheckState(speech == 1 ? Qt::Checked : Qt::Unchecked);
 
-    Label2->setCaption(fields::toText(m_forms.settingsRow().Field(fields::AgentName), kNone));
+    Label2->setCaption(settings.value(fields::AgentName).toString());
 
-    const int read = fields::toSwitch(m_forms.settingsRow().Field(fields::ReadOnStart), 0);
+    const int read = settings.value(fields::ReadOnStart).toInt();
     Read->setCheckState(read == 1 ? Qt::Checked : Qt::Unchecked);
 
     if (Check1->checkState() == Qt::Unchecked) {
@@ -86,15 +78,16 @@ void Form4::Form4_Form_Load()
 
 void Form4::Form4_Check1_Click()
 {
+    DataSource &settings = m_forms.settingsRow();
     if (Check1->checkState() == Qt::Unchecked) {
         // Switching speech off forgets the character.
-        m_forms.settingsRow().write({{fields::SpeechEnabled, 0}, {fields::AgentName, kNone}});
-        Label2->setCaption(kNone);
+        settings.write({{fields::SpeechEnabled, 0}, {fields::AgentName, fields::none}});
+        Label2->setCaption(fields::none);
         Command1->setEnabled(false);
         Read->setEnabled(false);
         Read->setCheckState(Qt::Unchecked);
     } else {
-        m_forms.settingsRow().write({{fields::SpeechEnabled, 1}});
+        settings.write({{fields::SpeechEnabled, 1}});
         Command1->setEnabled(true);
         Read->setEnabled(true);
     }
@@ -108,7 +101,7 @@ void Form4::Form4_Read_Click()
 
 void Form4::Form4_Command1_Click()
 {
-    const QString file = m_forms.prompts().openFile(CommonDialog1Filter, characterStartFolder());
+    const QString file = m_forms.prompts().openFile(CommonDialog1Filter, charactersFolder());
     if (file.isEmpty())
         return;
     Label2->setCaption(file);
@@ -116,6 +109,7 @@ void Form4::Form4_Command1_Click()
     // A character already loaded in this run keeps speaking; the new one
     // takes its place at the next start.
     Form1 *main = m_forms.form1.ifLoaded();
-    if (main && main->Text1->text() == QLatin1String("Not Load"))
-        m_forms.prompts().message(restartMessage);
+    if (main && main->hasLoadedCharacter())
+        m_forms.prompts().message(QStringLiteral(
+            "You must restart Quornel Desktop Notes in order for the changes to take place."));
 }

@@ -3,10 +3,9 @@
 #include "platform/form.h"
 #include "store/datasource.h"
 
-#include <QPlainTextEdit>
-#include <QPushButton>
-
 class Forms;
+class QPlainTextEdit;
+class QPushButton;
 
 // "Rename Text": edits the note. Its data source is the program's way to
 // the note row.
@@ -16,21 +15,22 @@ class Form2 : public Form {
 public:
     explicit Form2(Forms &forms);
 
-    QPlainTextEdit *Text1;
-    QPushButton *Command1; // "Rename Text"
-    QPushButton *Command2; // "Options"
-    DataSource Data1;
-
-    void Form2_Text1_Change();
-    void Form2_Command1_Click();
-    void Form2_Command2_Click();
+    DataSource &noteRow() { return Data1; }
+    void applyTextColor(quint32 bgr);
 
 protected:
     void onLoad() override;
     void onUnload() override;
 
 private:
+    void Form2_Text1_Change();
+    void Form2_Command1_Click();
+    void Form2_Command2_Click();
     void Form2_Form_Unload();
 
     Forms &m_forms;
+    QPlainTextEdit *Text1;
+    QPushButton *Command1; // "Rename Text"
+    QPushButton *Command2; // "Options"
+    DataSource Data1;
 };

@@ -1,11 +1,11 @@
 #include "forms.h"
 
-#include "dialogs/form2.h"
-#include "dialogs/form3.h"
-#include "dialogs/form6.h"
-#include "mainwindow/form1.h"
-#include "mainwindow/form5.h"
-#include "speech/form4.h"
+#include "forms/form1.h"
+#include "forms/form2.h"
+#include "forms/form3.h"
+#include "forms/form4.h"
+#include "forms/form5.h"
+#include "forms/form6.h"
 
 Forms::Forms(NoteStore &store, Prompts &prompts, SpeechAgent &agent)
     : m_store(store), m_prompts(prompts), m_agent(agent), m_settingsRow(store, Table::Form),
@@ -26,14 +26,13 @@ Forms::~Forms()
 DataSource &Forms::settingsRow()
 {
     if (Form1 *main = form1.ifLoaded())
-        return main->FormData;
+        return main->settingsRow();
     return m_settingsRow;
 }
 
 Form1 *Forms::start()
 {
     Form1 *main = form1.get();
-    main->Form1_Form_Initialize();
-    main->showAfterStartUp();
+    main->start();
     return main;
 }

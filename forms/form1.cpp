@@ -1,0 +1,446 @@
+#include "form1.h"
+
+#include "forms/form2.h"
+#include "forms/form3.h"
+#include "forms/form4.h"
+#include "forms/form5.h"
+#include "forms/form6.h"
+#include "forms/forms.h"
+#include "platform/color.h"
+#include "platform/display.h"
+#include "platform/label.h"
+#include "platform/prompts.h"
+#include "platform/timeformat.h"
+#include "speech/agent.h"
+
+#include <QCursor>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <QTime>
+#include <QTimer>
+
+namespace {
+
+const QString kSpokenIntro = QStringLiteral("You have the following notes: ");
+const QString kPickAgentWarning = QStringLiteral(
+    "You must pick a Speech Agent Character if the speech is enabled. You can do this by clicking "
+    "the Load Agent button in the Speech Settings window. If you do not have any Speech Agent "
+    "Characters than disable the speech in the Speech Settings window.");
+
+// The note label lays out no more than a window of text could ever show.
+constexpr int shownNoteCharacters = 4096;
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icon-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+// The mascot, drawn for the screen's pixel density.
+QPixmap mascot(qreal ratio)
+{
+    QPixmap picture;
+    if (ratio > 1)
+        picture.load(QStringLiteral(":/mascot@2x.png"));
+    if (picture.isNull())
+        picture.load(QStringLiteral(":/mascot.bmp"));
+    else
+        picture.setDevicePixelRatio(2);
+    return picture;
+}
+
+// "Agent Name" names a character unless it is "None" or empty of any value.
+bool namesAgent(const QVariant &agentName)
+{
+    return !agentName.isNull() && agentName.toString() != fields::none;
+}
+
+template <class T> T *named(T *object, const char *name)
+{
+    object->setObjectName(QLatin1String(name));
+    return object;
+}
+
+} // namespace
+
+Form1::Form1(Forms &forms)
+    : Form(QStringLiteral("Quornel Desktop Notes"), 3195, 2340), m_forms(forms),
+      FormData(forms.store(), Table::Form), TransWindow1(this), Agent1(forms.agent())
+{
+    setWindowIcon(programIcon());
+    buildControls();
+    buildMenu();
+    connectHandlers();
+}
+
+void Form1::buildControls()
+{
+    Picture = named(new Label(QString(), this), "Picture");
+    Picture->setGeometry(rect());
+    Picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture->setPixmap(mascot(devicePixelRatioF()));
+
+    Label1 = named(new Label(QString(), this), "Label1");
+    place(Label1, 1200, 120, 1935, 1815);
+    Label1->setToolTip(QStringLiteral("Click here to rename your text."));
+    Label1->setFont(noteFont());
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setShownLength(shownNoteCharacters);
+    Label1->setCaption(QStringLiteral("Click here to rename text."));
+
+    Label2 = named(new Label(QString(), this), "Label2");
+    place(Label2, 120, 120, 855, 375);
+    Label2->setTextFormat(Qt::PlainText);
+    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // Every locale's time fits, in a smaller face where it must.
+    Label2->setShrinkToFit(5);
+
+    Label3 = named(new Label(QString(), this), "Label3");
+    place(Label3, 0, 960, 1215, 1455);
+    Label3->setToolTip(QStringLiteral("Left click Quornel or below the clock  for Popup Menu."));
+
+    lblTransNumber = named(new Label(QStringLiteral("0"), this), "lblTransNumber");
+    place(lblTransNumber, 120, 1560, 735, 255);
+    lblTransNumber->hide();
+    lblCount = named(new Label(QStringLiteral("0"), this), "lblCount");
+    place(lblCount, 240, 1800, 615, 255);
+    lblCount->hide();
+    Text1 = named(new QLineEdit(QStringLiteral("Load"), this), "Text1");
+    place(Text1, 120, 2040, 615, 285);
+    Text1->hide();
+
+    Open1 = named(new QTimer(this), "Open1");
+    Open1->setTimerType(Qt::PreciseTimer);
+    Open1->setInterval(15); // one step of the opening animation per tick
+    Timer1 = named(new QTimer(this), "Timer1");
+    Timer1->setSingleShot(true);
+    Timer1->setTimerType(Qt::PreciseTimer);
+
+    SystemTray = named(new QSystemTrayIcon(windowIcon(), this), "SystemTray");
+    SystemTray->setToolTip(QStringLiteral("Click to show Quornel Desktop Notes."));
+}
+
+void Form1::buildMenu()
+{
+    File = named(new QMenu(QStringLiteral("File"), this), "File");
+    Settings = named(File->addMenu(QStringLiteral("Settings")), "Settings");
+    AlSettings = named(Settings->addAction(QStringLiteral("All Settings")), "AlSettings");
+    SpeechSet = named(Settings->addAction(QStringLiteral("Speech Settings")), "SpeechSet");
+    Trans = named(Settings->addAction(QStringLiteral("Transparent Settings")), "Trans");
+    Seperator = named(Settings->addAction(QString(26, QLatin1Char('-'))), "Seperator");
+    Clock = named(Settings->addAction(QStringLiteral("Show Clock")), "Clock");
+    Clock->setCheckable(true);
+    Clock->setChecked(true);
+    Read = named(File->addAction(QStringLiteral("Read Current Notes")), "Read");
+    Hide = named(File->addAction(QStringLiteral("Hide Quornel Desktop Notes")), "Hide");
+    Exit = named(File->addAction(QStringLiteral("Exit")), "Exit");
+}
+
+void Form1::connectHandlers()
+{
+    connect(Picture, &Label::Click, this, &Form1::Form1_Form_Click);
+    connect(Picture, &Label::MouseMove, this, &Form1::Form1_Form_MouseMove);
+    connect(Label1, &Label::Click, this, &Form1::Form1_Label1_Click);
+    connect(Label3, &Label::Click, this, &Form1::Form1_Label3_Click);
+    connect(Open1, &QTimer::timeout, this, &Form1::Form1_Open1_Timer);
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        Form1_Timer1_Timer();
+        scheduleClock();
+    });
+    connect(SystemTray, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger)
+                    Form1_SystemTray_Click();
+            });
+    connect(AlSettings, &QAction::triggered, this, &Form1::Form1_AlSettings_Click);
+    connect(SpeechSet, &QAction::triggered, this, &Form1::Form1_SpeechSet_Click);
+    connect(Trans, &QAction::triggered, this, &Form1::Form1_Trans_Click);
+    connect(Clock, &QAction::triggered, this, [this] {
+        // The item's own check mark is the handler's to set.
+        Clock->setChecked(!Clock->isChecked());
+        Form1_Clock_Click();
+    });
+    connect(Read, &QAction::triggered, this, &Form1::Form1_Read_Click);
+    connect(Hide, &QAction::triggered, this, &Form1::Form1_Hide_Click);
+    connect(Exit, &QAction::triggered, this, &Form1::Form1_Exit_Click);
+    // Hiding needs a notification area to come back from.
+    display::Desktop &desktop = display::Desktop::instance();
+    Hide->setEnabled(desktop.hasTray());
+    connect(&desktop, &display::Desktop::trayChanged, this, &Form1::trayChanged);
+}
+
+void Form1::onLoad()
+{
+    Form1_Form_Load();
+}
+
+void Form1::onUnload()
+{
+    Form1_Form_Unload();
+}
+
+// --- what the other windows ask ----------------------------------------------
+
+void Form1::showNote(const QString &note)
+{
+    Label1->setCaption(note);
+}
+
+void Form1::applyTextColor(quint32 bgr)
+{
+    color::setTextColor(Label1, bgr);
+    color::setTextColor(Label2, bgr);
+}
+
+void Form1::applyLevel(int level)
+{
+    TransWindow1.SetLevel(qint16(level));
+}
+
+bool Form1::hasLoadedCharacter() const
+{
+    return Text1->text() == QLatin1String("Not Load");
+}
+
+// --- start-up ------------------------------------------------------------
+
+void Form1::Form1_Form_Load()
+{
+    m_forms.form5->setHolderMaximum(fullHeight);
+
+    Form2 *rename = m_forms.form2.get();
+    if (rename->noteRow().value(fields::StartAni).toBool()) {
+        setOuterHeightTwips(0);
+        Open1->start();
+    }
+
+    const quint32 textColor = rename->noteRow().value(fields::TextColor).toUInt();
+    m_forms.form3->applyTextColor(textColor);
+    applyTextColor(textColor);
+    rename->applyTextColor(textColor);
+
+    Label1->setCaption(rename->noteRow().value(fields::Note).toString());
+}
+
+void Form1::start()
+{
+    Form1_Form_Initialize();
+    if (!m_startHidden)
+        showModeless();
+}
+
+void Form1::Form1_Form_Initialize()
+{
+    setLeftTwips(FormData.value(fields::Left).toDouble());
+    setTopTwips(FormData.value(fields::Top).toDouble());
+
+    // Without a notification area the window would have no way back.
+    if (FormData.value(fields::HideShow).toString() == QLatin1String("Hide") &&
+        display::Desktop::instance().hasTray()) {
+        hide();
+        SystemTray->setVisible(true);
+        m_startHidden = true;
+    }
+
+    const bool clock = FormData.value(fields::ClockEnabled).toInt() == 1;
+    Clock->setChecked(clock);
+    Label2->setVisible(clock);
+    Form1_Timer1_Timer();
+    scheduleClock();
+
+    if (FormData.value(fields::ReadOnStart).toInt() != 1 ||
+        FormData.value(fields::SpeechEnabled).toInt() != 1)
+        return;
+    const QVariant agentName = FormData.value(fields::AgentName);
+    if (!namesAgent(agentName))
+        return;
+    Text1->setText(QStringLiteral("Not Load"));
+    Agent1.Characters().Load(QStringLiteral("my Character"), agentName.toString());
+    readAloud();
+}
+
+void Form1::readAloud()
+{
+    if (AgentCharacter *character = Agent1.Characters().Character(QStringLiteral("my character"))) {
+        character->Show();
+        character->Speak(kSpokenIntro + Label1->caption());
+    }
+}
+
+// --- clock, colour and position ------------------------------------------
+
+void Form1::Form1_Timer1_Timer()
+{
+    Label2->setCaption(longTimeText(QTime::currentTime()));
+}
+
+void Form1::scheduleClock()
+{
+    // The displayed seconds change at each second boundary; waking there,
+    // rather than every millisecond, keeps them current.
+    Timer1->start(1000 - QTime::currentTime().msec() + 1);
+}
+
+void Form1::Form1_Clock_Click()
+{
+    if (!Clock->isChecked()) {
+        Clock->setChecked(true);
+        Label2->setVisible(true);
+        FormData.write({{fields::ClockEnabled, 1}});
+    } else {
+        Clock->setChecked(false);
+        Label2->setVisible(false);
+        FormData.write({{fields::ClockEnabled, 0}});
+    }
+}
+
+void Form1::Form1_Form_MouseMove()
+{
+    FormData.write({{fields::Left, leftTwips()}, {fields::Top, topTwips()}});
+}
+
+void Form1::Form1_Label1_Click()
+{
+    Form2 *rename = m_forms.form2.get();
+    rename->applyTextColor(rename->noteRow().value(fields::TextColor).toUInt());
+    rename->showModeless();
+}
+
+// --- popup menu ------------------------------------------------------------
+
+void Form1::Form1_Form_Click()
+{
+    File->popup(QCursor::pos());
+}
+
+void Form1::Form1_Label3_Click()
+{
+    File->popup(QCursor::pos());
+}
+
+void Form1::Form1_AlSettings_Click()
+{
+    m_forms.form3->showModeless();
+}
+
+void Form1::Form1_SpeechSet_Click()
+{
+    m_forms.form4->showModeless();
+}
+
+void Form1::Form1_Trans_Click()
+{
+    m_forms.form6->showModeless();
+}
+
+// --- reading aloud -----------------------------------------------------------
+
+void Form1::Form1_Read_Click()
+{
+    auto speechOn = [this] { return FormData.value(fields::SpeechEnabled).toInt() == 1; };
+    if (speechOn() && namesAgent(FormData.value(fields::AgentName)) &&
+        Text1->text() == QLatin1String("Load")) {
+        Agent1.Characters().Load(QStringLiteral("my Character"),
+                                 FormData.value(fields::AgentName).toString());
+        Text1->setText(QStringLiteral("Not Load"));
+    }
+    const QVariant agentName = FormData.value(fields::AgentName);
+    if (speechOn() && !agentName.isNull() && agentName.toString() == fields::none)
+        m_forms.prompts().message(kPickAgentWarning);
+    if (speechOn() && namesAgent(FormData.value(fields::AgentName)))
+        readAloud();
+}
+
+// --- hide, show and leave ----------------------------------------------------
+
+void Form1::Form1_Hide_Click()
+{
+    if (m_forms.form2->noteRow().value(fields::CloseAni).toBool()) {
+        m_forms.form5->setHolder(fullHeight);
+        if (FormData.value(fields::TransEnabled).toInt() == 0)
+            rollUpLoop();
+        else
+            fadeOutLoop();
+    }
+    SystemTray->setVisible(true);
+    hide();
+    FormData.write({{fields::HideShow, QStringLiteral("Hide")}});
+}
+
+void Form1::Form1_SystemTray_Click()
+{
+    if (m_forms.form2->noteRow().value(fields::StartAni).toBool()) {
+        if (FormData.value(fields::TransEnabled).toInt() == 0) {
+            m_forms.form5->setHolderMaximum(fullHeight);
+            showModeless();
+            rollDownLoop();
+        } else {
+            showModeless();
+            fadeInLoop();
+        }
+    } else {
+        // Without the opening animation the window comes back whole, even
+        // when hiding rolled it up or faded it out.
+        setOuterHeightTwips(fullHeight);
+        TransWindow1.SetLevel(restingLevel());
+    }
+    showModeless();
+    SystemTray->setVisible(false);
+    FormData.write({{fields::HideShow, QStringLiteral("Show")}});
+}
+
+void Form1::trayChanged(bool available)
+{
+    Hide->setEnabled(available);
+    // Never stranded: with the notification area gone the icon cannot
+    // bring the window back, so it comes back now.
+    if (!available && !isVisible() && !isUnloading())
+        Form1_SystemTray_Click();
+}
+
+void Form1::Form1_Exit_Click()
+{
+    Open1->stop();
+    unload();
+}
+
+void Form1::Form1_Form_Unload()
+{
+    Open1->stop();
+    Timer1->stop();
+    if (m_forms.form2->noteRow().value(fields::CloseAni).toBool()) {
+        if (FormData.value(fields::TransEnabled).toInt() == 0) {
+            m_forms.form5->setHolder(fullHeight);
+            showModeless();
+            setOuterHeightTwips(fullHeight);
+            rollUpLoop();
+        } else {
+            fadeOutLoop();
+        }
+    }
+    SystemTray->setVisible(false);
+    m_forms.form2.unload();
+    m_forms.form3.unload();
+    m_forms.form5.unload();
+}
+
+qint16 Form1::restingLevel() const
+{
+    // With transparency off the window is opaque, as switching it off in
+    // the transparency dialog leaves it.
+    if (FormData.value(fields::TransEnabled).toInt() == 0)
+        return 255;
+    return qint16(FormData.value(fields::TransLevel).toInt());
+}
+
+int Form1::addToCaption(Label *label, int amount)
+{
+    const int value = label->caption().toInt() + amount;
+    label->setCaption(QString::number(value));
+    return value;
+}
