@@ -1,0 +1,141 @@
+#pragma once
+
+// What the in-process tests of the windows share: the whole program in
+// process on a store of its own, and recording stand-ins for the user's
+// answers and the speech agent. Controls are found by their design names.
+
+#include "forms/form1.h"
+#include "forms/form2.h"
+#include "forms/form3.h"
+#include "forms/form4.h"
+#include "forms/form5.h"
+#include "forms/form6.h"
+#include "forms/forms.h"
+#include "platform/display.h"
+#include "platform/label.h"
+#include "platform/prompts.h"
+#include "speech/agent.h"
+#include "store/notestore.h"
+
+#include <QAction>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sqlite3.h>
+
+#include <memory>
+
+class RecordingPrompts : public Prompts {
+public:
+    QStringList messages;
+    QList<quint32> colorAnswers; // next answers of the colour picker; none: cancel
+    QList<quint32> colorsOffered;
+    QStringList fileAnswers; // next answers of the file dialog; none: cancel
+    QStringList fileRequests;
+
+    void message(const QString &text) override { messages << text; }
+    quint32 pickColor(quint32 initial, const QString &) override
+    {
+        colorsOffered << initial;
+        return colorAnswers.isEmpty() ? initial : colorAnswers.takeFirst();
+    }
+    QString openFile(const QString &filter, const QString &) override
+    {
+        fileRequests << filter;
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+    }
+};
+
+// Records every call in order: "Load <id> <key>", "Character <id>",
+// "Show", "Speak <text>".
+class RecordingAgent : public SpeechAgent, public AgentCharacters, public AgentCharacter {
+public:
+    QStringList calls;
+    QString loadedId;
+
+    AgentCharacters &Characters() override { return *this; }
+    void Load(const QString &id, const QString &key) override
+    {
+        calls << QStringLiteral("Load %1 %2").arg(id, key);
+        loadedId = id;
+    }
+    AgentCharacter *Character(const QString &id) override
+    {
+        calls << QStringLiteral("Character %1").arg(id);
+        return !loadedId.isEmpty() && loadedId.compare(id, Qt::CaseInsensitive) == 0 ? this
+                                                                                     : nullptr;
+    }
+    void Show() override { calls << QStringLiteral("Show"); }
+    void Speak(const QString &text) override { calls << QStringLiteral("Speak ") + text; }
+};
+
+using Values = QList<QPair<const Field *, QVariant>>;
+
+// The whole program in process: store, prompts, agent and windows.
+struct TestProgram {
+    QTemporaryDir dir;
+    Defaults defaults{QPointF(1500, 900), QStringLiteral("/opt/characters/quornel.qchar")};
+    std::unique_ptr<NoteStore> store;
+    RecordingPrompts prompts;
+    RecordingAgent agent;
+    std::unique_ptr<Forms> forms;
+    int ended = 0; // how often the last window was unloaded
+
+    // Opens a store holding these values and starts the program on it.
+    Form1 *start(const Values &values = {})
+    {
+        store = NoteStore::open(dir.filePath(NoteStore::fileName), defaults, nullptr);
+        if (!store)
+            return nullptr;
+        // Quiet unless a test asks for the animations.
+        const Values quiet{{&fields::StartAni, QStringLiteral("False")},
+                           {&fields::CloseAni, QStringLiteral("False")}};
+        for (const auto &v : quiet + values)
+            set(*v.first, v.second);
+        forms = std::make_unique<Forms>(*store, prompts, agent);
+        forms->setOnLastUnloaded([this] { ++ended; });
+        Form1 *main = forms->start();
+        // The desktop has a notification area to hide to.
+        emit display::Desktop::instance().trayChanged(true);
+        return main;
+    }
+    // Puts a value into the file as another program would, bypassing the
+    // field's encoding: a hand-edited store.
+    void set(const Field &field, const QVariant &stored)
+    {
+        sqlite3 *db = nullptr;
+        sqlite3_stmt *st = nullptr;
+        const QByteArray sql =
+            "UPDATE \"" + tableName(field.table).toLatin1() + "\" SET \"" + field.name + "\" = ?";
+        sqlite3_open(qPrintable(store->path()), &db);
+        sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr);
+        const QByteArray text = stored.toString().toUtf8();
+        if (stored.isNull())
+            sqlite3_bind_null(st, 1);
+        else if (stored.typeId() == QMetaType::Int || stored.typeId() == QMetaType::LongLong)
+            sqlite3_bind_int64(st, 1, stored.toLongLong());
+        else if (stored.typeId() == QMetaType::Double)
+            sqlite3_bind_double(st, 1, stored.toDouble());
+        else
+            sqlite3_bind_text(st, 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        const int rc = sqlite3_step(st);
+        sqlite3_finalize(st);
+        sqlite3_close(db);
+        QCOMPARE(rc, SQLITE_DONE);
+    }
+    QVariant stored(const Field &field) { return store->stored(field); }
+};
+
+template <class T = QWidget> T *child(QObject *parent, const char *name)
+{
+    T *found = parent ? parent->findChild<T *>(QLatin1String(name)) : nullptr;
+    if (!found)
+        qWarning("no control named %s", name);
+    return found;
+}
+
+// Chooses an item of the main window's popup menu.
+inline void choose(Form1 *main, const char *item)
+{
+    child<QAction>(main, item)->trigger();
+}

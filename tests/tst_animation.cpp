@@ -1,0 +1,285 @@
+// The main window's opening animation and the loops of hiding, showing and
+// leaving, watched from outside the window's code: every height the window
+// takes, every level it shows, when it is shown or hidden.
+
+#include "support.h"
+
+#include <QScrollBar>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWindow>
+
+#include <cmath>
+
+namespace {
+
+int levelOf(qreal opacity)
+{
+    return int(std::lround(opacity * 255));
+}
+
+QList<int> range(int from, int to, int step)
+{
+    QList<int> values;
+    for (int v = from; step > 0 ? v <= to : v >= to; v += step)
+        values << v;
+    return values;
+}
+
+class Journal : public QObject {
+public:
+    QList<double> heights; // outer height at each change of the holder
+    QList<int> levels;     // each level the window takes
+    QStringList shows;     // "shown"/"hidden" with the tray and the stored "Hide/Show"
+    int ticks = 0;         // of the opening timer
+    bool othersRanBetweenSteps = false;
+
+    Journal(TestProgram &p, Form1 *main) : m_program(p), m_main(main)
+    {
+        main->winId(); // the native window tells its opacity changes
+        connect(child<QScrollBar>(p.forms->form5.get(), "VScroll1"), &QScrollBar::valueChanged,
+                this, [this] { step(&heights, m_main->outerHeightTwips()); });
+        connect(main->windowHandle(), &QWindow::opacityChanged, this,
+                [this](qreal opacity) { step(&levels, levelOf(opacity)); });
+        connect(child<QTimer>(main, "Open1"), &QTimer::timeout, this, [this] { ++ticks; });
+        main->installEventFilter(this);
+        // Free-running: were it to tick between two steps, a loop yielded.
+        m_other.setInterval(0);
+        connect(&m_other, &QTimer::timeout, this, [this] { m_otherTicked = true; });
+        m_other.start();
+    }
+
+    bool waitForOpening()
+    {
+        return QTest::qWaitFor([this] { return !child<QTimer>(m_main, "Open1")->isActive(); },
+                               10000);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+            shows << QStringLiteral("%1 tray=%2 stored=%3")
+                         .arg(event->type() == QEvent::Show ? "shown" : "hidden")
+                         .arg(child<QSystemTrayIcon>(m_main, "SystemTray")->isVisible() ? "true"
+                                                                                        : "false")
+                         .arg(m_program.stored(fields::HideShow).toString());
+        return false;
+    }
+
+private:
+    template <class T> void step(QList<T> *list, T value)
+    {
+        if (!list->isEmpty() && m_otherTicked)
+            othersRanBetweenSteps = true;
+        m_otherTicked = false;
+        list->append(value);
+    }
+
+    TestProgram &m_program;
+    Form1 *m_main;
+    QTimer m_other;
+    bool m_otherTicked = false;
+};
+
+} // namespace
+
+class TestAnimation : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opening_data()
+    {
+        QTest::addColumn<QVariant>("transEnabled");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<QList<int>>("levels");
+        QTest::newRow("roll") << QVariant(0) << 114 << QList<int>();
+        QTest::newRow("fade") << QVariant(1) << 17 << range(15, 255, 15) + QList<int>{90};
+        // An odd switch reads as off: the window rolls open, never stranded.
+        QTest::newRow("odd switch") << QVariant(2) << 114 << QList<int>();
+    }
+    void opening()
+    {
+        QFETCH(QVariant, transEnabled);
+        QFETCH(int, ticks);
+        QFETCH(QList<int>, levels);
+        TestProgram p;
+        Form1 *main = p.start({{&fields::TransEnabled, transEnabled},
+                               {&fields::TransLevel, QStringLiteral("90")},
+                               {&fields::StartAni, QStringLiteral("True")}});
+        QCOMPARE(main->height(), 1);
+        Journal journal(p, main);
+        QList<int> pixels;
+        connect(child<QTimer>(main, "Open1"), &QTimer::timeout, this, [&] {
+            if (pixels.isEmpty() || pixels.last() != main->height())
+                pixels << main->height();
+        });
+        QVERIFY(journal.waitForOpening());
+        QCOMPARE(journal.ticks, ticks);
+        QCOMPARE(journal.levels, levels);
+        QCOMPARE(main->outerHeightTwips(), 2670.0);
+        QCOMPARE(main->height(), 156);
+        QCOMPARE(child<Label>(main, "lblCount")->caption(),
+                 QString::number(ticks == 17 ? 17 : 2280));
+        // Roll steps smaller than a pixel add up: every tick shows a new height.
+        if (levels.isEmpty())
+            QCOMPARE(pixels.size(), 114);
+    }
+
+    void switchingTransparencyWhileOpening_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("ticksAfter");
+        QTest::addColumn<int>("level");
+        // Fading for 5 ticks leaves the counter at 5: rolling then adds 20 a
+        // tick and never meets 2280; it passes it after 114 more ticks.
+        QTest::newRow("fade, then roll") << 1 << 114 << 255;
+        // Rolling for 5 ticks leaves 100, already past the fade's 17.
+        QTest::newRow("roll, then fade") << 0 << 1 << 60;
+    }
+    void switchingTransparencyWhileOpening()
+    {
+        QFETCH(int, first);
+        QFETCH(int, ticksAfter);
+        QFETCH(int, level);
+        TestProgram p;
+        Form1 *main = p.start({{&fields::TransEnabled, first},
+                               {&fields::TransLevel, QStringLiteral("60")},
+                               {&fields::StartAni, QStringLiteral("True")}});
+        Journal journal(p, main);
+        connect(child<QTimer>(main, "Open1"), &QTimer::timeout, this, [&] {
+            if (journal.ticks == 5)
+                p.set(fields::TransEnabled, 1 - first); // read afresh at the next tick
+        });
+        QVERIFY(journal.waitForOpening());
+        QCOMPARE(journal.ticks, 5 + ticksAfter);
+        QCOMPARE(main->outerHeightTwips(), 2670.0);
+        QCOMPARE(levelOf(main->windowOpacity()), level);
+    }
+
+    void hidingAndShowing_data()
+    {
+        QTest::addColumn<int>("transEnabled");
+        QTest::addColumn<QString>("closeAni");
+        QTest::addColumn<QString>("startAni");
+        QTest::addColumn<int>("hideHeights");
+        QTest::addColumn<QList<int>>("hideLevels");
+        QTest::addColumn<int>("showHeights");
+        QTest::addColumn<QList<int>>("showLevels");
+        QTest::addColumn<int>("level");
+        QTest::newRow("roll up, roll down")
+            << 0 << "True"
+            << "True" << 1 + 267 << QList<int>() << 267 << QList<int>() << 255;
+        // The faded-out window is at 0 already: the first new level is 15.
+        QTest::newRow("fade out, fade in") << 1 << "True"
+                                           << "True" << 1 << range(240, 0, -15) << 0
+                                           << range(15, 255, 15) + QList<int>{100} << 100;
+        // Without the opening animation the window comes back whole.
+        QTest::newRow("roll up, back without animation")
+            << 0 << "True"
+            << "False" << 1 + 267 << QList<int>() << 0 << QList<int>() << 255;
+        QTest::newRow("no animations") << 1 << "False"
+                                       << "False" << 0 << QList<int>() << 0 << QList<int>() << 100;
+    }
+    void hidingAndShowing()
+    {
+        QFETCH(int, transEnabled);
+        QFETCH(QString, closeAni);
+        QFETCH(QString, startAni);
+        QFETCH(int, hideHeights);
+        QFETCH(QList<int>, hideLevels);
+        QFETCH(int, showHeights);
+        QFETCH(QList<int>, showLevels);
+        QFETCH(int, level);
+        TestProgram p;
+        Form1 *main = p.start({{&fields::TransEnabled, transEnabled},
+                               {&fields::TransLevel, QStringLiteral("100")},
+                               {&fields::StartAni, QStringLiteral("True")}});
+        QVERIFY(Journal(p, main).waitForOpening());
+        p.set(fields::CloseAni, closeAni);
+        p.set(fields::StartAni, startAni);
+
+        Journal hiding(p, main);
+        choose(main, "Hide");
+        QCOMPARE(hiding.heights.size(), hideHeights);
+        if (hideHeights > 1)
+            QCOMPARE(hiding.heights.last(), 345.0); // the caption bar and one pixel
+        QCOMPARE(hiding.levels, hideLevels);
+        // The animation ends before the icon goes in, the window hides and
+        // the row is written, in this order.
+        QCOMPARE(hiding.shows, QStringList{QStringLiteral("hidden tray=true stored=Show")});
+        QCOMPARE(p.stored(fields::HideShow), QVariant(QStringLiteral("Hide")));
+        QVERIFY(!hiding.othersRanBetweenSteps);
+
+        Journal showing(p, main);
+        emit child<QSystemTrayIcon>(main, "SystemTray")->activated(QSystemTrayIcon::Trigger);
+        QCOMPARE(showing.heights.size(), showHeights);
+        QCOMPARE(showing.levels, showLevels);
+        QVERIFY(main->isVisible());
+        QCOMPARE(main->outerHeightTwips(), 2670.0);
+        QCOMPARE(levelOf(main->windowOpacity()), level);
+        QVERIFY(!child<QSystemTrayIcon>(main, "SystemTray")->isVisible());
+        QCOMPARE(p.stored(fields::HideShow), QVariant(QStringLiteral("Show")));
+        QVERIFY(!showing.othersRanBetweenSteps);
+    }
+
+    void exitDuringTheOpening_data()
+    {
+        QTest::addColumn<int>("transEnabled");
+        QTest::addColumn<int>("heights");
+        QTest::addColumn<QList<int>>("levels");
+        // The roll closes from the full height, the fade from the level the
+        // opening reached (5 ticks: 75).
+        QTest::newRow("roll") << 0 << 1 + 267 << QList<int>();
+        QTest::newRow("fade") << 1 << 0 << range(60, 0, -15);
+    }
+    void exitDuringTheOpening()
+    {
+        QFETCH(int, transEnabled);
+        QFETCH(int, heights);
+        QFETCH(QList<int>, levels);
+        TestProgram p;
+        Form1 *main = p.start({{&fields::TransEnabled, transEnabled},
+                               {&fields::StartAni, QStringLiteral("True")},
+                               {&fields::CloseAni, QStringLiteral("True")}});
+        Journal journal(p, main);
+        QVERIFY(QTest::qWaitFor([&] { return journal.ticks == 5; }));
+        const QList<int> levelsBefore = journal.levels;
+        journal.heights.clear();
+        choose(main, "Exit");
+        QCOMPARE(journal.ticks, 5);
+        QCOMPARE(journal.heights.size(), heights);
+        if (heights)
+            QCOMPARE(journal.heights.first(), 2670.0);
+        QCOMPARE(journal.levels.mid(levelsBefore.size()), levels);
+        QVERIFY(!p.forms->form1.isLoaded() && p.ended == 1);
+    }
+
+    void leavingWhileHidden_data()
+    {
+        QTest::addColumn<int>("transEnabled");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("roll: shown at full height, then rolled up") << 0 << true;
+        QTest::newRow("fade: closes unseen") << 1 << false;
+    }
+    void leavingWhileHidden()
+    {
+        QFETCH(int, transEnabled);
+        QFETCH(bool, shown);
+        TestProgram p;
+        Form1 *main = p.start({{&fields::TransEnabled, transEnabled},
+                               {&fields::StartAni, QStringLiteral("True")},
+                               {&fields::CloseAni, QStringLiteral("True")}});
+        QVERIFY(Journal(p, main).waitForOpening());
+        choose(main, "Hide");
+        Journal journal(p, main);
+        main->close(); // as the platform would
+        QCOMPARE(journal.shows.contains(QStringLiteral("shown tray=true stored=Hide")), shown);
+        if (shown)
+            QCOMPARE(journal.heights.last(), 345.0);
+        QVERIFY(!p.forms->form1.isLoaded() && p.ended == 1);
+    }
+};
+
+QTEST_MAIN(TestAnimation)
+#include "tst_animation.moc"

@@ -1,0 +1,406 @@
+// The windows as a person uses them, against a store of their own: what
+// start-up shows, what each click and menu choice changes on the screen
+// and in the file.
+
+#include "support.h"
+
+#include "platform/color.h"
+#include "platform/display.h"
+#include "platform/label.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWindow>
+
+namespace {
+
+const QString intro = QStringLiteral("You have the following notes: ");
+const QString path = QStringLiteral("/chars/q.qchar");
+
+quint32 colorOf(QWidget *w, QPalette::ColorRole role = QPalette::WindowText)
+{
+    return color::fromQColor(w->palette().color(role));
+}
+
+} // namespace
+
+class TestForms : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUp_data()
+    {
+        QTest::addColumn<Values>("values");
+        QTest::addColumn<bool>("clock");
+        QTest::addColumn<bool>("opening");
+        QTest::addColumn<QPoint>("place"); // pixels
+        const QPoint fresh(100, 60);       // the defaults' place
+        QTest::newRow("as stored") << Values{{&fields::Left, 3000.0}, {&fields::Top, 1500.0}}
+                                   << true << false << QPoint(200, 100);
+        QTest::newRow("clock 0") << Values{{&fields::ClockEnabled, 0}} << false << false << fresh;
+        QTest::newRow("clock as text 0")
+            << Values{{&fields::ClockEnabled, QStringLiteral("0")}} << false << false << fresh;
+        QTest::newRow("clock 2 keeps the design")
+            << Values{{&fields::ClockEnabled, 2}} << true << false << fresh;
+        QTest::newRow("opening") << Values{{&fields::StartAni, QStringLiteral("True")}} << true
+                                 << true << fresh;
+        QTest::newRow("opening in other letter case")
+            << Values{{&fields::StartAni, QStringLiteral("true")}} << true << false << fresh;
+        QTest::newRow("no place") << Values{{&fields::Left, QVariant()}, {&fields::Top, QVariant()}}
+                                  << true << false << fresh;
+        QTest::newRow("a place that is no number or too far")
+            << Values{{&fields::Left, QStringLiteral("abc")}, {&fields::Top, 1e30}} << true << false
+            << fresh;
+    }
+    void startUp()
+    {
+        QFETCH(Values, values);
+        QFETCH(bool, clock);
+        QFETCH(bool, opening);
+        QFETCH(QPoint, place);
+        TestProgram p;
+        Form1 *main = p.start(Values{{&fields::Note, QStringLiteral("milk\neggs")},
+                                     {&fields::TextColor, qint64(0x0000FF00)}} +
+                              values);
+
+        QVERIFY(main->isVisible());
+        QCOMPARE(main->pos(), place);
+        QCOMPARE(child(main, "Label2")->isVisibleTo(main), clock);
+        QCOMPARE(child<QAction>(main, "Clock")->isChecked(), clock);
+        QCOMPARE(child<Label>(main, "Label1")->caption(), QStringLiteral("milk\neggs"));
+        // The colour reaches the note, the clock, the editor and the swatch.
+        QCOMPARE(colorOf(child(main, "Label1")), 0x0000FF00u);
+        QCOMPARE(colorOf(child(main, "Label2")), 0x0000FF00u);
+        QCOMPARE(colorOf(child(p.forms->form2.ifLoaded(), "Text1"), QPalette::Text), 0x0000FF00u);
+        QCOMPARE(colorOf(child(p.forms->form3.ifLoaded(), "Shape1"), QPalette::Window),
+                 0x0000FF00u);
+        // The rename and options dialogs and the holder are loaded, hidden.
+        for (Form *f : std::initializer_list<Form *>{
+                 p.forms->form2.ifLoaded(), p.forms->form3.ifLoaded(), p.forms->form5.ifLoaded()})
+            QVERIFY(f && !f->isVisible());
+        QVERIFY(!p.forms->form4.isLoaded() && !p.forms->form6.isLoaded());
+        QVERIFY(p.agent.calls.isEmpty() && p.prompts.messages.isEmpty());
+        QCOMPARE(child<QTimer>(main, "Open1")->isActive(), opening);
+        QCOMPARE(main->height(), opening ? 1 : 156);
+    }
+
+    void readingAloud_data()
+    {
+        QTest::addColumn<Values>("values");
+        QTest::addColumn<QStringList>("atStart");
+        QTest::addColumn<QStringList>("onRead"); // "!" a message
+        const QStringList load{QStringLiteral("Load my Character ") + path};
+        const QStringList speak{QStringLiteral("Character my character"), QStringLiteral("Show"),
+                                QStringLiteral("Speak ") + intro + QStringLiteral("buy bread")};
+        auto with = [](const QVariant &read, const QVariant &speech, const QVariant &agent) {
+            return Values{{&fields::ReadOnStart, read},
+                          {&fields::SpeechEnabled, speech},
+                          {&fields::AgentName, agent}};
+        };
+        QTest::newRow("on start") << with(1, 1, path) << load + speak << speak;
+        QTest::newRow("on start, as text")
+            << with(QStringLiteral("1"), 1, path) << load + speak << speak;
+        QTest::newRow("on request") << with(0, 1, path) << QStringList() << load + speak;
+        QTest::newRow("speech off") << with(1, 0, path) << QStringList() << QStringList();
+        QTest::newRow("no character")
+            << with(1, 1, fields::none) << QStringList() << QStringList{QStringLiteral("!")};
+        QTest::newRow("a character named none")
+            << with(0, 1, QStringLiteral("none")) << QStringList()
+            << QStringList{QStringLiteral("Load my Character none")} + speak;
+        QTest::newRow("no value") << with(1, 1, QVariant()) << QStringList() << QStringList();
+    }
+    void readingAloud()
+    {
+        QFETCH(Values, values);
+        QFETCH(QStringList, atStart);
+        QFETCH(QStringList, onRead);
+        TestProgram p;
+        Form1 *main = p.start(values + Values{{&fields::Note, QStringLiteral("buy bread")}});
+        QCOMPARE(p.agent.calls, atStart);
+        p.agent.calls.clear();
+        choose(main, "Read");
+        if (onRead == QStringList{QStringLiteral("!")}) {
+            QCOMPARE(p.prompts.messages.size(), 1);
+            QVERIFY(p.prompts.messages.first().startsWith(QLatin1String("You must pick a Speech")));
+            onRead.clear();
+        }
+        QCOMPARE(p.agent.calls, onRead);
+        // The load flag: loaded once, never again in the run.
+        const bool loadedOnce = !(atStart + onRead).filter(QStringLiteral("Load ")).isEmpty();
+        QCOMPARE(child<QLineEdit>(main, "Text1")->text(),
+                 loadedOnce ? QStringLiteral("Not Load") : QStringLiteral("Load"));
+    }
+
+    void movesOverTheBackgroundSaveThePlace()
+    {
+        TestProgram p;
+        Form1 *main = p.start({{&fields::Left, 4500.0}, {&fields::Top, 3000.0}});
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        main->move(320, 170);
+        QWindow *window = main->windowHandle();
+        QTest::mouseMove(window, QPoint(70, 50)); // the mascot, between clock and note
+        QCOMPARE(p.stored(fields::Left), QVariant(4800.0));
+        QCOMPARE(p.stored(fields::Top), QVariant(2550.0));
+        // Moves over the note, the clock and the click area are theirs.
+        p.set(fields::Left, 1.0);
+        for (const char *label : {"Label1", "Label2", "Label3"}) {
+            QTest::mouseMove(window, child(main, label)->geometry().center());
+        }
+        QCOMPARE(p.stored(fields::Left), QVariant(1.0));
+        QTest::mouseMove(window, QPoint(200, 150));
+        QCOMPARE(p.stored(fields::Left), QVariant(4800.0));
+    }
+
+    void theClockToggles()
+    {
+        TestProgram p;
+        Form1 *main = p.start();
+        for (int shown : {0, 1}) {
+            choose(main, "Clock");
+            QCOMPARE(p.stored(fields::ClockEnabled), QVariant(qint64(shown)));
+            QCOMPARE(child(main, "Label2")->isVisibleTo(main), bool(shown));
+            QCOMPARE(child<QAction>(main, "Clock")->isChecked(), bool(shown));
+        }
+    }
+
+    void renaming()
+    {
+        TestProgram p;
+        Form1 *main = p.start({{&fields::Note, QStringLiteral("old")}});
+        p.set(fields::TextColor, qint64(0x000000FF)); // changed since start-up
+        QTest::mouseClick(child(main, "Label1"), Qt::LeftButton);
+        Form *rename = p.forms->form2.ifLoaded();
+        QVERIFY(rename->isVisible());
+        auto *text = child<QPlainTextEdit>(rename, "Text1");
+        QCOMPARE(colorOf(text, QPalette::Text), 0x000000FFu);
+        QCOMPARE(text->toPlainText(), QStringLiteral("old"));
+
+        // An empty note disables both buttons.
+        text->clear();
+        QVERIFY(!child(rename, "Command1")->isEnabled() && !child(rename, "Command2")->isEnabled());
+        QTest::keyClicks(text, QStringLiteral("Dentist at 3pm"));
+        QVERIFY(child(rename, "Command1")->isEnabled() && child(rename, "Command2")->isEnabled());
+
+        // Closed without renaming: the edit is gone, store and window agree.
+        rename->close();
+        QCOMPARE(p.stored(fields::Note), QVariant(QStringLiteral("old")));
+        QTest::mouseClick(child(main, "Label1"), Qt::LeftButton);
+        rename = p.forms->form2.ifLoaded();
+        text = child<QPlainTextEdit>(rename, "Text1");
+        QCOMPARE(text->toPlainText(), QStringLiteral("old"));
+
+        text->setPlainText(QStringLiteral("Dentist at 3pm\nBuy milk"));
+        child<QPushButton>(rename, "Command2")->click(); // options, from the store
+        QVERIFY(p.forms->form3.ifLoaded()->isVisible());
+        QTest::mouseClick(child(rename, "Command1"), Qt::LeftButton);
+        QCOMPARE(p.stored(fields::Note), QVariant(QStringLiteral("Dentist at 3pm\nBuy milk")));
+        QCOMPARE(child<Label>(main, "Label1")->caption(),
+                 QStringLiteral("Dentist at 3pm\nBuy milk"));
+        QVERIFY(!p.forms->form2.isLoaded() && !p.forms->form3.isLoaded());
+    }
+
+    void optionsFollowTheStore_data()
+    {
+        QTest::addColumn<QString>("startAni");
+        QTest::addColumn<QString>("closeAni");
+        QTest::newRow("True, False") << "True"
+                                     << "False";
+        QTest::newRow("other letter case, True") << "true"
+                                                 << "True";
+    }
+    void optionsFollowTheStore()
+    {
+        QFETCH(QString, startAni);
+        QFETCH(QString, closeAni);
+        TestProgram p;
+        Form1 *main = p.start({{&fields::StartAni, startAni}, {&fields::CloseAni, closeAni}});
+        p.forms->form3.unload(); // loaded again from the menu
+        choose(main, "AlSettings");
+        Form *options = p.forms->form3.ifLoaded();
+        QCOMPARE(child<QCheckBox>(options, "Check1")->isChecked(), startAni == "True");
+        QCOMPARE(child<QCheckBox>(options, "Check2")->isChecked(), closeAni == "True");
+        // Loading wrote back what it found.
+        QCOMPARE(p.stored(fields::StartAni), QVariant(startAni));
+        QCOMPARE(p.stored(fields::CloseAni), QVariant(closeAni));
+        // Each box writes at once.
+        child<QCheckBox>(options, "Check2")->click();
+        QCOMPARE(p.stored(fields::CloseAni),
+                 QVariant(closeAni == "True" ? QStringLiteral("False") : QStringLiteral("True")));
+    }
+
+    void aPickedColourReachesEveryText()
+    {
+        TestProgram p;
+        Form1 *main = p.start({{&fields::TextColor, qint64(0x00112233)}});
+        Form *options = p.forms->form3.ifLoaded();
+        p.prompts.colorAnswers = {0x00445566};
+        child<QPushButton>(options, "Command3")->click();
+        QCOMPARE(p.stored(fields::TextColor), QVariant(qint64(0x00445566)));
+        QCOMPARE(colorOf(child(main, "Label1")), 0x00445566u);
+        QCOMPARE(colorOf(child(main, "Label2")), 0x00445566u);
+        QCOMPARE(colorOf(child(p.forms->form2.ifLoaded(), "Text1"), QPalette::Text), 0x00445566u);
+        QCOMPARE(colorOf(child(options, "Shape1"), QPalette::Window), 0x00445566u);
+        // Cancelled: the colour stays and is written once more.
+        p.set(fields::TextColor, 7);
+        child<QPushButton>(options, "Command3")->click();
+        QCOMPARE(p.prompts.colorsOffered, (QList<quint32>{0x00112233, 0x00445566}));
+        QCOMPARE(p.stored(fields::TextColor), QVariant(qint64(0x00445566)));
+        // Its buttons open one copy of each dialog.
+        for (int i = 0; i < 2; ++i) {
+            child<QPushButton>(options, "Command2")->click();
+            child<QPushButton>(options, "cmdTransSettings")->click();
+        }
+        QCOMPARE(p.forms->loadedCount(), 6);
+    }
+
+    void transparencyLevel_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("percent");
+        QTest::newRow("0") << 0 << "0";
+        QTest::newRow("2") << 2 << "1";
+        QTest::newRow("64") << 64 << "25";
+        QTest::newRow("128") << 128 << "50";
+        QTest::newRow("254") << 254 << "100";
+    }
+    void transparencyLevel()
+    {
+        QFETCH(int, level);
+        QFETCH(QString, percent);
+        TestProgram p;
+        Form1 *main = p.start({{&fields::TransEnabled, 1}, {&fields::TransLevel, "200"}});
+        choose(main, "Trans");
+        Form *dialog = p.forms->form6.ifLoaded();
+        child<QScrollBar>(dialog, "sclTrans")->setValue(level);
+        QCOMPARE(child<Label>(dialog, "lblTransLevel")->caption(), QString::number(level));
+        QCOMPARE(child<Label>(dialog, "lblPrecent")->caption(), percent);
+        QCOMPARE(p.stored(fields::TransLevel), QVariant(QString::number(level)));
+        QCOMPARE(qRound(main->windowOpacity() * 255), level);
+    }
+
+    void transparencyOpensAsStored_data()
+    {
+        QTest::addColumn<QVariant>("enabled");
+        QTest::addColumn<bool>("on");
+        QTest::newRow("on") << QVariant(1) << true;
+        QTest::newRow("off") << QVariant(0) << false;
+        QTest::newRow("an odd switch is off") << QVariant(2) << false;
+    }
+    void transparencyOpensAsStored()
+    {
+        QFETCH(QVariant, enabled);
+        QFETCH(bool, on);
+        TestProgram p;
+        Form1 *main = p.start({{&fields::TransEnabled, enabled}, {&fields::TransLevel, "64"}});
+        choose(main, "Trans");
+        Form *dialog = p.forms->form6.ifLoaded();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        auto *bar = child<QScrollBar>(dialog, "sclTrans");
+        QCOMPARE(child<QCheckBox>(dialog, "chkTrans")->isChecked(), on);
+        QCOMPARE(bar->isEnabled(), on);
+        QCOMPARE(bar->value(), on ? 64 : 255);
+        QCOMPARE(dialog->outerHeightTwips(), on ? 2025.0 : 1770.0);
+        // The keyboard moves the level at once when there is one to move.
+        QCOMPARE(QApplication::focusWidget() == bar, on);
+        QCOMPARE(p.stored(fields::TransEnabled), enabled);
+        if (!on)
+            return;
+        QCOMPARE(child<Label>(dialog, "lblPrecent")->caption(), QStringLiteral("25"));
+        // Switched off: opaque at once, full level stored, the short window.
+        child<QCheckBox>(dialog, "chkTrans")->click();
+        QCOMPARE(main->windowOpacity(), 1.0);
+        QCOMPARE(p.stored(fields::TransLevel), QVariant(QStringLiteral("255")));
+        QCOMPARE(p.stored(fields::TransEnabled), QVariant(qint64(0)));
+        QCOMPARE(dialog->outerHeightTwips(), 1770.0);
+        QCOMPARE(bar->value(), 255);
+    }
+
+    void speechSettings()
+    {
+        TestProgram p;
+        Form1 *main = p.start({{&fields::SpeechEnabled, 0}, {&fields::ReadOnStart, 1}});
+        choose(main, "SpeechSet");
+        Form *dialog = p.forms->form4.ifLoaded();
+        auto *speech = child<QCheckBox>(dialog, "Check1");
+        auto *read = child<QCheckBox>(dialog, "Read");
+        // Speech off clears and disables reading on start, and stores that.
+        QVERIFY(!speech->isChecked() && !read->isChecked() && !read->isEnabled());
+        QCOMPARE(p.stored(fields::ReadOnStart), QVariant(qint64(0)));
+
+        speech->click();
+        QCOMPARE(p.stored(fields::SpeechEnabled), QVariant(qint64(1)));
+        QVERIFY(read->isEnabled() && child(dialog, "Command1")->isEnabled());
+        read->click();
+        QCOMPARE(p.stored(fields::ReadOnStart), QVariant(qint64(1)));
+
+        // A cancelled choice changes nothing; a chosen one is stored and
+        // shown, with the restart message once a character has spoken.
+        const QVariant before = p.stored(fields::AgentName);
+        child<QPushButton>(dialog, "Command1")->click();
+        QCOMPARE(p.stored(fields::AgentName), before);
+        p.prompts.fileAnswers = {path, QStringLiteral("/chars/other.qchar")};
+        child<QPushButton>(dialog, "Command1")->click();
+        QCOMPARE(p.stored(fields::AgentName), QVariant(path));
+        QCOMPARE(child<Label>(dialog, "Label2")->caption(), path);
+        QVERIFY(p.prompts.messages.isEmpty());
+        choose(main, "Read");
+        child<QPushButton>(dialog, "Command1")->click();
+        QCOMPARE(p.prompts.messages.size(), 1);
+        QVERIFY(p.prompts.messages.first().startsWith(QLatin1String("You must restart")));
+        QCOMPARE(p.prompts.fileRequests.first(), QStringLiteral("Speech Agent Characters|*.qchar"));
+
+        // Switching speech off forgets the character.
+        speech->click();
+        QCOMPARE(p.stored(fields::AgentName), QVariant(fields::none));
+        QCOMPARE(child<Label>(dialog, "Label2")->caption(), fields::none);
+        QCOMPARE(p.stored(fields::ReadOnStart), QVariant(qint64(0)));
+    }
+
+    void leaving_data()
+    {
+        QTest::addColumn<bool>("dialogOpen");
+        QTest::newRow("Exit") << false;
+        QTest::newRow("Exit with a settings dialog open") << true;
+    }
+    void leaving()
+    {
+        QFETCH(bool, dialogOpen);
+        TestProgram p;
+        Form1 *main = p.start();
+        if (dialogOpen)
+            choose(main, "Trans");
+        choose(main, "Exit");
+        QVERIFY(!p.forms->form1.isLoaded() && !p.forms->form2.isLoaded() &&
+                !p.forms->form3.isLoaded() && !p.forms->form5.isLoaded());
+        QCOMPARE(p.ended, dialogOpen ? 0 : 1);
+        if (dialogOpen) {
+            // The dialog still works without bringing the main window back.
+            child<QScrollBar>(p.forms->form6.ifLoaded(), "sclTrans")->setValue(100);
+            QCOMPARE(p.stored(fields::TransLevel), QVariant(QStringLiteral("100")));
+            p.forms->form6.ifLoaded()->close();
+            QVERIFY(!p.forms->form1.isLoaded());
+            QCOMPARE(p.ended, 1);
+        }
+    }
+
+    void neverStrandedWithoutATray()
+    {
+        TestProgram p;
+        Form1 *main = p.start();
+        choose(main, "Hide");
+        QVERIFY(!main->isVisible());
+        QVERIFY(child<QSystemTrayIcon>(main, "SystemTray")->isVisible());
+        emit display::Desktop::instance().trayChanged(false);
+        QVERIFY(main->isVisible());
+        QCOMPARE(p.stored(fields::HideShow), QVariant(QStringLiteral("Show")));
+        QVERIFY(!child<QAction>(main, "Hide")->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestForms)
+#include "tst_forms.moc"

@@ -1,0 +1,149 @@
+#include "platform/form.h"
+#include "platform/formslot.h"
+#include "platform/label.h"
+#include "platform/timeformat.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+class CountingForm : public Form {
+public:
+    static inline int loads = 0;
+    static inline int unloads = 0;
+    CountingForm() : Form(QStringLiteral("Counting"), 3195, 2340) {}
+
+protected:
+    void onLoad() override { ++loads; }
+    void onUnload() override { ++unloads; }
+};
+
+} // namespace
+
+class TestToolkit : public QObject {
+    Q_OBJECT
+
+private slots:
+    void outerHeightsAreTwipsWithTheDesignedFrame_data()
+    {
+        QTest::addColumn<double>("outer");
+        QTest::addColumn<int>("clientPx");
+        QTest::addColumn<double>("readBack");
+        QTest::newRow("full height") << 2670.0 << 156 << 2670.0;
+        QTest::newRow("taller dialog") << 2025.0 << 113 << 2025.0;
+        QTest::newRow("shorter dialog") << 1770.0 << 96 << 1770.0;
+        // An empty client area would unmap the window: one pixel is the least.
+        QTest::newRow("collapsed") << 0.0 << 1 << 345.0;
+        QTest::newRow("caption only") << 330.0 << 1 << 345.0;
+        // A height between pixels reads back as it was set, so that steps
+        // smaller than a pixel add up.
+        QTest::newRow("between pixels") << 400.0 << 5 << 400.0;
+    }
+    void outerHeightsAreTwipsWithTheDesignedFrame()
+    {
+        QFETCH(double, outer);
+        QFETCH(int, clientPx);
+        QFETCH(double, readBack);
+        CountingForm form;
+        QCOMPARE(form.size(), QSize(213, 156));
+        form.setOuterHeightTwips(outer);
+        QCOMPARE(form.height(), clientPx);
+        QCOMPARE(form.outerHeightTwips(), readBack);
+        // Fixed size: the user cannot resize it.
+        QCOMPARE(form.minimumSize(), form.maximumSize());
+    }
+
+    void positionsAreTwipsOfTheOuterCorner()
+    {
+        CountingForm form;
+        form.setLeftTwips(1500);
+        form.setTopTwips(-300);
+        QCOMPARE(form.pos(), QPoint(100, -20));
+        QCOMPARE(form.leftTwips(), 1500.0);
+        QCOMPARE(form.topTwips(), -300.0);
+        QWidget control(&form);
+        Form::place(&control, 120, 240, 1455, 255);
+        QCOMPARE(control.geometry(), QRect(8, 16, 97, 17));
+    }
+
+    void aCaptionChangeIsAnnouncedOnlyWhenTheTextChanges()
+    {
+        QWidget parent;
+        Label label(QStringLiteral("255"), &parent);
+        QSignalSpy changes(&label, &Label::Change);
+        label.setCaption(QStringLiteral("255"));
+        QCOMPARE(changes.count(), 0);
+        label.setCaption(QStringLiteral("128"));
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(label.caption(), QStringLiteral("128"));
+    }
+
+    // Every locale's long time, without its time zone and what held it,
+    // fits the clock's designed rectangle.
+    void everyLocalesTimeFitsTheClock()
+    {
+        QWidget window;
+        Label clock(QString(), &window);
+        Form::place(&clock, 120, 120, 855, 375);
+        clock.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        clock.setShrinkToFit(5);
+        const auto locales = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                                      QLocale::AnyTerritory);
+        for (const QLocale &locale : locales) {
+            const QString format = longTimeFormat(locale);
+            for (const char *leftover : {"()", "[]", "B", "t"})
+                QVERIFY2(!format.contains(QLatin1String(leftover)) ||
+                             format.contains(QLatin1Char('\'')),
+                         qPrintable(locale.name() + QLatin1Char(' ') + format));
+            for (QTime time : {QTime(9, 5, 28), QTime(21, 59, 38)}) {
+                clock.setCaption(longTimeText(time, locale));
+                // A script this machine has no face for shows as boxes.
+                const auto text = clock.caption().toUcs4();
+                if (!std::all_of(text.begin(), text.end(),
+                                 [&](char32_t c) { return clock.fontMetrics().inFontUcs4(c); }))
+                    continue;
+                const QRect needed =
+                    QFontMetrics(clock.font())
+                        .boundingRect(clock.contentsRect(),
+                                      int(clock.alignment()) | Qt::TextWordWrap, clock.caption());
+                QVERIFY2(clock.contentsRect().contains(needed),
+                         qPrintable(locale.name() + QLatin1Char(' ') + clock.caption()));
+            }
+        }
+    }
+
+    void aSlotHoldsOneLoadedCopyAndEndsWithTheLast()
+    {
+        FormRegistry registry;
+        int ended = 0;
+        registry.setOnLastUnloaded([&] { ++ended; });
+        FormSlot<CountingForm> slot(registry, [] { return new CountingForm; });
+        CountingForm::loads = CountingForm::unloads = 0;
+
+        QVERIFY(!slot.isLoaded());
+        CountingForm *first = slot.get();
+        QCOMPARE(slot.get(), first);
+        QCOMPARE(CountingForm::loads, 1);
+        QCOMPARE(registry.loadedCount(), 1);
+
+        // Showing again does not load again; the close button unloads.
+        first->show();
+        first->close();
+        QCOMPARE(CountingForm::unloads, 1);
+        QVERIFY(!slot.isLoaded());
+        QCOMPARE(ended, 1);
+
+        // The next use creates a fresh copy and loads it.
+        CountingForm *second = slot.get();
+        QVERIFY(second);
+        QCOMPARE(CountingForm::loads, 2);
+        slot.unload();
+        slot.unload();
+        QCOMPARE(CountingForm::unloads, 2);
+        QCOMPARE(ended, 2);
+    }
+};
+
+QTEST_MAIN(TestToolkit)
+#include "tst_toolkit.moc"
