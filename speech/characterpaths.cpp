@@ -3,44 +3,31 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStringList>
 
 namespace {
-
-const QString fileName = QStringLiteral("quornel.qchar");
-
-QStringList candidateFolders()
-{
-    QStringList folders;
-    if (QCoreApplication::instance())
-        folders << QCoreApplication::applicationDirPath() +
-                       QStringLiteral("/../share/quornel-desktop-notes/characters");
-#ifdef QUORNEL_BUILD_DIR
-    folders << QStringLiteral(QUORNEL_BUILD_DIR "/characters");
-#endif
-#ifdef QUORNEL_DATA_DIR
-    folders << QStringLiteral(QUORNEL_DATA_DIR "/characters");
-#endif
-    return folders;
-}
-
+const QString defaultFile = QStringLiteral("quornel.qchar");
 } // namespace
-
-QString defaultCharacterPath()
-{
-    const QStringList folders = candidateFolders();
-    for (const QString &folder : folders) {
-        const QFileInfo file(QDir(folder), fileName);
-        if (file.isFile())
-            return QDir::cleanPath(file.absoluteFilePath());
-    }
-    return folders.isEmpty()
-               ? QString()
-               : QDir::cleanPath(QDir(folders.constLast()).absoluteFilePath(fileName));
-}
 
 QString charactersFolder()
 {
-    const QString path = defaultCharacterPath();
-    return path.isEmpty() ? QString() : QFileInfo(path).absolutePath();
+    const QString here = QCoreApplication::applicationDirPath();
+    const QString installed =
+        QDir::cleanPath(here + QStringLiteral("/" QUORNEL_DATA_FROM_PROGRAM "/characters"));
+    const QString built = QDir::cleanPath(here + QStringLiteral("/characters"));
+    if (!QFileInfo(installed, defaultFile).isFile() && QFileInfo(built, defaultFile).isFile())
+        return built;
+    return installed;
+}
+
+QString defaultCharacterPath()
+{
+    return QDir(charactersFolder()).filePath(defaultFile);
+}
+
+QString findCharacter(const QString &path)
+{
+    if (path.isEmpty() || QFileInfo::exists(path))
+        return path;
+    const QFileInfo bundled(QDir(charactersFolder()), QFileInfo(path).fileName());
+    return bundled.isFile() ? bundled.filePath() : path;
 }

@@ -2,13 +2,16 @@
 
 #include <QString>
 
-// Where the characters that come with the program are.
+// Where the characters that come with the program are: found from the
+// program's own place, installed (../share/quornel-desktop-notes/characters)
+// or in its build tree (characters/ beside it).
 
-// The full path of the default character, "Quornel". Looked for beside an
-// installed program (../share/quornel-desktop-notes/characters), then in
-// the build tree, then in the installation prefix the program was built
-// for. When none exists, the path in the installation prefix.
+// The folder of the bundled characters.
+QString charactersFolder();
+
+// The full path of the default character, "Quornel".
 QString defaultCharacterPath();
 
-// The folder that holds the default character.
-QString charactersFolder();
+// A character file as stored: when it is gone but names a bundled
+// character (the program moved, say), the bundled one; else as it is.
+QString findCharacter(const QString &path);

@@ -258,6 +258,18 @@ QPainterPath CharacterWindow::balloonPath()
     return path.united(tail);
 }
 
+QStringList CharacterWindow::balloonLines()
+{
+    if (!m_layout)
+        layoutText();
+    QStringList lines;
+    for (int i = 0; i < m_layout->lineCount(); ++i) {
+        const QTextLine line = m_layout->lineAt(i);
+        lines << m_text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    return lines;
+}
+
 void CharacterWindow::paintBalloon(QPainter &painter)
 {
     const QRectF box = balloonBox();

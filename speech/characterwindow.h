@@ -36,6 +36,11 @@ public:
     // Places the window at the lower right of the primary screen.
     void placeInCorner();
 
+    // The balloon's text as it is broken into lines.
+    QStringList balloonLines();
+    // Where the window takes the mouse.
+    QRegion inputShape() const { return m_shape; }
+
     // The part of the window the balloon takes, in window coordinates.
     QRect balloonRect() const;
     QRect characterRect() const;

@@ -1,6 +1,7 @@
 #include "desktopagent.h"
 
 #include "characterfile.h"
+#include "characterpaths.h"
 #include "desktopcharacter.h"
 
 #include "platform/prompts.h"
@@ -29,13 +30,13 @@ void DesktopAgent::Load(const QString &characterId, const QString &loadKey)
         m_characters.erase(m_characters.begin() + old);
 
     QString error;
-    std::optional<CharacterData> data = characterfile::load(loadKey, &error);
+    std::optional<CharacterData> data = characterfile::load(findCharacter(loadKey), &error);
     if (!data) {
         m_prompts.message(
             QStringLiteral("The speech character could not be loaded.\n\n%1").arg(error));
         return;
     }
-    auto character = std::make_unique<DesktopCharacter>(*data, m_voice);
+    auto character = std::make_unique<DesktopCharacter>(*data);
     connect(character.get(), &DesktopCharacter::voiceFailed, this, [this](const QString &reason) {
         if (m_voiceFailureReported)
             return;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "agent.h"
-#include "voice.h"
 
 #include <QObject>
 #include <QString>
@@ -38,7 +37,6 @@ private:
     int indexOf(const QString &characterId) const;
 
     Prompts &m_prompts;
-    Voice m_voice;
     std::vector<Entry> m_characters;
     bool m_voiceFailureReported = false;
 };

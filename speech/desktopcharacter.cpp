@@ -8,14 +8,13 @@
 
 namespace {
 constexpr int tickMs = 25;
-constexpr int envelopeMs = 40;
-// Quieter than this (relative to the loudest part) keeps the mouth shut.
+// Quieter than this (relative to the loudest part so far) keeps the mouth
+// shut.
 constexpr float closedBelow = 0.12f;
 } // namespace
 
-DesktopCharacter::DesktopCharacter(const CharacterData &character, Voice &voice, QObject *parent)
-    : QObject(parent), m_character(character), m_voice(voice),
-      m_window(new CharacterWindow(character))
+DesktopCharacter::DesktopCharacter(const CharacterData &character, QObject *parent)
+    : QObject(parent), m_character(character), m_window(new CharacterWindow(character))
 {
     m_closedMouth = character.mouths.constFirst().image;
     for (int i = 1; i < character.mouths.size(); ++i) {
@@ -42,24 +41,34 @@ DesktopCharacter::DesktopCharacter(const CharacterData &character, Voice &voice,
     connect(&m_balloonTimer, &QTimer::timeout, this, [this] { m_window->hideBalloon(); });
 }
 
-DesktopCharacter::~DesktopCharacter()
-{
-    m_playback.stop();
-}
+DesktopCharacter::~DesktopCharacter() = default;
 
 void DesktopCharacter::Show()
 {
-    enqueue({Kind::Show, QString()});
+    enqueue(std::make_shared<Request>(Request{Kind::Show, QString(), nullptr}));
 }
 
 void DesktopCharacter::Speak(const QString &text)
 {
-    enqueue({Kind::Speak, text});
+    auto request = std::make_shared<Request>(Request{Kind::Speak, text, nullptr, true});
+    enqueue(request);
+    // The voice starts now, while the character may still be appearing.
+    SpeechEngine::load(this, [this, request](SpeechEngine *engine, const QString &error) {
+        request->waitsForEngine = false;
+        if (engine)
+            request->speech = engine->speak(request->text, m_character.voice, this);
+        if (request == m_current) {
+            if (engine)
+                startSpeak();
+            else
+                speakSilently(error);
+        }
+    });
 }
 
-void DesktopCharacter::enqueue(Request request)
+void DesktopCharacter::enqueue(const std::shared_ptr<Request> &request)
 {
-    m_queue.enqueue(std::move(request));
+    m_queue.append(request);
     // The caller never waits: the request starts from the event loop.
     if (!m_running && m_queue.size() == 1)
         QTimer::singleShot(0, this, &DesktopCharacter::next);
@@ -73,22 +82,26 @@ void DesktopCharacter::next()
         emit idle();
         return;
     }
-    const Request request = m_queue.dequeue();
     m_running = true;
-    if (request.kind == Kind::Show) {
+    if (m_queue.constFirst()->kind == Kind::Show) {
+        m_queue.removeFirst();
         startShow();
     } else if (m_phase == Phase::Hidden || !m_window->isVisible()) {
         // Speaking brings the character out first.
-        m_queue.prepend(request);
         startShow();
     } else {
-        startSpeak(request.text);
+        m_current = m_queue.takeFirst();
+        if (!m_current->waitsForEngine && !m_current->speech)
+            speakSilently(QStringLiteral("the speech module could not be loaded"));
+        else
+            startSpeak();
     }
 }
 
 void DesktopCharacter::finishRequest()
 {
     m_running = false;
+    m_current.reset();
     QTimer::singleShot(0, this, &DesktopCharacter::next);
 }
 
@@ -136,6 +149,7 @@ void DesktopCharacter::startIdle()
 {
     m_phase = Phase::Resting;
     m_frameTimer.stop();
+    m_restingFor.start();
     showIdleFrame(0);
 }
 
@@ -144,64 +158,56 @@ void DesktopCharacter::showIdleFrame(int index)
     m_frame = index;
     const CharacterFrame &f = m_character.idle.at(index);
     m_window->setImage(f.image);
-    if (m_character.idle.size() > 1)
+    // Long at rest, the character holds its pose rather than wake the
+    // program for every blink.
+    if (m_character.idle.size() > 1 && (index != 0 || m_restingFor.elapsed() < idleAnimationMs))
         m_frameTimer.start(f.ms);
 }
 
 // Speaking ---------------------------------------------------------------
 
-void DesktopCharacter::startSpeak(const QString &text)
+void DesktopCharacter::startSpeak()
 {
     m_frameTimer.stop();
     m_balloonTimer.stop();
     m_phase = Phase::Speaking;
     m_window->setImage(m_closedMouth);
-    m_window->showBalloon(text);
-    m_voice.synthesize(text, m_character.voice, this,
-                       [this](const Utterance &u) { onSynthesized(u); });
+    m_window->showBalloon(m_current->text);
+    m_nextWord = 0;
+    m_loudest = 0;
+    m_loudnessSeen = 0;
+    m_silentMs = -1;
+    // Still loading the voice: the speech starts once it is there.
+    if (m_current->waitsForEngine)
+        return;
+    Speech *speech = m_current->speech;
+    speech->play();
+    emit speakingStarted(m_current->text, speech->isAudible());
+    m_speechTimer.start();
+    speakTick();
 }
 
-void DesktopCharacter::onSynthesized(const Utterance &utterance)
+// Without a voice the words still go by, at the character's pace.
+void DesktopCharacter::speakSilently(const QString &reason)
 {
-    if (m_phase != Phase::Speaking)
-        return;
-    m_utterance = utterance;
-    m_nextWord = 0;
-    m_loudness.clear();
-
-    bool audible = false;
-    if (utterance.error.isEmpty()) {
-        // The mouth follows the loudness of the speech.
-        const int window = qMax(1, utterance.sampleRate * envelopeMs / 1000);
-        const auto *samples = reinterpret_cast<const qint16 *>(utterance.pcm.constData());
-        const int count = int(utterance.pcm.size() / 2);
-        float loudest = 0;
-        for (int start = 0; start < count; start += window) {
-            double sum = 0;
-            const int end = qMin(count, start + window);
-            for (int i = start; i < end; ++i)
-                sum += double(samples[i]) * samples[i];
-            const float rms = float(std::sqrt(sum / (end - start)));
-            m_loudness.append(rms);
-            loudest = qMax(loudest, rms);
-        }
-        for (float &v : m_loudness)
-            v = loudest > 0 ? v / loudest : 0;
-        audible = m_playback.start(utterance.pcm, utterance.sampleRate);
-    } else {
-        // Without a voice the words still go by at the character's pace.
-        emit voiceFailed(utterance.error);
-        const int perWord = 60000 / qMax(characterfile::minRate, m_character.voice.rate);
-        static const QRegularExpression word(QStringLiteral("\\S+"));
-        auto it = word.globalMatch(utterance.text);
-        while (it.hasNext()) {
-            const QRegularExpressionMatch m = it.next();
-            m_utterance.words.append({int(m.capturedStart()), int(m.capturedLength()),
-                                      int(m_utterance.words.size()) * perWord});
-        }
-        m_playback.startSilent(qint64(m_utterance.words.size()) * perWord);
+    if (m_phase != Phase::Speaking) {
+        m_phase = Phase::Speaking;
+        m_window->showBalloon(m_current->text);
     }
-    emit speakingStarted(utterance.text, audible, int(m_playback.durationMs()));
+    emit voiceFailed(reason);
+    const int perWord = 60000 / qMax(characterfile::minRate, m_character.voice.rate);
+    static const QRegularExpression word(QStringLiteral("\\S+"));
+    m_silentWords.clear();
+    auto it = word.globalMatch(m_current->text);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        m_silentWords.append(
+            {int(m.capturedStart()), int(m.capturedLength()), int(m_silentWords.size()) * perWord});
+    }
+    m_silentMs = qint64(m_silentWords.size()) * perWord;
+    m_silentClock.start();
+    m_nextWord = 0;
+    emit speakingStarted(m_current->text, false);
     m_speechTimer.start();
     speakTick();
 }
@@ -225,12 +231,16 @@ bool isLipsShut(const QString &phoneme)
 
 int DesktopCharacter::mouthImageAt(qint64 ms) const
 {
-    const int slot = int(ms / envelopeMs);
-    if (slot < 0 || slot >= m_loudness.size() || m_loudness.at(slot) < closedBelow)
+    const Speech *speech = m_current->speech;
+    const int slot = int(ms / Speech::loudnessSliceMs);
+    if (m_loudest <= 0 || slot < 0 || slot >= speech->loudness.size())
+        return m_closedMouth;
+    const float loudness = speech->loudness.at(slot) / m_loudest;
+    if (loudness < closedBelow)
         return m_closedMouth;
 
     // The sound being made at `ms` shapes the lips ...
-    const QVector<SpokenPhoneme> &phonemes = m_utterance.phonemes;
+    const QVector<SpokenPhoneme> &phonemes = speech->phonemes;
     const auto after = std::upper_bound(phonemes.begin(), phonemes.end(), ms,
                                         [](qint64 t, const SpokenPhoneme &p) { return t < p.ms; });
     if (after != phonemes.begin()) {
@@ -241,27 +251,35 @@ int DesktopCharacter::mouthImageAt(qint64 ms) const
             return m_roundMouth;
     }
     // ... and its loudness opens the mouth wider.
-    const float level = (m_loudness.at(slot) - closedBelow) / (1.0f - closedBelow);
+    const float level = (loudness - closedBelow) / (1.0f - closedBelow);
     const int count = int(m_openMouths.size());
     return m_openMouths.at(qMin(count - 1, int(level * count)));
 }
 
 void DesktopCharacter::speakTick()
 {
-    const qint64 position = m_playback.positionMs();
-    const bool finished = m_playback.isFinished();
+    Speech *speech = m_current->speech;
+    if (m_silentMs < 0 && speech && speech->complete && !speech->error.isEmpty() &&
+        speech->loudness.isEmpty())
+        return speakSilently(speech->error);
+    const bool silent = m_silentMs >= 0;
+    const qint64 position =
+        silent ? qMin(m_silentClock.elapsed(), m_silentMs) : speech->positionMs();
+    const bool finished = silent ? m_silentClock.elapsed() >= m_silentMs : speech->isFinished();
+    const QVector<SpokenWord> &words = silent ? m_silentWords : speech->words;
     // Words passed over between two ticks are still each reported.
-    while (m_nextWord < m_utterance.words.size() &&
-           (finished || m_utterance.words.at(m_nextWord).ms <= position)) {
-        const SpokenWord &w = m_utterance.words.at(m_nextWord++);
+    while (m_nextWord < words.size() && (finished || words.at(m_nextWord).ms <= position)) {
+        const SpokenWord &w = words.at(m_nextWord++);
         m_window->setHighlight(w.start, w.length);
-        emit wordSpoken(m_utterance.text.mid(w.start, w.length));
+        emit wordSpoken(m_current->text.mid(w.start, w.length));
     }
-    if (m_loudness.isEmpty()) {
-        // No samples to follow: open and close the mouth with the words.
+    if (silent) {
+        // No sound to follow: open and close the mouth with the words.
         const bool open = !finished && (position / 150) % 2 == 0;
         m_window->setImage(open ? m_openMouths.constFirst() : m_closedMouth);
     } else {
+        for (; m_loudnessSeen < speech->loudness.size(); ++m_loudnessSeen)
+            m_loudest = qMax(m_loudest, speech->loudness.at(m_loudnessSeen));
         m_window->setImage(mouthImageAt(position));
     }
     if (finished)
@@ -271,10 +289,10 @@ void DesktopCharacter::speakTick()
 void DesktopCharacter::endSpeech()
 {
     m_speechTimer.stop();
-    m_playback.stop();
-    const QString text = m_utterance.text;
-    m_utterance = Utterance();
-    m_loudness.clear();
+    const QString text = m_current->text;
+    if (m_current->speech)
+        m_current->speech->deleteLater();
+    m_silentMs = -1;
     m_window->setHighlight(-1, 0);
     m_balloonTimer.start();
     startIdle();

@@ -2,41 +2,43 @@
 
 #include "agent.h"
 #include "characterfile.h"
-#include "speechplayback.h"
-#include "voice.h"
+#include "engine.h"
 
+#include <QElapsedTimer>
+#include <QList>
 #include <QObject>
-#include <QQueue>
+#include <QPointer>
 #include <QTimer>
 
 #include <memory>
 
 class CharacterWindow;
 
-// One loaded character: its window, its voice and the queue of its
-// requests. Show and Speak only queue a request and return; the requests
-// then run one after another from the event loop.
+// One loaded character: its window and the queue of its requests. Show and
+// Speak only queue a request and return; the requests then run one after
+// another from the event loop. A text is made into speech as soon as it is
+// queued, so that the sound follows the appearing animation at once.
 class DesktopCharacter : public QObject, public AgentCharacter {
     Q_OBJECT
 
 public:
-    DesktopCharacter(const CharacterData &character, Voice &voice, QObject *parent = nullptr);
+    explicit DesktopCharacter(const CharacterData &character, QObject *parent = nullptr);
     ~DesktopCharacter() override;
 
     void Show() override;
     void Speak(const QString &text) override;
 
-    QString name() const { return m_character.name; }
     CharacterWindow *window() const { return m_window.get(); }
-    // Whether a request is running or waiting.
-    bool isBusy() const { return m_running || !m_queue.isEmpty(); }
 
     // How long the balloon stays after the speech has ended.
     static constexpr int balloonLingerMs = 2000;
+    // How long the idle animation plays on once a request is over; after
+    // that the character holds still until the next one.
+    static constexpr int idleAnimationMs = 30000;
 
 signals:
     void appeared();
-    void speakingStarted(const QString &text, bool audible, int durationMs);
+    void speakingStarted(const QString &text, bool audible);
     void wordSpoken(const QString &word);
     void speakingFinished(const QString &text);
     // The voice could not speak; the words were shown without sound.
@@ -49,10 +51,12 @@ private:
     struct Request {
         Kind kind;
         QString text;
+        QPointer<Speech> speech; // made as soon as the request is queued
+        bool waitsForEngine = false;
     };
     enum class Phase { Hidden, Appearing, Resting, Speaking };
 
-    void enqueue(Request request);
+    void enqueue(const std::shared_ptr<Request> &request);
     void next();
     void finishRequest();
 
@@ -61,30 +65,34 @@ private:
     void startIdle();
     void showIdleFrame(int index);
 
-    void startSpeak(const QString &text);
-    void onSynthesized(const Utterance &utterance);
+    void startSpeak();
     void speakTick();
     void endSpeech();
+    void speakSilently(const QString &reason);
     int mouthImageAt(qint64 ms) const;
 
     CharacterData m_character;
-    Voice &m_voice;
     // The mouths by use: shut, open from least to most, and rounded (or -1).
     int m_closedMouth = 0;
     QVector<int> m_openMouths;
     int m_roundMouth = -1;
     std::unique_ptr<CharacterWindow> m_window;
-    QQueue<Request> m_queue;
+    QList<std::shared_ptr<Request>> m_queue;
+    std::shared_ptr<Request> m_current;
     bool m_running = false;
     Phase m_phase = Phase::Hidden;
 
     QTimer m_frameTimer; // appearing and idle frames
     int m_frame = 0;
+    QElapsedTimer m_restingFor;
     QTimer m_speechTimer;  // follows the speech while it plays
     QTimer m_balloonTimer; // hides the balloon after the speech
 
-    Utterance m_utterance;
-    QVector<float> m_loudness; // per envelopeMs of speech, 0..1
     int m_nextWord = 0;
-    SpeechPlayback m_playback;
+    float m_loudest = 0;
+    qsizetype m_loudnessSeen = 0;
+    // Without a voice the words go by on a clock of their own.
+    QVector<SpokenWord> m_silentWords;
+    QElapsedTimer m_silentClock;
+    qint64 m_silentMs = -1;
 };

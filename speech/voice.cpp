@@ -1,24 +1,62 @@
 #include "voice.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
 #include <cstring>
+#include <functional>
 
 #include <espeak-ng/speak_lib.h>
 
 namespace {
 
+// Pieces after the first hold at least this much sound, so that a long
+// text does not cost a signal every few milliseconds of speech.
+constexpr int pieceMs = 250;
+
 // What the synthesiser's callback gathers for one request.
 struct Collected {
-    QByteArray pcm;
-    QVector<espeak_EVENT> words;
-    QVector<SpokenPhoneme> phonemes;
-    qint64 maxBytes = 0;
-    bool cut = false;
+    std::function<void(VoicePiece &)> send;
+    QString text;
+    QVector<int> unitOf; // the text's code points -> UTF-16 positions
+    int lastWordStart = -1;
+    int sampleRate = 0;
+    qint64 bytesLeft = 0;
+    bool sentAny = false;
+    VoicePiece piece;
+
+    void addWord(const espeak_EVENT &e)
+    {
+        const int codePoints = int(unitOf.size()) - 1;
+        const int first = e.text_position - 1; // counted from 1
+        if (first < 0 || first >= codePoints)
+            return;
+        SpokenWord w;
+        w.start = unitOf.at(first);
+        if (e.length > 0) {
+            w.length = unitOf.at(qMin(codePoints, first + e.length)) - w.start;
+        } else {
+            int end = w.start;
+            while (end < text.size() && !text.at(end).isSpace())
+                ++end;
+            w.length = end - w.start;
+        }
+        w.ms = qMax(0, e.audio_position);
+        if (w.length > 0 && w.start != lastWordStart)
+            piece.words.append(w);
+        lastWordStart = w.start;
+    }
+
+    void flush(bool last)
+    {
+        piece.sampleRate = sampleRate;
+        piece.last = last;
+        send(piece);
+        piece = VoicePiece();
+        sentAny = true;
+    }
 };
 
 int collect(short *samples, int count, espeak_EVENT *events)
@@ -28,21 +66,23 @@ int collect(short *samples, int count, espeak_EVENT *events)
         return 0;
     for (const espeak_EVENT *e = events; e->type != espeakEVENT_LIST_TERMINATED; ++e) {
         if (e->type == espeakEVENT_WORD) {
-            c->words.append(*e);
+            c->addWord(*e);
         } else if (e->type == espeakEVENT_PHONEME) {
             const char *name = e->id.string;
-            c->phonemes.append(
+            c->piece.phonemes.append(
                 {e->audio_position,
                  QString::fromLatin1(name, int(qstrnlen(name, sizeof e->id.string)))});
         }
     }
     if (samples && count > 0) {
         const qint64 bytes = qint64(count) * qint64(sizeof(short));
-        if (c->pcm.size() + bytes > c->maxBytes) {
-            c->cut = true;
-            return 1; // stop synthesising
-        }
-        c->pcm.append(reinterpret_cast<const char *>(samples), int(bytes));
+        if (bytes > c->bytesLeft)
+            return 1; // long enough: stop synthesising
+        c->bytesLeft -= bytes;
+        c->piece.pcm.append(reinterpret_cast<const char *>(samples), int(bytes));
+        const qint64 pieceBytes = qint64(c->sampleRate) * 2 * pieceMs / 1000;
+        if (!c->sentAny || c->piece.pcm.size() >= pieceBytes)
+            c->flush(false);
     }
     return 0;
 }
@@ -58,40 +98,46 @@ public:
             espeak_Terminate();
     }
 
-    Utterance synthesize(const QString &text, const CharacterVoice &voice)
+    void synthesize(const QString &text, const CharacterVoice &voice,
+                    const std::function<void(VoicePiece &)> &send)
     {
-        Utterance u;
-        u.text = text;
-        if (!initialise(&u.error))
-            return u;
-
+        QString error;
+        if (!initialise(&error)) {
+            VoicePiece failed;
+            failed.last = true;
+            failed.error = error;
+            send(failed);
+            return;
+        }
         // A voice the synthesiser's own data does not provide (one that
         // would hand the speech to another program, say) speaks with "en".
         const QByteArray name = voice.name.toUtf8();
-        if (!isProvided(voice.name) || espeak_SetVoiceByName(name.constData()) != EE_OK) {
-            if (espeak_SetVoiceByName("en") != EE_OK) {
-                u.error = QStringLiteral("the voice \"%1\" is not installed").arg(voice.name);
-                return u;
-            }
-        }
+        if (!isProvided(voice.name) || espeak_SetVoiceByName(name.constData()) != EE_OK)
+            espeak_SetVoiceByName("en");
         espeak_SetParameter(espeakRATE, qBound(espeakRATE_MINIMUM, voice.rate, espeakRATE_MAXIMUM),
                             0);
         espeak_SetParameter(espeakPITCH, qBound(0, voice.pitch, 100), 0);
 
         Collected c;
-        c.maxBytes = qint64(m_sampleRate) * Voice::maxSeconds * qint64(sizeof(short));
+        c.send = send;
+        c.text = text;
+        c.sampleRate = m_sampleRate;
+        c.bytesLeft = qint64(m_sampleRate) * Voice::maxSeconds * qint64(sizeof(short));
+        // The synthesiser counts characters (code points); the text's
+        // positions are UTF-16 units.
+        for (int i = 0; i < text.size(); ++i) {
+            c.unitOf.append(i);
+            if (text.at(i).isHighSurrogate() && i + 1 < text.size() &&
+                text.at(i + 1).isLowSurrogate())
+                ++i;
+        }
+        c.unitOf.append(int(text.size()));
         const QByteArray utf8 = text.toUtf8();
         const espeak_ERROR rc = espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0,
                                              POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, &c);
-        if (rc != EE_OK) {
-            u.error = QStringLiteral("the speech synthesiser failed (error %1)").arg(int(rc));
-            return u;
-        }
-        u.pcm = c.pcm;
-        u.sampleRate = m_sampleRate;
-        u.words = wordsOf(text, c.words);
-        u.phonemes = c.phonemes;
-        return u;
+        if (rc != EE_OK)
+            c.piece.error = QStringLiteral("the speech synthesiser failed (error %1)").arg(int(rc));
+        c.flush(true);
     }
 
 private:
@@ -132,70 +178,30 @@ private:
     {
         if (m_sampleRate > 0)
             return true;
-        if (!m_initError.isEmpty()) {
-            *error = m_initError;
-            return false;
-        }
-        const QString path = Voice::dataPath();
-        if (path.isEmpty()) {
-            m_initError = QStringLiteral("the speech synthesiser's data (espeak-ng-data) was not "
-                                         "found");
-            *error = m_initError;
-            return false;
-        }
-        const QByteArray native = QFile::encodeName(path);
-        const int rate =
-            espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, native.constData(),
-                              espeakINITIALIZE_DONT_EXIT | espeakINITIALIZE_PHONEME_EVENTS);
-        if (rate <= 0) {
-            m_initError = QStringLiteral("the speech synthesiser could not start with its data "
-                                         "in \"%1\"")
-                              .arg(path);
-            *error = m_initError;
-            return false;
-        }
-        espeak_SetSynthCallback(collect);
-        m_sampleRate = rate;
-        m_dataPath = path;
-        listVoices();
-        return true;
-    }
-
-    // The synthesiser counts characters (code points) from 1; the text's
-    // positions are UTF-16 units.
-    static QVector<SpokenWord> wordsOf(const QString &text, const QVector<espeak_EVENT> &events)
-    {
-        QVector<int> unitOf; // code point index -> UTF-16 position
-        unitOf.reserve(text.size() + 1);
-        for (int i = 0; i < text.size(); ++i) {
-            unitOf.append(i);
-            if (text.at(i).isHighSurrogate() && i + 1 < text.size() &&
-                text.at(i + 1).isLowSurrogate())
-                ++i;
-        }
-        const int codePoints = int(unitOf.size());
-        unitOf.append(int(text.size()));
-
-        QVector<SpokenWord> words;
-        for (const espeak_EVENT &e : events) {
-            const int first = e.text_position - 1;
-            if (first < 0 || first >= codePoints)
-                continue;
-            SpokenWord w;
-            w.start = unitOf.at(first);
-            if (e.length > 0) {
-                w.length = unitOf.at(qMin(codePoints, first + e.length)) - w.start;
-            } else {
-                int end = w.start;
-                while (end < text.size() && !text.at(end).isSpace())
-                    ++end;
-                w.length = end - w.start;
+        if (m_initError.isEmpty()) {
+            const QString path = Voice::dataPath();
+            const QByteArray native = QFile::encodeName(path);
+            const int rate =
+                path.isEmpty() ? 0
+                               : espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, native.constData(),
+                                                   espeakINITIALIZE_DONT_EXIT |
+                                                       espeakINITIALIZE_PHONEME_EVENTS);
+            if (rate > 0) {
+                espeak_SetSynthCallback(collect);
+                m_sampleRate = rate;
+                m_dataPath = path;
+                listVoices();
+                return true;
             }
-            w.ms = qMax(0, e.audio_position);
-            if (w.length > 0 && (words.isEmpty() || words.constLast().start != w.start))
-                words.append(w);
+            m_initError = path.isEmpty()
+                              ? QStringLiteral("the speech synthesiser's data (espeak-ng-data) "
+                                               "was not found")
+                              : QStringLiteral("the speech synthesiser could not start with its "
+                                               "data in \"%1\"")
+                                    .arg(path);
         }
-        return words;
+        *error = m_initError;
+        return false;
     }
 
     int m_sampleRate = 0;
@@ -206,26 +212,24 @@ private:
 
 } // namespace
 
-int Utterance::durationMs() const
-{
-    if (sampleRate <= 0)
-        return 0;
-    return int(qint64(pcm.size() / 2) * 1000 / sampleRate);
-}
-
 Voice::Voice(QObject *parent) : QObject(parent)
 {
-    qRegisterMetaType<Utterance>();
+    qRegisterMetaType<VoicePiece>();
     auto *worker = new Worker;
     worker->moveToThread(&m_thread);
     m_worker = worker;
     m_thread.setObjectName(QStringLiteral("voice"));
     m_thread.start();
-    // Results come back on this object's thread, to the one who asked.
-    connect(this, &Voice::synthesized, this, [this](quint64 id, const Utterance &u) {
-        const Request request = m_requests.take(id);
-        if (request.asker && request.done)
-            request.done(u);
+    // Pieces come back on this object's thread, to the one who asked.
+    connect(this, &Voice::made, this, [this](quint64 id, const VoicePiece &piece) {
+        const auto it = m_requests.constFind(id);
+        if (it == m_requests.constEnd())
+            return;
+        const Request request = *it;
+        if (piece.last)
+            m_requests.erase(it);
+        if (request.asker)
+            request.sink(piece);
     });
 }
 
@@ -239,16 +243,16 @@ Voice::~Voice()
     m_thread.wait();
 }
 
-void Voice::synthesize(const QString &text, const CharacterVoice &voice, QObject *asker, Done done)
+void Voice::synthesize(const QString &text, const CharacterVoice &voice, QObject *asker, Sink sink)
 {
     const quint64 id = ++m_lastId;
-    m_requests.insert(id, {asker, std::move(done)});
+    m_requests.insert(id, {asker, std::move(sink)});
     auto *worker = static_cast<Worker *>(m_worker);
     QMetaObject::invokeMethod(
         worker,
         [this, worker, id, text, voice] {
             // Emitted on the worker thread; the connection above queues it.
-            emit synthesized(id, worker->synthesize(text, voice));
+            worker->synthesize(text, voice, [this, id](VoicePiece &p) { emit made(id, p); });
         },
         Qt::QueuedConnection);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "characterfile.h"
+#include "engine.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -9,39 +10,22 @@
 #include <QPointer>
 #include <QString>
 #include <QThread>
-#include <QVector>
 
 #include <functional>
 
-// A word of the text as the voice reaches it: where it lies in the text
-// (in QString positions) and when it starts in the audio.
-struct SpokenWord {
-    int start = 0;
-    int length = 0;
-    int ms = 0;
-};
-
-// A speech sound as the voice reaches it, named in the synthesiser's
-// phoneme notation ("u:", "oU", "m", ...).
-struct SpokenPhoneme {
-    int ms = 0;
-    QString name;
-};
-
-// The result of synthesising one text: 16-bit signed mono samples in the
-// machine's byte order, and the word timings. When the voice could not
-// speak, `pcm` is empty and `error` says why.
-struct Utterance {
-    QString text;
+// A piece of speech as the synthesiser makes it: 16-bit signed mono
+// samples in the machine's byte order, and the words and sounds they hold.
+// The last piece of a text says so; when the voice cannot speak, `error`
+// says why.
+struct VoicePiece {
     QByteArray pcm;
     int sampleRate = 0;
     QVector<SpokenWord> words;
     QVector<SpokenPhoneme> phonemes;
+    bool last = false;
     QString error;
-
-    int durationMs() const;
 };
-Q_DECLARE_METATYPE(Utterance)
+Q_DECLARE_METATYPE(VoicePiece)
 
 // The speech synthesiser. It keeps global state and is not thread-safe, so
 // every call into it is made on one worker thread that this object owns;
@@ -54,10 +38,11 @@ public:
     explicit Voice(QObject *parent = nullptr);
     ~Voice() override;
 
-    using Done = std::function<void(const Utterance &)>;
-    // Queues `text` to be spoken with `voice`; `done` later gets the result
-    // on this object's thread, unless `asker` is gone by then.
-    void synthesize(const QString &text, const CharacterVoice &voice, QObject *asker, Done done);
+    using Sink = std::function<void(const VoicePiece &)>;
+    // Makes `text` with `voice`. `sink` gets the pieces in order on this
+    // object's thread, the first as soon as there is any sound, unless
+    // `asker` is gone by then.
+    void synthesize(const QString &text, const CharacterVoice &voice, QObject *asker, Sink sink);
 
     // The synthesiser's data folder, or an empty string when none is found.
     static QString dataPath();
@@ -66,12 +51,12 @@ public:
     static constexpr int maxSeconds = 600;
 
 signals:
-    void synthesized(quint64 id, const Utterance &utterance);
+    void made(quint64 id, const VoicePiece &piece);
 
 private:
     struct Request {
         QPointer<QObject> asker;
-        Done done;
+        Sink sink;
     };
 
     QThread m_thread;

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "characterfile.h"
+
+#include <QObject>
+#include <QString>
+#include <QVector>
+
+#include <functional>
+
+// A word of the text as the voice reaches it: where it lies in the text
+// (in QString positions) and when it starts in the audio.
+struct SpokenWord {
+    int start = 0;
+    int length = 0;
+    int ms = 0;
+};
+
+// A speech sound as the voice reaches it, named in the synthesiser's
+// phoneme notation ("u:", "oU", "m", ...).
+struct SpokenPhoneme {
+    int ms = 0;
+    QString name;
+};
+
+// One text being spoken. The voice makes it in the background and it grows
+// while it is made; it can be heard from the first words on. (No signals of
+// its own: the module that makes it shares only this header.)
+class Speech : public QObject {
+public:
+    using QObject::QObject;
+
+    // How loud each slice of this length is.
+    static constexpr int loudnessSliceMs = 40;
+
+    QString text;
+    QVector<SpokenWord> words;
+    QVector<SpokenPhoneme> phonemes;
+    QVector<float> loudness; // root mean square of each slice, 0..32767
+    bool complete = false;   // the voice has made all of it
+    QString error;           // why the voice could not speak, when it could not
+
+    // Starts the sound; what is not made yet follows as it comes.
+    virtual void play() = 0;
+    // Milliseconds heard so far.
+    virtual qint64 positionMs() const = 0;
+    // Everything has been made and heard.
+    virtual bool isFinished() const = 0;
+    // The sound goes to an audio device (rather than only keeping time).
+    virtual bool isAudible() const = 0;
+};
+
+// The voice and the sound device. They live in a module of their own that
+// is loaded on the first reading, so that a program that never speaks
+// never maps them.
+class SpeechEngine {
+public:
+    virtual ~SpeechEngine() = default;
+
+    // Starts making `text` with `voice`; the result belongs to `parent`.
+    virtual Speech *speak(const QString &text, const CharacterVoice &voice, QObject *parent) = 0;
+
+    using Ready = std::function<void(SpeechEngine *engine, const QString &error)>;
+    // Loads the engine in the background the first time; `ready` then runs
+    // on the main thread, unless `context` is gone by then.
+    static void load(QObject *context, Ready ready);
+    // An engine to use instead of loading one (tests link it directly).
+    static void provide(SpeechEngine *engine);
+};
+
+// The module's one entry point.
+extern "C" {
+using CreateSpeechEngine = SpeechEngine *(*)();
+}
+inline constexpr char createSpeechEngineSymbol[] = "quornel_create_speech_engine";
