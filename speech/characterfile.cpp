@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -18,7 +19,7 @@ QSize CharacterData::size() const
 {
     QSize s;
     for (const QImage &image : images)
-        s = s.expandedTo(image.size());
+        s = s.expandedTo(image.deviceIndependentSize().toSize());
     return s;
 }
 
@@ -42,6 +43,12 @@ void appendLE32(QByteArray &out, quint32 v)
 {
     for (int i = 0; i < 4; ++i)
         out.append(char((v >> (8 * i)) & 0xff));
+}
+
+void appendBE32(QByteArray &out, quint32 v)
+{
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.append(char((v >> shift) & 0xff));
 }
 
 // Reading the manifest: every accessor checks the JSON type and range and
@@ -185,50 +192,229 @@ QVector<CharacterFrame> readFrames(ManifestReader &r, const QJsonObject &root, c
     return frames;
 }
 
-// The header of a PNG picture, read without decoding it: the signature and
-// the IHDR chunk, which must come first.
-bool pngSize(const QByteArray &png, QSize *size, QString *reason)
+// The CRC-32 that guards each PNG chunk's type and data.
+quint32 pngCrc(const char *p, qsizetype n)
+{
+    static const std::array<quint32, 256> table = [] {
+        std::array<quint32, 256> t{};
+        for (quint32 i = 0; i < 256; ++i) {
+            quint32 c = i;
+            for (int k = 0; k < 8; ++k)
+                c = (c & 1u) ? 0xedb88320u ^ (c >> 1) : c >> 1;
+            t[i] = c;
+        }
+        return t;
+    }();
+    quint32 crc = 0xffffffffu;
+    for (qsizetype i = 0; i < n; ++i)
+        crc = table[(crc ^ quint8(p[i])) & 0xffu] ^ (crc >> 8);
+    return ~crc;
+}
+
+// Whether a PNG header's bit depth goes with its colour type.
+bool validDepth(int colorType, int depth)
+{
+    switch (colorType) {
+    case 0: // grey
+        return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
+    case 3: // palette
+        return depth == 1 || depth == 2 || depth == 4 || depth == 8;
+    case 2: // RGB
+    case 4: // grey and alpha
+    case 6: // RGBA
+        return depth == 8 || depth == 16;
+    default:
+        return false;
+    }
+}
+
+// What the decoder is given of a PNG picture, and the size it declares.
+struct PngPicture {
+    QSize size;
+    int depth = 8;        // bits a sample
+    QByteArray essential; // the signature and the chunks that decoding needs
+};
+
+// Walks a PNG's chunks without decoding anything. A chunk that claims more
+// bytes than follow, a wrong checksum or a structure that a decoder would
+// have to guess at is refused; of the rest, only what decoding needs is
+// kept: the header, the palette, the transparency, the image data and the
+// end. Text, colour profiles, suggested palettes and the like never reach
+// the decoder, so none of them can make it allocate or inflate anything.
+// `reason` completes "picture 3 ...".
+bool inspectPng(const QByteArray &png, int maxSide, PngPicture *picture, QString *reason)
 {
     static const char signature[8] = {'\x89', 'P', 'N', 'G', '\r', '\n', '\x1a', '\n'};
-    if (png.size() < 33 || std::memcmp(png.constData(), signature, 8) != 0) {
+    if (png.size() < 8 + 25 || std::memcmp(png.constData(), signature, 8) != 0) {
         *reason = QStringLiteral("is not a PNG picture");
         return false;
     }
-    const char *p = png.constData() + 8;
-    if (readBE32(p) != 13 || std::memcmp(p + 4, "IHDR", 4) != 0) {
+    const char *p = png.constData();
+    if (readBE32(p + 8) != 13 || std::memcmp(p + 12, "IHDR", 4) != 0) {
         *reason = QStringLiteral("is not a PNG picture (it does not begin with its header chunk)");
         return false;
     }
-    const quint32 w = readBE32(p + 8);
-    const quint32 h = readBE32(p + 12);
-    if (w == 0 || h == 0 || w > quint32(maxImageSide) || h > quint32(maxImageSide)) {
+    const quint32 width = readBE32(p + 16);
+    const quint32 height = readBE32(p + 20);
+    if (width == 0 || height == 0 || width > quint32(maxSide) || height > quint32(maxSide)) {
         *reason = QStringLiteral("is %1 x %2 pixels; each side must be from 1 to %3")
-                      .arg(w)
-                      .arg(h)
-                      .arg(maxImageSide);
+                      .arg(width)
+                      .arg(height)
+                      .arg(maxSide);
         return false;
     }
-    *size = QSize(int(w), int(h));
+    const int depth = quint8(p[24]);
+    const int colorType = quint8(p[25]);
+    auto damaged = [reason](const QString &what) {
+        *reason = QStringLiteral("is damaged: ") + what;
+        return false;
+    };
+    if (!validDepth(colorType, depth) || p[26] != 0 || p[27] != 0 || quint8(p[28]) > 1)
+        return damaged(QStringLiteral("its header chunk declares a kind of picture that PNG "
+                                      "does not have"));
+
+    QByteArray essential(signature, 8);
+    essential.reserve(png.size());
+    int paletteEntries = 0;
+    bool transparency = false;
+    enum { BeforeData, InData, AfterData } stage = BeforeData;
+    bool ended = false;
+    qsizetype at = 8;
+    while (at < png.size() && !ended) {
+        if (png.size() - at < 8)
+            return damaged(QStringLiteral("it ends in the middle of a chunk"));
+        const quint32 length = readBE32(p + at);
+        const QByteArrayView type(p + at + 4, 4);
+        for (const char c : type) {
+            if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')))
+                return damaged(QStringLiteral("it holds a chunk whose type is not four letters"));
+        }
+        const qint64 follow = png.size() - at - 8;
+        if (qint64(length) > follow)
+            return damaged(QStringLiteral("its \"%1\" chunk runs past the end of the picture (it "
+                                          "declares %2 bytes; %3 follow)")
+                               .arg(QString::fromLatin1(type))
+                               .arg(length)
+                               .arg(follow));
+        if (qint64(length) + 4 > follow)
+            return damaged(QStringLiteral("its \"%1\" chunk runs past the end of the picture (its "
+                                          "checksum is cut off)")
+                               .arg(QString::fromLatin1(type)));
+        // A fuzzer cannot make checksums: in a fuzzing build a wrong one is let
+        // through, so that it reaches the decoder, which sees them recomputed.
+        const quint32 crc = pngCrc(p + at + 4, 4 + qsizetype(length));
+#ifndef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
+        if (crc != readBE32(p + at + 8 + length))
+            return damaged(QStringLiteral("its \"%1\" chunk's checksum is wrong")
+                               .arg(QString::fromLatin1(type)));
+#endif
+        const char *data = p + at + 8;
+        at += 12 + qsizetype(length);
+
+        auto outOfPlace = [&] {
+            return damaged(
+                QStringLiteral("its \"%1\" chunk is out of place").arg(QString::fromLatin1(type)));
+        };
+        bool keep = true;
+        if (type == "IHDR") {
+            if (at != 8 + 25)
+                return outOfPlace();
+        } else if (type == "IDAT") {
+            if (stage == AfterData)
+                return damaged(QStringLiteral("its image data is split by other chunks"));
+            stage = InData;
+        } else if (type == "IEND") {
+            ended = true;
+        } else {
+            if (stage == InData)
+                stage = AfterData;
+            if (type == "PLTE") {
+                if (stage != BeforeData || paletteEntries > 0 || transparency)
+                    return outOfPlace();
+                const quint32 entries = length / 3;
+                if (colorType == 0 || colorType == 4 || length % 3 != 0 || entries == 0 ||
+                    entries > 256 || (colorType == 3 && entries > (1u << depth)))
+                    return damaged(QStringLiteral("its palette does not fit the picture"));
+                paletteEntries = int(entries);
+                keep = colorType == 3; // otherwise only a suggestion for few-colour screens
+            } else if (type == "tRNS") {
+                if (stage != BeforeData || transparency || (colorType == 3 && paletteEntries == 0))
+                    return outOfPlace();
+                const bool fits = colorType == 0   ? length == 2
+                                  : colorType == 2 ? length == 6
+                                  : colorType == 3
+                                      ? length >= 1 && length <= quint32(paletteEntries)
+                                      : false;
+                if (!fits)
+                    return damaged(QStringLiteral("its transparency does not fit the picture"));
+                transparency = true;
+            } else if (type.at(0) >= 'A' && type.at(0) <= 'Z') {
+                return damaged(QStringLiteral("it holds a critical chunk \"%1\" this program does "
+                                              "not know")
+                                   .arg(QString::fromLatin1(type)));
+            } else {
+                keep = false;
+            }
+        }
+        if (keep) {
+            appendBE32(essential, length);
+            essential.append(type);
+            essential.append(data, qsizetype(length));
+            appendBE32(essential, crc);
+        }
+    }
+    if (!ended)
+        return damaged(QStringLiteral("it ends without its end chunk"));
+    if (at != png.size())
+        return damaged(QStringLiteral("%1 bytes follow its end chunk").arg(png.size() - at));
+    if (stage == BeforeData)
+        return damaged(QStringLiteral("it has no image data"));
+    if (colorType == 3 && paletteEntries == 0)
+        return damaged(QStringLiteral("it has no palette"));
+    picture->size = QSize(int(width), int(height));
+    picture->depth = depth;
+    picture->essential = essential;
     return true;
 }
 
-QImage decodePng(const QByteArray &png, const QSize &declared, QString *reason)
+// While it lives, the decoder may allocate no more than `megabytes` for a
+// picture. The limit is process-wide; character files are read on the GUI
+// thread, as are the program's other pictures, and it is put back at once.
+class AllocationLimit {
+public:
+    explicit AllocationLimit(int megabytes) : m_saved(QImageReader::allocationLimit())
+    {
+        QImageReader::setAllocationLimit(megabytes);
+    }
+    ~AllocationLimit() { QImageReader::setAllocationLimit(m_saved); }
+    AllocationLimit(const AllocationLimit &) = delete;
+    AllocationLimit &operator=(const AllocationLimit &) = delete;
+
+private:
+    int m_saved;
+};
+
+QImage decodePng(const PngPicture &picture, QString *reason)
 {
-    QByteArray copy = png; // QBuffer needs a non-const array
+    QByteArray copy = picture.essential; // QBuffer needs a non-const array
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "png");
     reader.setAutoTransform(false);
-    if (reader.size() != declared) {
+    if (reader.size() != picture.size) {
         *reason = QStringLiteral("is not a readable PNG picture");
         return {};
     }
+    // The decoder counts at least 4 bytes a pixel, 8 for 16-bit samples.
+    const qint64 bytes =
+        qint64(picture.size.width()) * picture.size.height() * (picture.depth == 16 ? 8 : 4);
+    const AllocationLimit limit(int((bytes + (1 << 20) - 1) >> 20));
     QImage image = reader.read();
     if (image.isNull()) {
         *reason = QStringLiteral("is not a readable PNG picture (%1)").arg(reader.errorString());
         return {};
     }
-    if (image.size() != declared) {
+    if (image.size() != picture.size) {
         *reason = QStringLiteral("decodes to a different size than its header declares");
         return {};
     }
@@ -309,6 +495,9 @@ QString checkSource(const CharacterSource &s)
         return QStringLiteral("the voice pitch must be from %1 to %2").arg(minPitch).arg(maxPitch);
     if (s.pngs.isEmpty() || s.pngs.size() > maxImages)
         return QStringLiteral("a character needs 1 to %1 pictures").arg(maxImages);
+    if (!s.doublePngs.isEmpty() && s.doublePngs.size() != s.pngs.size())
+        return QStringLiteral("a character has a double-size picture for every picture or for "
+                              "none");
     if (s.appear.size() > maxAppearFrames)
         return QStringLiteral("the appearing animation may have at most %1 frames")
             .arg(maxAppearFrames);
@@ -349,7 +538,7 @@ QString checkSource(const CharacterSource &s)
 }
 
 std::optional<CharacterSource> parseManifest(const QByteArray &json, const QByteArray &data,
-                                             QString *reason)
+                                             quint32 fileVersion, QString *reason)
 {
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
@@ -377,29 +566,43 @@ std::optional<CharacterSource> parseManifest(const QByteArray &json, const QByte
     s.voice.pitch = r.integer(voice, QStringLiteral("pitch"), QStringLiteral("voice.pitch"),
                               minPitch, maxPitch);
 
-    // The pictures follow the manifest back to back, in the order listed;
-    // their lengths must account for every remaining byte of the file.
+    // The pictures follow the manifest back to back, in the order listed,
+    // then their double-size companions in the same order; their lengths
+    // must account for every remaining byte of the file.
+    const bool doubles = fileVersion == doubleSizeVersion;
     const QJsonArray images =
         r.array(root, QStringLiteral("images"), QStringLiteral("images"), 1, maxImages);
-    qint64 offset = 0;
+    QVector<int> lengths, doubleLengths;
     for (int i = 0; i < images.size() && !r.failed(); ++i) {
         const QString at = QStringLiteral("images[%1]").arg(i);
         const QJsonObject o = r.item(images, i, QStringLiteral("images"));
-        r.onlyKeys(o, at, {"length"});
-        const int length = r.integer(o, QStringLiteral("length"), at + QStringLiteral(".length"), 1,
-                                     int(maxFileBytes));
-        if (r.failed())
-            break;
-        if (offset + length > data.size()) {
-            r.fail(QStringLiteral("it ends early: picture %1 needs %2 bytes but only %3 are left")
-                       .arg(i)
-                       .arg(length)
-                       .arg(data.size() - offset));
-            break;
-        }
-        s.pngs.append(data.mid(offset, length));
-        offset += length;
+        if (doubles)
+            r.onlyKeys(o, at, {"length", "length2x"});
+        else
+            r.onlyKeys(o, at, {"length"});
+        lengths.append(r.integer(o, QStringLiteral("length"), at + QStringLiteral(".length"), 1,
+                                 int(maxFileBytes)));
+        if (doubles)
+            doubleLengths.append(r.integer(o, QStringLiteral("length2x"),
+                                           at + QStringLiteral(".length2x"), 1, int(maxFileBytes)));
     }
+    qint64 offset = 0;
+    auto take = [&](const QVector<int> &list, QVector<QByteArray> *pngs, const char *what) {
+        for (int i = 0; i < list.size() && !r.failed(); ++i) {
+            if (offset + list.at(i) > data.size()) {
+                r.fail(QStringLiteral("it ends early: %1 %2 needs %3 bytes but only %4 are left")
+                           .arg(QLatin1String(what))
+                           .arg(i)
+                           .arg(list.at(i))
+                           .arg(data.size() - offset));
+                return;
+            }
+            pngs->append(data.mid(offset, list.at(i)));
+            offset += list.at(i);
+        }
+    };
+    take(lengths, &s.pngs, "picture");
+    take(doubleLengths, &s.doublePngs, "double-size picture");
     if (!r.failed() && offset != data.size())
         r.fail(QStringLiteral("%1 bytes follow its last picture").arg(data.size() - offset));
 
@@ -440,7 +643,11 @@ bool isValidVoiceName(const QString &name)
     return re.match(name).hasMatch() && !name.contains(QLatin1String(".."));
 }
 
-std::optional<CharacterData> parse(const QByteArray &data, QString *reason)
+namespace {
+
+enum class Decode { Ordinary, DoubleSize, Both };
+
+std::optional<CharacterData> read(const QByteArray &data, QString *reason, Decode decode)
 {
     if (data.isEmpty()) {
         *reason = QStringLiteral("it is empty");
@@ -461,10 +668,12 @@ std::optional<CharacterData> parse(const QByteArray &data, QString *reason)
         return std::nullopt;
     }
     const quint32 fileVersion = readLE32(data.constData() + 8);
-    if (fileVersion != version) {
-        *reason = QStringLiteral("it is of format version %1; this program reads version %2")
+    if (fileVersion != version && fileVersion != doubleSizeVersion) {
+        *reason = QStringLiteral("it is of format version %1; this program reads versions %2 "
+                                 "and %3")
                       .arg(fileVersion)
-                      .arg(version);
+                      .arg(version)
+                      .arg(doubleSizeVersion);
         return std::nullopt;
     }
     const quint32 manifestBytes = readLE32(data.constData() + 12);
@@ -484,23 +693,41 @@ std::optional<CharacterData> parse(const QByteArray &data, QString *reason)
     const QByteArray json = data.mid(headerBytes, int(manifestBytes));
     const QByteArray pictures = data.mid(headerBytes + int(manifestBytes));
 
-    const std::optional<CharacterSource> source = parseManifest(json, pictures, reason);
+    const std::optional<CharacterSource> source =
+        parseManifest(json, pictures, fileVersion, reason);
     if (!source)
         return std::nullopt;
 
-    // Every declared size is checked before any picture is decoded, so a
-    // small file cannot ask for a huge amount of memory.
-    QVector<QSize> sizes;
+    // Every picture's structure and declared size is checked before any is
+    // decoded, so a small file cannot ask for a huge amount of memory.
+    QVector<PngPicture> ordinary(source->pngs.size()), doubled(source->doublePngs.size());
     qint64 pixels = 0;
     for (int i = 0; i < source->pngs.size(); ++i) {
-        QSize size;
         QString why;
-        if (!pngSize(source->pngs.at(i), &size, &why)) {
+        if (!inspectPng(source->pngs.at(i), maxImageSide, &ordinary[i], &why)) {
             *reason = QStringLiteral("picture %1 %2").arg(i).arg(why);
             return std::nullopt;
         }
+        pixels += qint64(ordinary.at(i).size.width()) * ordinary.at(i).size.height();
+    }
+    for (int i = 0; i < doubled.size(); ++i) {
+        QString why;
+        if (!inspectPng(source->doublePngs.at(i), 2 * maxImageSide, &doubled[i], &why)) {
+            *reason = QStringLiteral("double-size picture %1 %2").arg(i).arg(why);
+            return std::nullopt;
+        }
+        const QSize size = doubled.at(i).size;
+        if (size != 2 * ordinary.at(i).size) {
+            *reason = QStringLiteral("double-size picture %1 is %2 x %3 pixels; it must be twice "
+                                     "picture %1's, %4 x %5")
+                          .arg(i)
+                          .arg(size.width())
+                          .arg(size.height())
+                          .arg(2 * ordinary.at(i).size.width())
+                          .arg(2 * ordinary.at(i).size.height());
+            return std::nullopt;
+        }
         pixels += qint64(size.width()) * size.height();
-        sizes.append(size);
     }
     if (pixels > maxTotalPixels) {
         *reason = QStringLiteral("its pictures hold %1 pixels together; at most %2 are allowed")
@@ -509,31 +736,53 @@ std::optional<CharacterData> parse(const QByteArray &data, QString *reason)
         return std::nullopt;
     }
 
+    auto decodeAll = [reason](const QVector<PngPicture> &pictures, const char *what,
+                              QVector<QImage> *images) {
+        for (int i = 0; i < pictures.size(); ++i) {
+            QString why;
+            const QImage image = decodePng(pictures.at(i), &why);
+            if (image.isNull()) {
+                *reason = QStringLiteral("%1 %2 %3").arg(QLatin1String(what)).arg(i).arg(why);
+                return false;
+            }
+            images->append(image);
+        }
+        return true;
+    };
     CharacterData c;
     c.name = source->name;
     c.voice = source->voice;
     c.appear = source->appear;
     c.idle = source->idle;
     c.mouths = source->mouths;
-    for (int i = 0; i < source->pngs.size(); ++i) {
-        QString why;
-        QImage image = decodePng(source->pngs.at(i), sizes.at(i), &why);
-        if (image.isNull()) {
-            *reason = QStringLiteral("picture %1 %2").arg(i).arg(why);
+    if (doubled.isEmpty() || decode != Decode::DoubleSize) {
+        if (!decodeAll(ordinary, "picture", &c.images))
             return std::nullopt;
-        }
-        c.images.append(image);
+    }
+    if (!doubled.isEmpty() && decode != Decode::Ordinary) {
+        c.images.clear();
+        if (!decodeAll(doubled, "double-size picture", &c.images))
+            return std::nullopt;
+        for (QImage &image : c.images)
+            image.setDevicePixelRatio(2);
     }
     return c;
 }
 
-std::optional<CharacterData> load(const QString &path, QString *error)
+} // namespace
+
+std::optional<CharacterData> parse(const QByteArray &data, QString *reason, qreal devicePixelRatio)
+{
+    return read(data, reason, devicePixelRatio > 1 ? Decode::DoubleSize : Decode::Ordinary);
+}
+
+std::optional<CharacterData> load(const QString &path, QString *error, qreal devicePixelRatio)
 {
     const std::optional<QByteArray> data = readFile(path, error);
     if (!data)
         return std::nullopt;
     QString reason;
-    std::optional<CharacterData> c = parse(*data, &reason);
+    std::optional<CharacterData> c = parse(*data, &reason, devicePixelRatio);
     if (!c)
         *error = fileError(path, reason);
     return c;
@@ -541,7 +790,15 @@ std::optional<CharacterData> load(const QString &path, QString *error)
 
 bool check(const QString &path, QString *error)
 {
-    return load(path, error).has_value();
+    const std::optional<QByteArray> data = readFile(path, error);
+    if (!data)
+        return false;
+    QString reason;
+    if (!read(*data, &reason, Decode::Both)) {
+        *error = fileError(path, reason);
+        return false;
+    }
+    return true;
 }
 
 std::optional<QByteArray> write(const CharacterSource &source, QString *reason)
@@ -557,11 +814,17 @@ std::optional<QByteArray> write(const CharacterSource &source, QString *reason)
             a.append(QJsonObject{{QStringLiteral("image"), f.image}, {QStringLiteral("ms"), f.ms}});
         return a;
     };
+    const bool doubles = !source.doublePngs.isEmpty();
     QJsonArray images;
     qint64 pictureBytes = 0;
-    for (const QByteArray &png : source.pngs) {
-        images.append(QJsonObject{{QStringLiteral("length"), int(png.size())}});
-        pictureBytes += png.size();
+    for (int i = 0; i < source.pngs.size(); ++i) {
+        QJsonObject image{{QStringLiteral("length"), int(source.pngs.at(i).size())}};
+        pictureBytes += source.pngs.at(i).size();
+        if (doubles) {
+            image.insert(QStringLiteral("length2x"), int(source.doublePngs.at(i).size()));
+            pictureBytes += source.doublePngs.at(i).size();
+        }
+        images.append(image);
     }
     QJsonArray mouths;
     for (const CharacterMouth &m : source.mouths)
@@ -588,10 +851,10 @@ std::optional<QByteArray> write(const CharacterSource &source, QString *reason)
         return std::nullopt;
     }
     QByteArray out(magic, sizeof magic);
-    appendLE32(out, version);
+    appendLE32(out, doubles ? doubleSizeVersion : version);
     appendLE32(out, quint32(json.size()));
     out += json;
-    for (const QByteArray &png : source.pngs)
+    for (const QByteArray &png : source.pngs + source.doublePngs)
         out += png;
     return out;
 }

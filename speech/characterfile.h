@@ -32,12 +32,16 @@ struct CharacterMouth {
 struct CharacterData {
     QString name;
     CharacterVoice voice;
-    QVector<QImage> images;         // decoded, ARGB32 premultiplied
+    // Decoded, ARGB32 premultiplied. When the double-size pictures were
+    // asked for and the file has them, these are they, at a device pixel
+    // ratio of 2, so that they paint at the ordinary size.
+    QVector<QImage> images;
     QVector<CharacterFrame> appear; // may be empty
     QVector<CharacterFrame> idle;   // at least one
     QVector<CharacterMouth> mouths; // most closed first, at least two
 
-    // The smallest area that holds every picture.
+    // The smallest area that holds every picture, in logical pixels (the
+    // size of the ordinary pictures).
     QSize size() const;
 };
 
@@ -47,6 +51,7 @@ struct CharacterSource {
     QString name;
     CharacterVoice voice;
     QVector<QByteArray> pngs;
+    QVector<QByteArray> doublePngs; // none, or one for each of `pngs`, twice as wide and high
     QVector<CharacterFrame> appear;
     QVector<CharacterFrame> idle;
     QVector<CharacterMouth> mouths;
@@ -74,18 +79,25 @@ inline constexpr int minPitch = 0;
 inline constexpr int maxPitch = 99;
 
 inline constexpr char magic[8] = {'Q', 'C', 'H', 'A', 'R', '\r', '\n', '\x1a'};
+// A file with double-size pictures is of version 2, any other of version 1.
 inline constexpr quint32 version = 1;
+inline constexpr quint32 doubleSizeVersion = 2;
 inline constexpr int headerBytes = 16;
 
 // Reads a character from the bytes of a file. On failure returns nothing
 // and sets `reason` to why, a phrase without the file's name, such as
 // "it ends early: the manifest needs 120 bytes but only 80 follow".
-std::optional<CharacterData> parse(const QByteArray &data, QString *reason);
+// Above a device pixel ratio of 1, the double-size pictures are decoded
+// instead of the ordinary ones when the file has them. Every picture's
+// structure is checked either way; only the pictures returned are decoded.
+std::optional<CharacterData> parse(const QByteArray &data, QString *reason,
+                                   qreal devicePixelRatio = 1);
 
 // Reads a character file. On failure `error` names the file and the reason.
-std::optional<CharacterData> load(const QString &path, QString *error);
+std::optional<CharacterData> load(const QString &path, QString *error, qreal devicePixelRatio = 1);
 
-// The same checks as load() without keeping the pictures.
+// The same checks as load(), decoding the pictures of both sizes, without
+// keeping them.
 bool check(const QString &path, QString *error);
 
 // The bytes of a character file. Fails (with `reason`) when the source

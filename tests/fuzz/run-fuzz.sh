@@ -5,9 +5,11 @@
 #
 # BUILD_DIR defaults to the "fuzz" preset's build-fuzz; a given folder that
 # is not configured yet is configured with clang-14 and QUORNEL_FUZZ=ON.
-# The seed corpus is packed from the test character (and the default
-# character when its frames are there). Exits non-zero when the fuzzer
-# finds a crash, a leak, a timeout or runs out of memory; the input that
+# The corpus is the committed one (tests/fuzz/corpus/: pictures with many
+# kinds of chunk, and hostile files that once cost gigabytes) and files
+# packed from the test character (and the default character when its frames
+# are there). Exits non-zero when the fuzzer finds a crash, a leak, a
+# timeout, an allocation above 64 MB or runs out of memory; the input that
 # did it is kept in BUILD_DIR/fuzz-artifacts/.
 set -eu
 
@@ -33,12 +35,15 @@ cmake --build "$build" -j2 --target fuzz_characterfile qchar-pack
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT INT TERM
 mkdir "$work/corpus"
+cp "$root"/tests/fuzz/corpus/*.qchar "$work/corpus/"
 pack="$build/tools/qchar/qchar-pack"
 "$pack" "$root/tests/data/tinychar" "$work/corpus/tiny.qchar"
 "$pack" --voice en+m3 --rate 120 --pitch 10 "$root/tests/data/tinychar" "$work/corpus/tiny-voice.qchar"
-# The same frames without the appearing animation and with two mouths.
+# The same frames without the appearing animation, with two mouths and
+# without double-size pictures.
 mkdir "$work/plain"
 cp "$root"/tests/data/tinychar/*.png "$work/plain/"
+rm "$work"/plain/*@2x.png
 printf 'name P\nidle idle.png 100\nidle mouth-half.png 100\nmouth closed idle.png\nmouth open mouth-open.png\n' \
     > "$work/plain/frames.txt"
 "$pack" "$work/plain" "$work/corpus/plain.qchar"
@@ -54,7 +59,7 @@ QT_QPA_PLATFORM=offscreen \
 "$build/tests/fuzz/fuzz_characterfile" \
     -max_total_time="$seconds" \
     -rss_limit_mb=1024 \
-    -malloc_limit_mb=512 \
+    -malloc_limit_mb=64 \
     -timeout=10 \
     -max_len=65536 \
     -dict="$root/tests/fuzz/characterfile.dict" \

@@ -1,9 +1,11 @@
 #include "framesfolder.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QImageReader>
 #include <QRegularExpression>
 #include <QTextStream>
 
@@ -37,6 +39,17 @@ public:
         }
         if (m_source.name.isEmpty()) {
             *error = QStringLiteral("%1: no \"name\" line").arg(m_manifest);
+            return std::nullopt;
+        }
+        // Double-size pictures come for every frame or for none.
+        const qsizetype doubles = m_source.doublePngs.size() - m_source.doublePngs.count({});
+        if (doubles == 0) {
+            m_source.doublePngs.clear();
+        } else if (doubles != m_source.pngs.size()) {
+            const int missing = int(m_source.doublePngs.indexOf({}));
+            *error = QStringLiteral("%1: \"%2\" is missing; a double-size picture is needed "
+                                    "beside every frame or none")
+                         .arg(m_manifest, doubleName(m_names.at(missing)));
             return std::nullopt;
         }
         return m_source;
@@ -105,11 +118,18 @@ private:
         return ok;
     }
 
-    bool image(const QString &name, int *index, QString *why)
+    // "idle.png" has its double-size picture in "idle@2x.png".
+    static QString doubleName(const QString &name)
+    {
+        const QString base =
+            name.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) ? name.chopped(4) : name;
+        return base + QStringLiteral("@2x.png");
+    }
+
+    bool readPng(const QString &name, QByteArray *png, QString *why)
     {
         const QFileInfo info(m_folder, name);
-        const QString key = info.canonicalFilePath();
-        if (key.isEmpty() || !info.isFile()) {
+        if (!info.isFile()) {
             *why = QStringLiteral("the file \"%1\" does not exist").arg(name);
             return false;
         }
@@ -117,20 +137,57 @@ private:
             *why = QStringLiteral("the file \"%1\" is too large").arg(name);
             return false;
         }
-        QFile file(key);
+        QFile file(info.filePath());
         if (!file.open(QIODevice::ReadOnly)) {
             *why =
                 QStringLiteral("the file \"%1\" cannot be read (%2)").arg(name, file.errorString());
             return false;
         }
+        *png = file.readAll();
+        return true;
+    }
+
+    static QSize pngSize(const QByteArray &png)
+    {
+        QBuffer buffer;
+        buffer.setData(png);
+        buffer.open(QIODevice::ReadOnly);
+        return QImageReader(&buffer, "png").size();
+    }
+
+    bool image(const QString &name, int *index, QString *why)
+    {
+        QByteArray png;
+        if (!readPng(name, &png, why))
+            return false;
         // The same picture under two names is stored once.
-        const QByteArray png = file.readAll();
         if (const auto it = m_indexOf.constFind(png); it != m_indexOf.constEnd()) {
             *index = *it;
             return true;
         }
+        QByteArray doublePng;
+        const QString twice = doubleName(name);
+        if (QFileInfo(m_folder, twice).exists()) {
+            if (!readPng(twice, &doublePng, why))
+                return false;
+            const QSize size = pngSize(png);
+            const QSize doubleSize = pngSize(doublePng);
+            if (size.isValid() && doubleSize != 2 * size) {
+                *why = QStringLiteral("\"%1\" is %2 x %3 pixels; it must be twice \"%4\", "
+                                      "%5 x %6")
+                           .arg(twice)
+                           .arg(doubleSize.width())
+                           .arg(doubleSize.height())
+                           .arg(name)
+                           .arg(2 * size.width())
+                           .arg(2 * size.height());
+                return false;
+            }
+        }
         *index = int(m_source.pngs.size());
         m_source.pngs.append(png);
+        m_source.doublePngs.append(doublePng);
+        m_names.append(name);
         m_indexOf.insert(png, *index);
         return true;
     }
@@ -139,6 +196,7 @@ private:
     QString m_manifest;
     CharacterSource m_source;
     QHash<QByteArray, int> m_indexOf;
+    QStringList m_names; // of each picture, as frames.txt first gives it
 };
 
 } // namespace

@@ -14,7 +14,9 @@
 //   mouth closed mouth-closed.png   (mouth shapes, the closed one first)
 //
 // Blank lines and lines starting with "#" are ignored. The same picture
-// given more than once is stored once. On failure `error` names the line and why.
+// given more than once is stored once. A frame "idle.png" may have a
+// double-size picture "idle@2x.png" beside it: every frame or none, exactly
+// twice as wide and high. On failure `error` names the line and why.
 // How long an idle frame given 0 milliseconds is held before the idle loop
 // goes on (to a blink, say).
 inline constexpr int heldIdleMs = 4000;

@@ -23,14 +23,17 @@ int check(const QStringList &files)
     int failures = 0;
     for (const QString &path : files) {
         QString error;
-        const std::optional<CharacterData> c = characterfile::load(path, &error);
+        std::optional<CharacterData> c;
+        if (characterfile::check(path, &error))
+            c = characterfile::load(path, &error, 2);
         if (!c) {
             say(stderr, error);
             ++failures;
             continue;
         }
+        const bool doubles = c->images.constFirst().devicePixelRatio() == 2;
         say(stdout, QStringLiteral("%1: \"%2\", voice %3 (rate %4, pitch %5), %6 pictures of at "
-                                   "most %7 x %8, %9 appearing frames, %10 idle frames, %11 "
+                                   "most %7 x %8%12, %9 appearing frames, %10 idle frames, %11 "
                                    "mouth shapes")
                         .arg(QDir::toNativeSeparators(path), c->name, c->voice.name)
                         .arg(c->voice.rate)
@@ -40,7 +43,8 @@ int check(const QStringList &files)
                         .arg(c->size().height())
                         .arg(c->appear.size())
                         .arg(c->idle.size())
-                        .arg(c->mouths.size()));
+                        .arg(c->mouths.size())
+                        .arg(doubles ? QStringLiteral(" (and double size)") : QString()));
     }
     return failures == 0 ? 0 : 1;
 }
@@ -107,9 +111,11 @@ int main(int argc, char **argv)
     }
 
     std::optional<QByteArray> bytes = characterfile::write(*source, &error);
+    // The writer does not look inside the pictures; the reader does, at
+    // both sizes.
     QString reason;
-    if (bytes && !characterfile::parse(*bytes, &reason)) {
-        // The writer does not look inside the pictures; the reader does.
+    if (bytes && (!characterfile::parse(*bytes, &reason, 1) ||
+                  (!source->doublePngs.isEmpty() && !characterfile::parse(*bytes, &reason, 2)))) {
         error = reason;
         bytes.reset();
     }
