@@ -22,6 +22,7 @@ e2e_init() {
     E2E_DIR="$(mktemp -d "${TMPDIR:-/tmp}/quornel-e2e.XXXXXX")"
     WORK="$E2E_DIR/work" LOGS="$E2E_DIR/logs"
     mkdir -p "$WORK" "$LOGS"
+    exec 8>&1 9>&2   # the exit report goes there, even from inside a silenced command
     trap _on_exit EXIT
     trap 'exit 143' TERM
     trap 'exit 130' INT
@@ -30,8 +31,9 @@ e2e_init() {
     WATCHDOG=$!
 }
 
-_start_time() { local s; s=$(cat "/proc/$1/stat" 2>/dev/null) && read -ra s <<<"${s##*) }" && echo "${s[19]}"; }
-_alive() { local s; s=$(cat "/proc/$1/stat" 2>/dev/null) && [[ "${s##*) }" != [ZX]* ]]; }
+_stat() { read -r STAT 2>/dev/null <"/proc/$1/stat" && STAT="${STAT##*) }"; }   # from the state on
+_start_time() { local s; _stat "$1" && read -ra s <<<"$STAT" && echo "${s[19]}"; }
+_alive() { _stat "$1" && [[ "$STAT" != [ZX]* ]]; }
 _record() { echo "$1 $(_start_time "$1")" >>"$E2E_DIR/pids"; }
 
 # Ends the script after LIMIT seconds; stops what it started should it die uncleaned.
@@ -47,6 +49,7 @@ _watchdog() {   # PID LIMIT
 _on_exit() {
     local rc=$? f
     set +e
+    exec 1>&8 2>&9
     kill "$WATCHDOG" 2>/dev/null
     if app_running; then
         fail_check "the case left the program running (it was stopped by its process id)"
@@ -86,7 +89,7 @@ wait_for() {
 # _start NAME READY-CMD COMMAND...: starts a desktop piece, waits until it is
 # ready and prints its log if it never is.
 _start() {
-    "${@:3}" >"$LOGS/$1.log" 2>&1 &
+    "${@:3}" >"$LOGS/$1.log" 2>&1 8>&- 9>&- &
     PIDS+=($!)
     _record $!
     wait_for 30 eval "$2" || { echo "$1 did not get ready:" >&2; tail -n 20 "$LOGS/$1.log" >&2; return 1; }
@@ -138,7 +141,7 @@ desktop_stop() {
 # app_start [--hidden | --no-wait]: starts the program in the work folder and
 # waits for its main window (--hidden: for its tray icon instead).
 app_start() {
-    (cd "$WORK" && exec "$APP") >>"$LOGS/app.log" 2>&1 &
+    (cd "$WORK" && exec "$APP") >>"$LOGS/app.log" 2>&1 8>&- 9>&- &
     APP_PID=$! APP_STATUS=""
     _record "$APP_PID"
     case "${1:-}" in
@@ -225,7 +228,7 @@ SQL
 # $WATCH: "T_US H LEVEL VIEWABLE FX FY" at each change, "T_US gone" at the end.
 watch_start() {
     WATCH="$E2E_DIR/watch-$((++WATCHES))"
-    "$XPROBE" watch "$TITLE" >"$WATCH" 2>>"$LOGS/watch.log" &
+    "$XPROBE" watch "$TITLE" >"$WATCH" 2>>"$LOGS/watch.log" 8>&- 9>&- &
     WATCH_PID=$!
     _record "$WATCH_PID"
 }
@@ -238,19 +241,19 @@ watch_stop() {
 # watch_saw AWK-CONDITION: a sample (fields t h level v) satisfies it.
 watch_saw() { awk "NF == 6 { t = \$1; h = \$2; level = \$3; v = \$4 } NF == 6 && ($1) { f = 1 } END { exit !f }" "$WATCH"; }
 
-# watch_facts: for eval, from the viewable samples: t_first first_h final_h
-# max_h heights (distinct), downs, t_down (first shrink), levels and places
-# (distinct in order of change, comma-separated).
+# watch_facts: for eval, from the viewable samples: first_h, final_h, max_h,
+# heights (how many distinct), downs (shrinking steps), and levels and places
+# (comma-separated, at each change).
 watch_facts() {
     awk 'NF == 6 && $4 == 1 {
-            if (!n++) { t_first = $1; first = $2 }
-            if (n > 1 && $2 < h && !downs++) t_down = $1
+            if (!n++) first = $2
+            if (n > 1 && $2 < h) downs++
             if (!($2 in seen)) { seen[$2]; heights++ }
             if ($2 > max) max = $2
             if ($3 != level) levels = levels (levels == "" ? "" : ",") $3
             if ($5 "," $6 != place) places = places (places == "" ? "" : " ") $5 "," $6
             h = $2; level = $3; place = $5 "," $6
         }
-        END { printf "t_first=%d first_h=%d final_h=%d max_h=%d heights=%d downs=%d t_down=%d levels=%s places=\"%s\"\n",
-                     t_first, first, h, max, heights, downs, t_down, levels, places }' "$WATCH"
+        END { printf "first_h=%d final_h=%d max_h=%d heights=%d downs=%d levels=%s places=\"%s\"\n",
+                     first, h, max, heights, downs, levels, places }' "$WATCH"
 }
