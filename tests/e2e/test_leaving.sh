@@ -22,7 +22,7 @@ check "the transparency dialog opens" wait_for 10 win UTILITY "Transparency Sett
 read -r dialog _ <<<"$(wins UTILITY "Transparency Settings")"
 menu 40 120 Up Return
 check "after Exit the main window goes" wait_for 10 main_hidden
-click "$dialog" 15 16   # its check box: the dialog grows to show the level
+click "$dialog" 15 16 || true   # its check box: the dialog grows to show the level
 check "the program runs on while the dialog is open" wait_for 5 eval '[[ "$(wins UTILITY "Transparency Settings")" == *" 113" ]]'
 close_box "$dialog"
 check "closing that last dialog ends the program" app_ends

@@ -51,10 +51,7 @@ _on_exit() {
     set +e
     exec 1>&8 2>&9
     kill "$WATCHDOG" 2>/dev/null
-    if app_running; then
-        fail_check "the case left the program running (it was stopped by its process id)"
-        kill -TERM "$APP_PID"; wait_for 5 app_gone || kill -KILL "$APP_PID"
-    fi
+    _stop_leftover
     desktop_stop
     ((rc == 0 || FAILED > 0)) || fail_check "the script stopped early (exit status $rc)"
     echo "$PASSED passed, $FAILED failed"
@@ -141,6 +138,7 @@ desktop_stop() {
 # app_start [--hidden | --no-wait]: starts the program in the work folder and
 # waits for its main window (--hidden: for its tray icon instead).
 app_start() {
+    _stop_leftover
     (cd "$WORK" && exec "$APP") >>"$LOGS/app.log" 2>&1 8>&- 9>&- &
     APP_PID=$! APP_STATUS=""
     _record "$APP_PID"
@@ -149,6 +147,12 @@ app_start() {
         --hidden) wait_for 20 tray_icon || fail "no tray icon of the program appeared" ;;
         *) wait_for 20 main_window || fail "the main window did not appear" ;;
     esac
+}
+_stop_leftover() {   # a program that did not end as the case asked counts as a failure
+    app_running || return 0
+    fail_check "the program was still running (it was stopped by its process id)"
+    kill -TERM "$APP_PID" && wait_for 5 app_gone || kill -KILL "$APP_PID"
+    wait "$APP_PID" || true
 }
 app_running() { [[ -n "$APP_PID" ]] && _alive "$APP_PID"; }
 app_gone() { ! _alive "$APP_PID"; }
