@@ -20,7 +20,7 @@ sounding() {
 read_aloud() {
     menu 40 120 Down Down Return
     wait_for 20 win UTILITY Quornel || fail "the character did not appear"
-    wait_for 10 speaking || fail "no sound stream was opened"
+    wait_for 20 speaking || fail "no sound stream was opened"
     wait_for 60 silent || fail "the character did not finish speaking"
 }
 

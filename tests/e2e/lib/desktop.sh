@@ -203,7 +203,7 @@ close_box() { wmctrl -i -c "$(printf '0x%x' "$1")"; }
 # move stores nothing.
 menu() {
     local w; w=$(main_window) || return 1
-    click "$w" "$1" "$2" && wait_for 5 menus 1 && keys "${@:3}"
+    click "$w" "$1" "$2" && wait_for 10 menus 1 && keys "${@:3}"
 }
 
 # --- the note store -------------------------------------------------------------
