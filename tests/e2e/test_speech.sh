@@ -32,7 +32,9 @@ espeak-ng -v en-us -s 165 -p 50 -w "$E2E_DIR/expected.wav" "You have the followi
 
 app_start
 rec="$E2E_DIR/recording.wav"   # 22050 samples of 2 bytes a second
-parecord -d nullsink.monitor --rate=22050 --channels=1 --format=s16le --file-format=wav "$rec" &
+# Small fragments: the file keeps up with the sink (by default it grows in seconds-long steps).
+parecord -d nullsink.monitor --rate=22050 --channels=1 --format=s16le --file-format=wav \
+    --latency-msec=20 "$rec" &
 recorder=$!
 _record "$recorder"
 wait_for 20 grown "$rec" 44 || fail "the recording of the null sink did not start"
