@@ -1,73 +1,50 @@
 #!/bin/bash
-# Position saving: a mouse move over the window's own background stores the
-# window's outer corner; moves over the labels store nothing.
+# Position saving from real pointer moves: a move over the mascot background
+# stores the window's outer corner in twips; moves over the note, the clock and
+# the click area below the clock do not; moving the window by its caption bar
+# and leaving without a move over the background keeps the old place.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh"
 e2e_init "$1"
-desktop_start --no-audio
+desktop_start
 
-# stored_at X Y: the store holds the outer corner X Y (pixels) in twips.
-stored_at() {
-    [[ "$(store_value Form Left)" =~ ^$(( $1 * 15 ))(\.0)?$ && "$(store_value Form Top)" =~ ^$(( $2 * 15 ))(\.0)?$ ]]
-}
-# moved_to ID X Y: moves the window's frame to X Y and waits until it is there.
-moved_to() {
-    local f; f=$(frame_of "$1")
-    xdotool windowmove "$f" "$2" "$3"
-    wait_for 5 frame_at "$1" "$2" "$3"
-}
-sentinel() { store_set Form Left -7.0; store_set Form Top -7.0; }
-# menu_barrier ID: a click on Label3 opens the menu; once it is open every
-# earlier input has been handled. Closes it again.
-menu_barrier() {
-    click_at "$1" 40 120 && wait_for 5 menu_open && menu_keys Escape && wait_for 5 menu_closed
+stored_at() { store_is Form Left "real:$(($1 * 15)).0" && store_is Form Top "real:$(($2 * 15)).0"; }
+# drag_caption DX DY: drags the main window by its caption bar.
+drag_caption() {
+    local fx fy i
+    read -r _ fx fy _ <<<"$(wins UTILITY "$TITLE")"
+    xdotool mousemove $((fx + 60)) $((fy + 8)) mousedown 1
+    for i in 1 2 3 4; do xdotool mousemove $((fx + 60 + $1 * i / 4)) $((fy + 8 + $2 * i / 4)); done
+    xdotool mouseup 1
+    wait_for 5 main_at $((fx + $1)) $((fy + $2))
 }
 
 store_init
-park_mouse
 app_start
-w=$(app_window)
-check "starts at the stored place (300, 200)" wait_for 5 frame_at "$w" 300 200
+w=$(main_window)
+check "the window shows at its stored place, frame corner 300 200" wait_for 5 main_at 300 200
 
-# --- A move over the background after the window moved stores the new place
-moved_to "$w" 420 260
+store_set Form Left -7.0 && store_set Form Top -7.0   # behind the program's back
+for spot in "150 60" "120 100" "30 20" "40 120"; do move_over "$w" $spot; done   # note, clock, below it
+click "$w" 40 120   # once this opens the menu, the program has seen every move before
+wait_for 5 menus 1 && keys Escape
+check "moves over the note, the clock and the area below it store nothing" store_is Form Left real:-7.0
+move_over "$w" 72 40
+check "a move over the background stores the frame corner in twips" wait_for 5 stored_at 300 200
+
+drag_caption 120 60 || fail "the window did not follow its caption bar"
 check "moving the window alone stores nothing" stored_at 300 200
-move_mouse_over "$w" 72 40          # between the clock and the note
-check "a move over the background stores the new corner (420, 260)" wait_for 5 stored_at 420 260
-expect_eq "Left is stored as a number" real "$(_sql 'SELECT typeof("Left") FROM "Form"')"
-
-# Every move event writes, each time: the place is reset behind the program's
-# back before each move.
-i=0
-for spot in "150 140" "72 40" "3 3" "211 150" "100 135"; do   # each differs from the last
-    i=$((i + 1))
-    sentinel
-    move_mouse_over "$w" $spot
-    check "move $i over the background ($spot) writes the place" wait_for 5 stored_at 420 260
+for spot in "3 3" "211 150" "100 135"; do   # each spot differs from the last: each is a move
+    store_set Form Left -7.0
+    move_over "$w" $spot
+    check "a move over the background at $spot stores the new corner 420 260" wait_for 5 stored_at 420 260
 done
 
-# --- Moves over the note, the clock and Label3 store nothing
-park_mouse
-moved_to "$w" 500 300
-sentinel
-move_mouse_over "$w" 150 60         # the note, Label1
-move_mouse_over "$w" 120 100
-move_mouse_over "$w" 30 20          # the clock, Label2
-move_mouse_over "$w" 40 120         # Label3
-check "the menu opens from Label3" menu_barrier "$w"
-expect_eq "moves over the labels wrote nothing (Left)" "real:-7.0" "$(store_get Form Left)"
-expect_eq "moves over the labels wrote nothing (Top)" "real:-7.0" "$(store_get Form Top)"
-
-# --- Leaving without a move over the background keeps the old place
-move_mouse_over "$w" 72 40
-check "back over the background: stored (500, 300)" wait_for 5 stored_at 500 300
-park_mouse
-moved_to "$w" 100 100
-close_window "$w"
-check "the close button ends the program" app_wait_exit 15
-check "the stored place is still the last one seen (500, 300)" stored_at 500 300
-
-# --- The next start puts the window where it was stored
+drag_caption -200 100 || fail "the window did not follow its caption bar"
+close_box "$w"
+check "the close box ends the program" app_ends
+check "leaving without a move over the background keeps the old place" stored_at 420 260
 app_start
-w=$(app_window)
-check "the next start places the window at (500, 300)" wait_for 5 frame_at "$w" 500 300
+check "the next start shows the window at the stored place" wait_for 5 main_at 420 260
+close_box "$(main_window)"
+check "the close box ends the program again" app_ends

@@ -1,480 +1,223 @@
-# A private virtual desktop for end-to-end tests, and helpers that drive the
-# program on it as a person would. Source it from a script under
-# `set -euo pipefail`; every process started here is recorded by its process
-# id and stopped by it when the script exits. Window ids are decimal X ids;
-# coordinates given to the helpers are client-relative pixels.
+# A private virtual desktop for the end-to-end cases, and helpers that drive the
+# program on it as a person would. Source it under `set -euo pipefail`. Every
+# process started here is stopped by its process id when the script exits.
+# Never pipe into a reader that may stop early (grep -q, head, awk's exit): the
+# writer dies of SIGPIPE and pipefail fails the pipeline at random. Capture
+# the output in a variable and match that.
 
-E2E_DIR="" E2E_WORK="" E2E_LOGS="" E2E_WATCHDOG=""
-E2E_PASSED=0 E2E_FAILED=0
-E2E_NAMES=() E2E_PIDS=()   # the started desktop pieces, in start order
-APP_PID=""                 # the program under test, while it runs
-APP_STATUS=""              # its exit status, once app_wait_exit saw it end
-APP_ENV=()                 # extra NAME=VALUE pairs for its environment
+TITLE="Quornel Desktop Notes"
 STORE_NAME="Quornel Desktop Notes.save"
-MAIN_TITLE="Quornel Desktop Notes"
-E2E_SOURCE_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)"
-# The mascot picture as the program draws it, for pixel comparisons.
-MASCOT="${MASCOT:-}"
-[[ -n "$MASCOT" || ! -f "$E2E_SOURCE_DIR/resources/mascot.bmp" ]] || MASCOT="$E2E_SOURCE_DIR/resources/mascot.bmp"
-# Deadlines are multiplied by this factor (a slow machine may raise it).
-E2E_TIME_SCALE="${E2E_TIME_SCALE:-1}"
+MASCOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)/resources/mascot.bmp"
+SCALE="${E2E_TIME_SCALE:-1}"   # multiplies every deadline
+PASSED=0 FAILED=0 PIDS=() APP_PID="" APP_STATUS="" WATCH_PID="" WATCHES=0
 
-e2e_log() { printf '%s\n' "$*" >&2; }
-
-# e2e_init PROGRAM: every test script calls it first.
+# e2e_init PROGRAM: the folders, the exit trap and the watchdog; first in every case.
 e2e_init() {
-    QUORNEL_APP="${1:-${QUORNEL_APP:-}}"
-    if [[ -z "$QUORNEL_APP" || ! -x "$QUORNEL_APP" ]]; then
-        e2e_log "usage: $0 PATH-TO-quornel-desktop-notes (got '${QUORNEL_APP}')"
-        exit 2
-    fi
-    QUORNEL_APP="$(cd "$(dirname "$QUORNEL_APP")" && pwd)/$(basename "$QUORNEL_APP")"
+    APP="$(realpath "${1:-}")"
+    XPROBE="${E2E_XPROBE:-$(dirname "$APP")/tests/e2e/e2e-xprobe}"
     local tool
-    for tool in Xvfb openbox xdotool xwininfo xprop xdpyinfo sqlite3 import convert wmctrl; do
-        command -v "$tool" >/dev/null || { e2e_log "missing tool: $tool (run scripts/setup.sh)"; exit 2; }
+    for tool in "$APP" "$XPROBE" Xvfb openbox xcompmgr trayer xdotool wmctrl sqlite3 import; do
+        command -v "$tool" >/dev/null || { echo "missing: $tool (usage: $0 PROGRAM)" >&2; exit 2; }
     done
     E2E_DIR="$(mktemp -d "${TMPDIR:-/tmp}/quornel-e2e.XXXXXX")"
-    E2E_WORK="$E2E_DIR/work"
-    E2E_LOGS="$E2E_DIR/logs"
-    mkdir -p "$E2E_WORK" "$E2E_LOGS"
-    trap _e2e_on_exit EXIT
-    trap 'e2e_log "stopped at ${BASH_SOURCE[0]##*/}:$LINENO: $BASH_COMMAND"' ERR
+    WORK="$E2E_DIR/work" LOGS="$E2E_DIR/logs"
+    mkdir -p "$WORK" "$LOGS"
+    exec 8>&1 9>&2   # the exit report goes there, even from inside a silenced command
+    trap _on_exit EXIT
+    trap 'exit 143' TERM
     trap 'exit 130' INT
-    trap 'e2e_log "terminated (watchdog or signal)"; exit 143' TERM
-    # The watchdog ends the script before the test runner's timeout would kill
-    # it outright, and stops the desktop should the script die uncleaned.
-    : >"$E2E_DIR/pids"
-    _e2e_watchdog "$$" "$(_start_time $$)" "${E2E_SCRIPT_TIMEOUT:-240}" "$E2E_DIR/pids" </dev/null >/dev/null &
-    E2E_WATCHDOG=$!
+    trap 'echo "stopped at line $LINENO: $BASH_COMMAND" >&2' ERR
+    _watchdog "$$" "${E2E_SCRIPT_TIMEOUT:-240}" </dev/null >&2 &
+    WATCHDOG=$!
 }
 
-_start_time() { awk '{ print $22 }' "/proc/$1/stat" 2>/dev/null; }
+_stat() { read -r STAT 2>/dev/null <"/proc/$1/stat" && STAT="${STAT##*) }"; }   # from the state on
+_start_time() { local s; _stat "$1" && read -ra s <<<"$STAT" && echo "${s[19]}"; }
+_alive() { _stat "$1" && [[ "$STAT" != [ZX]* ]]; }
+_record() { echo "$1 $(_start_time "$1")" >>"$E2E_DIR/pids"; }
 
-_e2e_watchdog() {   # PID START LIMIT PIDFILE
-    local parent="$1" start="$2" limit="$3" pidfile="$4" t=0 i pid st
-    _parent_alive() { [[ "$(_start_time "$parent")" == "$start" ]]; }
-    while _parent_alive && (( t < limit )); do sleep 1; t=$(( t + 1 )); done
-    if _parent_alive; then
-        echo "FAIL: watchdog: the script ran longer than ${limit}s" >&2
-        kill -TERM "$parent" 2>/dev/null
-        for (( i = 0; i < 20; i++ )); do _parent_alive || return 0; sleep 1; done
-    fi
-    tac "$pidfile" 2>/dev/null | while read -r pid st; do
-        [[ -n "$pid" && "$(_start_time "$pid")" == "$st" ]] && kill -KILL "$pid" 2>/dev/null
-    done || true
-    _parent_alive && kill -KILL "$parent" 2>/dev/null
+# Ends the script after LIMIT seconds; stops what it started should it die uncleaned.
+_watchdog() {   # PID LIMIT
+    local t=0 pid start
+    while _alive "$1" && ((t++ < $2)); do sleep 1; done
+    _alive "$1" && echo "FAIL: watchdog: the case ran longer than $2 s" && kill -TERM "$1" && sleep 30
+    while read -r pid start; do
+        [[ "$(_start_time "$pid")" != "$start" ]] || kill -KILL "$pid"
+    done <"$E2E_DIR/pids"
+}
+
+_on_exit() {
+    local rc=$? f
+    set +e
+    exec 1>&8 2>&9
+    kill "$WATCHDOG" 2>/dev/null
+    _stop_leftover
+    desktop_stop
+    ((rc == 0 || FAILED > 0)) || fail_check "the script stopped early (exit status $rc)"
+    echo "$PASSED passed, $FAILED failed"
+    if ((FAILED == 0)); then rm -rf "$E2E_DIR"; exit 0; fi
+    for f in "$LOGS"/*.log; do [[ ! -s "$f" ]] || { echo "---- ${f##*/}"; tail -n 15 "$f"; }; done
+    echo "logs, screenshots, recordings and the store kept in $E2E_DIR"
+    exit 1
+}
+
+# check DESCRIPTION CMD...: a PASS or FAIL line; the script goes on.
+check() { if "${@:2}" >/dev/null; then PASSED=$((PASSED + 1)); echo "PASS: $1"; else fail_check "$1"; fi; }
+fail_check() { FAILED=$((FAILED + 1)); echo "FAIL: $*"; }
+fail() { fail_check "$@"; exit 1; }   # set-up went wrong: no point going on
+expect_eq() { check "$1 (expected '$2', got '$3')" _same "$2" "$3"; }
+_same() { [[ "$1" == "$2" ]]; }
+has() { [[ "$1" == *"$2"* ]]; }   # TEXT PART
+in_range() { check "$1 ($3, expected $2..$4)" test "$2" -le "$3" -a "$3" -le "$4"; }
+
+# wait_for SECONDS CMD...: polls CMD until it succeeds; at the deadline says
+# what it waited for and fails.
+wait_for() {
+    local end=$((${EPOCHREALTIME/./} + $1 * SCALE * 1000000))
+    until "${@:2}" >/dev/null 2>&1; do
+        if ((${EPOCHREALTIME/./} > end)); then
+            echo "gave up after $1 s waiting for: ${*:2}" >&2
+            return 1
+        fi
+        sleep 0.05
+    done
+}
+
+# _start NAME READY-CMD COMMAND...: starts a desktop piece, waits until it is
+# ready and prints its log if it never is.
+_start() {
+    "${@:3}" >"$LOGS/$1.log" 2>&1 8>&- 9>&- &
+    PIDS+=($!)
+    _record $!
+    wait_for 30 eval "$2" || { echo "$1 did not get ready:" >&2; tail -n 20 "$LOGS/$1.log" >&2; return 1; }
+}
+
+# desktop_start [--audio] [--no-tray]: Xvfb, openbox, xcompmgr,
+# trayer and, when asked, PulseAudio with a null sink, with private XDG folders.
+desktop_start() {
+    local d
+    for d in runtime config data cache home; do mkdir -p -m 700 "$E2E_DIR/$d"; done
+    export XDG_RUNTIME_DIR="$E2E_DIR/runtime" XDG_CONFIG_HOME="$E2E_DIR/config" \
+        XDG_DATA_HOME="$E2E_DIR/data" XDG_CACHE_HOME="$E2E_DIR/cache" HOME="$E2E_DIR/home" \
+        QT_QPA_PLATFORM=xcb LANG=C.UTF-8 PULSE_SERVER=unix:/nonexistent
+    unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER WAYLAND_DISPLAY LC_ALL LC_TIME
+    : >"$E2E_DIR/display"   # Xvfb picks a free display and writes its number here once it listens
+    _start xvfb '[[ -s "$E2E_DIR/display" ]]' \
+        sh -c 'exec Xvfb -displayfd 3 -screen 0 1280x800x24 +extension Composite \
+            -nolisten tcp -noreset 3>"$1"' Xvfb "$E2E_DIR/display"
+    export DISPLAY=":$(<"$E2E_DIR/display")"
+    _start openbox '[[ "$(xprop -root _NET_SUPPORTING_WM_CHECK)" == *"window id"* ]]' \
+        openbox --sm-disable
+    _start xcompmgr '"$XPROBE" owner _NET_WM_CM_S0' xcompmgr -n
+    [[ " $* " == *" --no-tray "* ]] || _start trayer '"$XPROBE" owner _NET_SYSTEM_TRAY_S0' \
+        trayer --edge bottom --align right --widthtype request --height 24 \
+        --SetDockType true --SetPartialStrut true --transparent false --expand true
+    [[ " $* " == *" --audio "* ]] || return 0
+    unset PULSE_SERVER
+    _start pulseaudio 'pactl info' pulseaudio -n --daemonize=no --exit-idle-time=-1 \
+        --use-pid-file=no -L "module-native-protocol-unix auth-anonymous=1" \
+        -L "module-null-sink sink_name=nullsink rate=48000 channels=2" -L module-always-sink
+    pactl set-default-sink nullsink
+    export PULSE_SERVER="unix:$XDG_RUNTIME_DIR/pulse/native"
+}
+
+# desktop_stop: every piece by its process id, in reverse order.
+desktop_stop() {
+    watch_stop
+    local i
+    for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do
+        kill -TERM "${PIDS[i]}" 2>/dev/null || true
+        wait_for 5 eval '! _alive "${PIDS[i]}"' || kill -KILL "${PIDS[i]}" 2>/dev/null
+        wait "${PIDS[i]}" 2>/dev/null || true
+    done
+    PIDS=()
+}
+
+# --- the program ----------------------------------------------------------------
+
+# app_start [--hidden | --no-wait]: starts the program in the work folder and
+# waits for its main window (--hidden: for its tray icon instead).
+app_start() {
+    _stop_leftover
+    (cd "$WORK" && exec "$APP") >>"$LOGS/app.log" 2>&1 8>&- 9>&- &
+    APP_PID=$! APP_STATUS=""
+    _record "$APP_PID"
+    case "${1:-}" in
+        --no-wait) ;;
+        --hidden) wait_for 20 tray_icon || fail "no tray icon of the program appeared" ;;
+        *) wait_for 20 main_window || fail "the main window did not appear" ;;
+    esac
+}
+_stop_leftover() {   # a program that did not end as the case asked counts as a failure
+    app_running || return 0
+    fail_check "the program was still running (it was stopped by its process id)"
+    kill -TERM "$APP_PID" && wait_for 5 app_gone || kill -KILL "$APP_PID"
+    wait "$APP_PID" || true
+}
+app_running() { [[ -n "$APP_PID" ]] && _alive "$APP_PID"; }
+app_gone() { ! _alive "$APP_PID"; }
+
+# app_ends [STATUS]: the program ends by itself within a few seconds, with
+# this exit status (0 by default). No signal is ever sent to it.
+app_ends() {
+    wait_for 10 app_gone || return 1
+    wait "$APP_PID" && APP_STATUS=0 || APP_STATUS=$?
+    APP_PID=""
+    [[ "$APP_STATUS" == "${1:-0}" ]] || { echo "the program ended with status $APP_STATUS" >&2; return 1; }
+}
+
+# wins TYPE [TITLE]: "ID FX FY X Y W H" of each viewable window of the program
+# of this _NET_WM_WINDOW_TYPE (TRAY: its tray icon) and title; FX FY is the
+# frame's outer corner, X Y W H the client area.
+wins() {
+    local list id pid type v fx fy x y w h title
+    list=$("$XPROBE" list) || return 1
+    while read -r id pid type v fx fy x y w h title; do
+        [[ "$pid" == "$APP_PID" && "$type" == "$1" && "$v" == 1 && ($# == 1 || "$title" == "$2") ]] \
+            && echo "$id $fx $fy $x $y $w $h"
+    done <<<"$list"
     return 0
 }
-
-_e2e_on_exit() {
-    local rc=$? f
-    trap - EXIT
-    set +e
-    desktop_stop
-    [[ -z "$E2E_WATCHDOG" ]] || { kill "$E2E_WATCHDOG" 2>/dev/null; wait "$E2E_WATCHDOG" 2>/dev/null; }
-    if (( rc != 0 && E2E_FAILED == 0 )); then
-        E2E_FAILED=1; echo "FAIL: the script stopped early (exit status $rc)"
-    fi
-    echo "$E2E_PASSED passed, $E2E_FAILED failed"
-    if (( E2E_FAILED > 0 )) || [[ -n "${E2E_KEEP:-}" ]]; then
-        echo "logs, screenshots and the store kept in $E2E_DIR"
-        (( E2E_FAILED == 0 )) || for f in "$E2E_LOGS"/*.log; do
-            [[ -s "$f" ]] && { echo "---- $(basename "$f") (last lines)"; tail -n 15 "$f"; }
-        done
-    else
-        rm -rf "$E2E_DIR"
-    fi
-    (( E2E_FAILED > 0 )) && exit 1
-    exit 0
+win() { local r; r=$(wins "$@") && [[ -n "$r" ]] && echo "${r%% *}"; }   # the first one's id
+main_window() { win UTILITY "$TITLE"; }
+tray_icon() { win TRAY; }
+no_tray_icon() { ! tray_icon; }
+main_hidden() { ! main_window; }
+menus() { local r n=0; r=$(wins POPUP) || return 1; [[ -z "$r" ]] || n=$(wc -l <<<"$r"); ((n == ${1:-1})); }   # [N]: N open
+# main_at FX FY [H]: the main window's frame corner (and client height).
+main_at() {
+    local r fx fy h
+    r=$(wins UTILITY "$TITLE") && read -r _ fx fy _ _ _ h <<<"$r" \
+        && [[ "$fx $fy" == "$1 $2" && (-z "${3:-}" || "$h" == "$3") ]]
 }
 
-# check DESCRIPTION CMD...: runs CMD and counts a PASS or FAIL; goes on.
-check() {
-    local what="$1"; shift
-    if "$@"; then
-        E2E_PASSED=$((E2E_PASSED + 1)); echo "PASS: $what"
-    else
-        E2E_FAILED=$((E2E_FAILED + 1)); echo "FAIL: $what"
-    fi
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }   # ID X Y (client-relative)
+move_over() { xdotool mousemove --window "$1" "$2" "$3"; }
+keys() { xdotool key --clearmodifiers "$@"; }
+# close_box ID: the window manager's close (WM_DELETE_WINDOW), as its close button does.
+close_box() { wmctrl -i -c "$(printf '0x%x' "$1")"; }
+
+# menu X Y KEY...: a click at X Y on the main window opens the popup menu; the
+# keys choose in it, e.g. "Up Return" (Exit), "Up Up Return" (Hide), "Down Down
+# Return" (Read Current Notes). 40 120 lies below the clock, where a pointer
+# move stores nothing.
+menu() {
+    local w; w=$(main_window) || return 1
+    click "$w" "$1" "$2" && wait_for 10 menus 1 && keys "${@:3}"
 }
 
-# expect_eq DESCRIPTION EXPECTED ACTUAL
-expect_eq() {
-    if [[ "$2" == "$3" ]]; then
-        E2E_PASSED=$((E2E_PASSED + 1)); echo "PASS: $1"
-    else
-        E2E_FAILED=$((E2E_FAILED + 1)); echo "FAIL: $1: expected '$2', got '$3'"
-    fi
-}
+# --- the note store -------------------------------------------------------------
 
-# fail MESSAGE: counts a failure and stops the script (for broken set-up).
-fail() { E2E_FAILED=$((E2E_FAILED + 1)); echo "FAIL: $*"; exit 1; }
+store() { sqlite3 -batch -cmd '.timeout 5000' "$WORK/$STORE_NAME" "$@"; }
+store_get() { store "SELECT typeof(\"$2\") || ':' || \"$2\" FROM \"$1\""; }   # TABLE FIELD
+store_set() { store "UPDATE \"$1\" SET \"$2\" = $3"; }                        # TABLE FIELD SQL
+store_is() { [[ "$(store_get "$1" "$2")" == "$3" ]]; }                          # TABLE FIELD TYPE:VALUE
 
-_now() { printf '%s' "${EPOCHREALTIME/./}"; }   # microseconds
-_deadline() { echo $(( $(_now) + $(awk -v t="$1" -v s="$E2E_TIME_SCALE" 'BEGIN { printf "%d", t * s * 1000000 }') )); }
-
-# wait_for TIMEOUT_S CMD...: polls CMD until it succeeds; fails at the deadline.
-wait_for() {
-    local timeout="$1"; shift
-    local deadline pause=0.02
-    deadline=$(_deadline "$timeout")
-    until "$@" >/dev/null 2>&1; do
-        if (( $(_now) > deadline )); then
-            e2e_log "timed out after ${timeout}s waiting for: $*"
-            return 1
-        fi
-        sleep "$pause"
-        [[ "$pause" == 0.02 ]] && pause=0.05 || pause=0.1
-    done
-}
-
-# ---------------------------------------------------------------------------
-# The desktop
-
-_proc_alive() {   # PID: running and not a zombie
-    local st
-    st=$(awk '{ print $3 }' "/proc/$1/stat" 2>/dev/null) || return 1
-    [[ -n "$st" && "$st" != Z && "$st" != X ]]
-}
-
-_record() {
-    E2E_NAMES+=("$1"); E2E_PIDS+=("$2")
-    echo "$2 $(_start_time "$2")" >>"$E2E_DIR/pids"
-}
-
-# _start_piece NAME READY-TIMEOUT READY-CMD -- COMMAND...: starts COMMAND in
-# the background and waits until READY-CMD succeeds or the piece dies.
-_start_piece() {
-    local name="$1" timeout="$2" ready="$3"; shift 4
-    "$@" >"$E2E_LOGS/$name.log" 2>&1 &
-    local pid=$! deadline
-    _record "$name" "$pid"
-    deadline=$(_deadline "$timeout")
-    until eval "$ready" >/dev/null 2>&1; do
-        if ! _proc_alive "$pid" || (( $(_now) > deadline )); then
-            e2e_log "$name did not get ready in ${timeout}s (waited for: $ready)"
-            tail -n 20 "$E2E_LOGS/$name.log" >&2
-            return 1
-        fi
-        sleep 0.05
-    done
-}
-
-_display_free() { [[ ! -e /tmp/.X11-unix/X$1 && ! -e /tmp/.X$1-lock ]]; }
-
-# desktop_start [--no-tray] [--no-audio] [--no-compositor]: Xvfb, openbox,
-# xcompmgr, trayer and PulseAudio on a free display with private runtime and
-# configuration folders; exports DISPLAY and friends.
-desktop_start() {
-    local tray=1 audio=1 compositor=1 arg d
-    for arg in "$@"; do
-        case "$arg" in
-            --no-tray) tray=0 ;;
-            --no-audio) audio=0 ;;
-            --no-compositor) compositor=0 ;;
-            *) e2e_log "desktop_start: unknown option $arg"; return 2 ;;
-        esac
-    done
-    for d in runtime config cache data home; do
-        mkdir -p "$E2E_DIR/$d"; chmod 700 "$E2E_DIR/$d"
-    done
-    export XDG_RUNTIME_DIR="$E2E_DIR/runtime" XDG_CONFIG_HOME="$E2E_DIR/config"
-    export XDG_CACHE_HOME="$E2E_DIR/cache" XDG_DATA_HOME="$E2E_DIR/data" HOME="$E2E_DIR/home"
-    unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER WAYLAND_DISPLAY LC_ALL LC_TIME
-    export QT_QPA_PLATFORM=xcb LANG=C.UTF-8
-
-    # A free display: no socket and no lock file. Another run may take the
-    # same number between the check and Xvfb's start; then try the next.
-    local n=$(( 100 + ($$ + RANDOM) % 800 )) tries last
-    for (( tries = 0; ; tries++ )); do
-        (( tries < 20 )) || { e2e_log "desktop_start: no free display found"; return 1; }
-        n=$(( n >= 999 ? 100 : n + 1 ))
-        _display_free "$n" || continue
-        export DISPLAY=":$n"
-        _start_piece xvfb 15 "xdpyinfo -display :$n" -- \
-            Xvfb ":$n" -screen 0 1280x800x24 +extension Composite -nolisten tcp -noreset && break
-        last=$(( ${#E2E_PIDS[@]} - 1 ))
-        kill "${E2E_PIDS[$last]}" 2>/dev/null; wait "${E2E_PIDS[$last]}" 2>/dev/null || true
-        unset "E2E_PIDS[$last]" "E2E_NAMES[$last]"
-        E2E_PIDS=("${E2E_PIDS[@]}"); E2E_NAMES=("${E2E_NAMES[@]}")
-    done
-
-    _start_piece openbox 15 "[[ \"\$(xprop -root _NET_SUPPORTING_WM_CHECK)\" == *'window id'* ]]" -- \
-        openbox --sm-disable
-    if (( compositor )); then
-        _start_piece xcompmgr 15 "\"\$E2E_XPROBE\" selection-owner _NET_WM_CM_S0" -- xcompmgr -n
-    fi
-    if (( tray )); then
-        _start_piece trayer 15 "\"\$E2E_XPROBE\" selection-owner _NET_SYSTEM_TRAY_S0" -- \
-            trayer --edge bottom --align right --widthtype request --height 24 \
-                --SetDockType true --SetPartialStrut true --transparent false --expand true
-    fi
-    if (( audio )); then
-        unset PULSE_SERVER
-        _start_piece pulseaudio 20 "pactl info" -- \
-            pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
-                -L "module-native-protocol-unix auth-anonymous=1" \
-                -L "module-null-sink sink_name=nullsink rate=48000 channels=2" \
-                -L module-always-sink
-        pactl set-default-sink nullsink >/dev/null
-        export PULSE_SERVER="unix:$XDG_RUNTIME_DIR/pulse/native"
-    else
-        export PULSE_SERVER=unix:/nonexistent
-    fi
-    park_mouse || true
-}
-
-# desktop_stop: stops the program and every desktop piece by process id, in
-# reverse order of starting. Safe to call twice.
-desktop_stop() {
-    app_stop
-    local i
-    for (( i = ${#E2E_PIDS[@]} - 1; i >= 0; i-- )); do
-        _stop_pid "${E2E_PIDS[$i]}" "${E2E_NAMES[$i]}"
-    done
-    E2E_PIDS=(); E2E_NAMES=()
-}
-
-_stop_pid() {   # PID NAME: TERM, wait up to 5 s, then KILL
-    local pid="$1" i
-    kill -TERM "$pid" 2>/dev/null || { wait "$pid" 2>/dev/null; return 0; }
-    for (( i = 0; i < 100; i++ )); do
-        _proc_alive "$pid" || break
-        sleep 0.05
-    done
-    if _proc_alive "$pid"; then
-        e2e_log "$2 ($pid) ignored TERM; killing it"
-        kill -KILL "$pid" 2>/dev/null
-    fi
-    wait "$pid" 2>/dev/null || true
-}
-
-# ---------------------------------------------------------------------------
-# The program under test
-
-# app_start [--no-wait] [ARGS...]: starts the program in the work folder and,
-# unless --no-wait, waits until its main window is mapped.
-app_start() {
-    local waitwin=1 st=0
-    if [[ "${1:-}" == --no-wait ]]; then waitwin=0; shift; fi
-    [[ -z "$APP_PID" ]] || { e2e_log "app_start: the program already runs ($APP_PID)"; return 1; }
-    APP_STATUS=""
-    ( cd "$E2E_WORK" && exec env "${APP_ENV[@]}" "$QUORNEL_APP" "$@" ) >>"$E2E_LOGS/app.log" 2>&1 &
-    APP_PID=$!
-    echo "$APP_PID $(_start_time "$APP_PID")" >>"$E2E_DIR/pids"
-    (( waitwin )) || return 0
-    wait_for 20 _app_window_or_gone || { e2e_log "the main window did not appear"; return 1; }
-    if ! app_window >/dev/null; then
-        wait "$APP_PID" 2>/dev/null || st=$?
-        APP_PID=""; APP_STATUS=$st
-        e2e_log "the program ended (exit status $st) before its main window appeared"
-        return 1
-    fi
-}
-_app_window_or_gone() { app_window >/dev/null || ! _proc_alive "$APP_PID"; }
-app_running() { [[ -n "$APP_PID" ]] && _proc_alive "$APP_PID"; }
-_app_gone() { ! _proc_alive "$APP_PID"; }
-
-# app_wait_exit TIMEOUT: waits until the program has ended (status in APP_STATUS).
-app_wait_exit() {
-    [[ -n "$APP_PID" ]] || return 0
-    wait_for "$1" _app_gone || return 1
-    local st=0
-    wait "$APP_PID" 2>/dev/null || st=$?
-    APP_STATUS=$st APP_PID=""
-}
-
-app_stop() {
-    [[ -n "$APP_PID" ]] || return 0
-    _stop_pid "$APP_PID" app
-    APP_PID=""
-}
-
-# app_windows: ids of the program's viewable top-level windows.
-app_windows() {
-    [[ -n "$APP_PID" ]] || return 1
-    xdotool search --all --onlyvisible --pid "$APP_PID" 2>/dev/null
-}
-
-# window_type ID: the first _NET_WM_WINDOW_TYPE atom.
-window_type() { xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null | sed -n 's/.*= *\([A-Z_]*\).*/\1/p'; }
-window_title() { xdotool getwindowname "$1" 2>/dev/null; }
-
-# app_window: the program's mapped main window (a tool window with its title).
-app_window() {
-    local w found=""
-    for w in $(app_windows); do
-        [[ "$(window_title "$w")" == "$MAIN_TITLE" && "$(window_type "$w")" == _NET_WM_WINDOW_TYPE_UTILITY ]] \
-            && found="$w"
-    done
-    [[ -n "$found" ]] && echo "$found"
-}
-
-# app_dialog TITLE: the program's mapped dialog window with this title.
-app_dialog() {
-    local w
-    for w in $(app_windows); do
-        [[ "$(window_title "$w")" == "$1" && "$(window_type "$w")" == _NET_WM_WINDOW_TYPE_DIALOG ]] \
-            && { echo "$w"; return 0; }
-    done
-    return 1
-}
-
-# app_menus: the program's open popup menus (submenus included): viewable
-# override-redirect top-level windows other than tooltips.
-app_menus() {
-    local w found=1 root
-    root=$(_root_id)
-    for w in $(app_windows); do
-        [[ "$(window_type "$w")" != _NET_WM_WINDOW_TYPE_TOOLTIP ]] || continue
-        [[ "$(xwininfo -id "$w" 2>/dev/null)" == *'Override Redirect State: yes'* ]] || continue
-        (( $(_parent_of "$w") == root )) || continue
-        echo "$w"; found=0
-    done
-    return $found
-}
-
-_root_id() { xwininfo -root | awk '/Window id:/ { print $4; exit }'; }
-_parent_of() { xwininfo -children -id "$1" 2>/dev/null | awk '/Parent window id:/ { print $4; exit }'; }
-
-# window_titled TITLE: the program's first viewable window with this title;
-# windows_titled TITLE: how many there are.
-window_titled() {
-    local w
-    for w in $(app_windows); do [[ "$(window_title "$w")" == "$1" ]] && { echo "$w"; return 0; }; done
-    return 1
-}
-windows_titled() {
-    local w n=0
-    for w in $(app_windows); do [[ "$(window_title "$w")" == "$1" ]] && n=$((n + 1)); done
-    echo "$n"
-}
-no_window_titled() { (( $(windows_titled "$1") == 0 )); }
-
-menu_count() { app_menus 2>/dev/null | wc -l; }
-menu_open() { (( $(menu_count) > 0 )); }
-menu_closed() { (( $(menu_count) == 0 )); }
-
-# menus_shot OUT: a picture of every open popup menu, side by side from left
-# to right (for comparing check marks).
-menus_shot() {
-    local shot="$E2E_DIR/menus-$RANDOM.png" parts=() m g
-    screenshot "$shot" || return 1
-    for m in $(app_menus); do
-        g=($(win_geometry "$m")) || return 1
-        echo "${g[0]} $m"
-    done | sort -n | while read -r _ m; do
-        g=($(win_geometry "$m"))
-        convert "$shot" -crop "${g[2]}x${g[3]}+${g[0]}+${g[1]}" +repage "$shot-$m.png"
-        echo "$shot-$m.png"
-    done >"$shot.list"
-    mapfile -t parts <"$shot.list"
-    (( ${#parts[@]} > 0 )) || return 1
-    convert "${parts[@]}" +append "$1"
-}
-
-# menu_keys KEY...: types keys into the open menu, e.g. Down Right Return.
-menu_keys() { xdotool key --clearmodifiers "$@"; }
-
-# settle: a round trip through the program: once the main window ($MAIN) has
-# opened and closed its menu, every earlier input has been handled. A modal
-# message box keeps the menu from opening.
-settle() { click_at "$MAIN" 40 45 && wait_for 5 menu_open && menu_keys Escape && wait_for 5 menu_closed; }
-
-# close_window ID: the window manager's close button (WM_DELETE_WINDOW).
-close_window() { wmctrl -i -c "$(printf '0x%x' "$1")"; }
-
-# ---------------------------------------------------------------------------
-# Geometry and window properties
-
-# win_geometry ID: client area "x y w h" in screen pixels.
-win_geometry() {
-    xwininfo -id "$1" 2>/dev/null | awk '
-        /Absolute upper-left X:/ { x = $NF }
-        /Absolute upper-left Y:/ { y = $NF }
-        /^ *Width:/ { w = $NF }
-        /^ *Height:/ { h = $NF }
-        END { if (w == "") exit 1; print x, y, w, h }'
-}
-win_size() { win_geometry "$1" | awk '{ print $3 "x" $4 }'; }
-
-# frame_of ID: the window manager's frame (the ancestor just below the root).
-frame_of() {
-    local w="$1" parent root
-    root=$(_root_id)
-    while parent=$(_parent_of "$w") && [[ -n "$parent" ]]; do
-        (( parent == root )) && { echo $(( w )); return 0; }
-        w="$parent"
-    done
-    return 1
-}
-frame_geometry() { local f; f=$(frame_of "$1") && win_geometry "$f"; }
-frame_pos() { frame_geometry "$1" | awk '{ print $1, $2 }'; }
-
-# win_opacity ID: 0..255 from _NET_WM_WINDOW_OPACITY on the frame or the
-# window; empty when none is set (fully opaque).
-win_opacity() {
-    local f v w
-    f=$(frame_of "$1" 2>/dev/null) || f="$1"
-    for w in "$f" "$1"; do
-        v=$(xprop -id "$w" _NET_WM_WINDOW_OPACITY 2>/dev/null | sed -n 's/.*= *\([0-9]*\).*/\1/p')
-        [[ -z "$v" ]] || { awk -v v="$v" 'BEGIN { printf "%d\n", (v / 16843009) + 0.5 }'; return 0; }
-    done
-}
-
-skip_taskbar() { [[ "$(xprop -id "$1" _NET_WM_STATE 2>/dev/null)" == *_NET_WM_STATE_SKIP_TASKBAR* ]]; }
-
-# size_hints ID: "minW minH maxW maxH" from WM_NORMAL_HINTS.
-size_hints() {
-    xprop -id "$1" WM_NORMAL_HINTS 2>/dev/null | awk '
-        /minimum size:/ { mi = $(NF - 2) " " $NF }
-        /maximum size:/ { ma = $(NF - 2) " " $NF }
-        END { print mi, ma }'
-}
-
-# fixed_size ID: the minimum and maximum size hints are equal.
-fixed_size() {
-    local h; h=($(size_hints "$1"))
-    (( ${#h[@]} == 4 )) && [[ "${h[0]}" == "${h[2]}" && "${h[1]}" == "${h[3]}" ]]
-}
-
-# allowed_actions ID: _NET_WM_ALLOWED_ACTIONS one a line, without the prefix.
-allowed_actions() {
-    xprop -id "$1" _NET_WM_ALLOWED_ACTIONS 2>/dev/null | sed -n 's/.*= *//p' | tr ',' '\n' \
-        | sed 's/^ *//; s/^_NET_WM_ACTION_//' | grep .
-}
-
-window_viewable() { [[ "$(xwininfo -id "$1" 2>/dev/null)" == *'Map State: IsViewable'* ]]; }
-window_has_size() { [[ "$(win_size "$1")" == "${2}x${3}" ]]; }
-frame_at() { [[ "$(frame_pos "$1")" == "$2 $3" ]]; }   # ID X Y: the frame's corner
-
-# ---------------------------------------------------------------------------
-# Mouse (a move to where the pointer already is sends no event)
-
-move_mouse_over() { xdotool mousemove --window "$1" "$2" "$3" >/dev/null; }
-click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1 >/dev/null; }
-park_mouse() { xdotool mousemove 2 2 >/dev/null; }
-
-# ---------------------------------------------------------------------------
-# The note store
-
-store_path() { echo "$E2E_WORK/$STORE_NAME"; }
-_sql() { sqlite3 -batch -cmd '.timeout 5000' "$(store_path)" "$@"; }
-
-# store_get TABLE FIELD: "type:value" of the first record, e.g. "integer:1".
-store_get() { _sql "SELECT typeof(\"$2\") || ':' || coalesce(\"$2\", '') FROM \"$1\" ORDER BY rowid LIMIT 1"; }
-store_value() { _sql "SELECT \"$2\" FROM \"$1\" ORDER BY rowid LIMIT 1"; }
-# store_set TABLE FIELD SQL_VALUE, e.g. store_set Form "Hide/Show" "'Hide'"
-store_set() { _sql "UPDATE \"$1\" SET \"$2\" = $3 WHERE rowid = (SELECT min(rowid) FROM \"$1\")"; }
-store_is() { [[ "$(store_get "$1" "$2")" == "$3" ]]; }   # TABLE FIELD TYPE:VALUE
-store_columns() { _sql "SELECT name FROM pragma_table_info('$1')"; }
-store_tables() { _sql "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"; }
-
-# store_init: a complete store with quiet values (window at 300,200 px, shown,
-# clock on, no speech, opaque, no animations); adjust it with store_set.
+# store_init: a complete store: the window at 300,200 px, shown, clock on,
+# speech off, opaque, no animations; change it with store_set.
 store_init() {
-    rm -f "$(store_path)" "$(store_path)-wal" "$(store_path)-shm"
-    _sql <<'SQL'
+    rm -f "$WORK/$STORE_NAME"*
+    store <<'SQL'
 CREATE TABLE "Form" ("Left", "Top", "Hide/Show", "Clock Enabled", "Read on Start",
                      "Speech Enabled", "Agent Name", "Trans Enabled", "Trans Level");
 INSERT INTO "Form" VALUES (4500.0, 3000.0, 'Show', 1, 0, 0, 'None', 0, '255');
@@ -483,71 +226,38 @@ INSERT INTO "Note" VALUES ('Milk, bread and a call to the bench.', 0, 'False', '
 SQL
 }
 
-# ---------------------------------------------------------------------------
-# Screen
+# --- the main window seen from outside while it animates --------------------------
 
-screenshot() { import -display "$DISPLAY" -window root "$1"; }
-
-# crop FILE ID X Y W H OUT: the client-relative rectangle of window ID.
-crop() {
-    local g; g=($(win_geometry "$2")) || return 1
-    convert "$1" -crop "${5}x${6}+$(( g[0] + $3 ))+$(( g[1] + $4 ))" +repage "$7"
+# watch_start: samples the main window (before it appears, too) every 2 ms into
+# $WATCH: "T_US H LEVEL VIEWABLE FX FY" at each change, "T_US gone" at the end.
+watch_start() {
+    WATCH="$E2E_DIR/watch-$((++WATCHES))"
+    "$XPROBE" watch "$TITLE" >"$WATCH" 2>>"$LOGS/watch.log" 8>&- 9>&- &
+    WATCH_PID=$!
+    _record "$WATCH_PID"
 }
-
-image_colors() { convert "$1" -format '%k\n' info:; }
-images_differ() {
-    local n
-    n=$(compare -metric AE "$1" "$2" null: 2>&1) || true
-    [[ "${n%% *}" != 0 ]]
+watch_stop() {
+    [[ -n "$WATCH_PID" ]] || return 0
+    kill -TERM "$WATCH_PID" 2>/dev/null || true   # it may have seen the window go
+    wait "$WATCH_PID" 2>/dev/null || true
+    WATCH_PID=""
 }
-images_equal() { ! images_differ "$1" "$2"; }
+# watch_saw AWK-CONDITION: a sample (fields t h level v) satisfies it.
+watch_saw() { awk "NF == 6 { t = \$1; h = \$2; level = \$3; v = \$4 } NF == 6 && ($1) { f = 1 } END { exit !f }" "$WATCH"; }
 
-# count_color FILE RRGGBB [FUZZ]: the number of pixels near the colour.
-count_color() {
-    convert "$1" -alpha off -fuzz "${3:-8%}" -fill black +opaque "#$2" -fill white -opaque "#$2" \
-        -format '%[fx:round(mean*w*h)]\n' info:
-}
-
-# region_matches_image SHOT ID X Y W H REFERENCE: the rectangle of window ID
-# in SHOT equals the same rectangle of REFERENCE drawn at the client's corner.
-region_matches_image() {
-    local out="$E2E_DIR/region-$RANDOM" n
-    crop "$1" "$2" "$3" "$4" "$5" "$6" "$out-shot.png" || return 1
-    convert "$7" -alpha off -crop "${5}x${6}+${3}+${4}" +repage "$out-ref.png" || return 1
-    n=$(compare -metric AE -fuzz 2% "$out-shot.png" "$out-ref.png" null: 2>&1) || true
-    [[ "${n%% *}" == 0 ]]
-}
-
-# clock_hidden ID SHOT: the clock's rectangle shows the plain mascot.
-clock_hidden() { region_matches_image "$2" "$1" 8 8 57 25 "$MASCOT"; }
-
-# region_mark ID X Y W H, then wait_for ... region_changed ID X Y W H: the
-# rectangle looks different from when it was marked.
-region_mark() { screenshot "$E2E_DIR/mark.png" && crop "$E2E_DIR/mark.png" "$@" "$E2E_DIR/mark-crop.png"; }
-region_changed() {
-    screenshot "$E2E_DIR/now.png" && crop "$E2E_DIR/now.png" "$@" "$E2E_DIR/now-crop.png" \
-        && images_differ "$E2E_DIR/mark-crop.png" "$E2E_DIR/now-crop.png"
-}
-
-# ---------------------------------------------------------------------------
-# The tray
-
-tray_panels() { xwininfo -root -tree 2>/dev/null | grep -F '("panel" "trayer")' | awk '{ print $1 }'; }
-
-# tray_icon_window: the program's icon, viewable in trayer's panel.
-tray_icon_window() {
-    [[ -n "$APP_PID" ]] || return 1
-    local panel w
-    for panel in $(tray_panels); do
-        for w in $(xwininfo -tree -id "$panel" 2>/dev/null | awk '/^ +0x/ { print $1 }'); do
-            [[ "$(xprop -id "$w" _NET_WM_PID 2>/dev/null)" == *"= $APP_PID" ]] || continue
-            window_viewable "$w" && { echo $(( w )); return 0; }
-        done
-    done
-    return 1
-}
-no_tray_icon() { ! tray_icon_window >/dev/null; }
-click_tray_icon() {
-    local w; w=$(tray_icon_window) || return 1
-    xdotool mousemove --window "$w" 8 8 click 1 >/dev/null
+# watch_facts: for eval, from the viewable samples: first_h, final_h, max_h,
+# heights (how many distinct), downs (shrinking steps), and levels and places
+# (comma-separated, at each change).
+watch_facts() {
+    awk 'NF == 6 && $4 == 1 {
+            if (!n++) first = $2
+            if (n > 1 && $2 < h) downs++
+            if (!($2 in seen)) { seen[$2]; heights++ }
+            if ($2 > max) max = $2
+            if ($3 != level) levels = levels (levels == "" ? "" : ",") $3
+            if ($5 "," $6 != place) places = places (places == "" ? "" : " ") $5 "," $6
+            h = $2; level = $3; place = $5 "," $6
+        }
+        END { printf "first_h=%d final_h=%d max_h=%d heights=%d downs=%d levels=%s places=\"%s\"\n",
+                     first, h, max, heights, downs, levels, places }' "$WATCH"
 }
