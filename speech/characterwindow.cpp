@@ -11,6 +11,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QTextLayout>
+#include <QTransform>
 
 namespace {
 constexpr int balloonMinWidth = 240;
@@ -37,8 +38,9 @@ CharacterWindow::CharacterWindow(const CharacterData &character)
     // empty rows at the top of its pictures.
     m_headroom = m_characterSize.height();
     for (const QImage &image : character.images)
-        m_headroom =
-            qMin(m_headroom, m_characterSize.height() - image.height() + firstOpaqueRow(image));
+        m_headroom = qMin(m_headroom, m_characterSize.height() -
+                                          int(image.deviceIndependentSize().height()) +
+                                          int(firstOpaqueRow(image) / image.devicePixelRatio()));
     const int width = qMax(m_characterSize.width(), balloonMinWidth);
     const int lineHeight = fontMetrics().lineSpacing();
     const int balloonHeight = visibleLines * lineHeight + 2 * padding + tailHeight;
@@ -172,9 +174,13 @@ void CharacterWindow::updateShape()
     QRegion shape;
     if (m_image >= 0 && m_image < m_character.images.size()) {
         QRegion &opaque = m_opaque[m_image];
-        if (opaque.isEmpty())
-            opaque = QRegion(QBitmap::fromImage(
-                m_character.images.at(m_image).createAlphaMask(Qt::ThresholdAlphaDither)));
+        if (opaque.isEmpty()) {
+            const QImage &image = m_character.images.at(m_image);
+            const qreal ratio = image.devicePixelRatio();
+            opaque = QTransform::fromScale(1 / ratio, 1 / ratio)
+                         .map(QRegion(
+                             QBitmap::fromImage(image.createAlphaMask(Qt::ThresholdAlphaDither))));
+        }
         shape = opaque.translated(imageOrigin(m_image));
     }
     if (m_balloonShown)
@@ -190,7 +196,7 @@ void CharacterWindow::updateShape()
 QPoint CharacterWindow::imageOrigin(int index) const
 {
     // Pictures smaller than the character stand on its feet, centred.
-    const QSize size = m_character.images.at(index).size();
+    const QSize size = m_character.images.at(index).deviceIndependentSize().toSize();
     const QRect area = characterRect();
     return QPoint(area.left() + (area.width() - size.width()) / 2,
                   area.bottom() + 1 - size.height());

@@ -6,6 +6,7 @@
 
 #include "platform/prompts.h"
 
+#include <QGuiApplication>
 #include <QTimer>
 
 DesktopAgent::DesktopAgent(Prompts &prompts, QObject *parent) : QObject(parent), m_prompts(prompts)
@@ -30,7 +31,9 @@ void DesktopAgent::Load(const QString &characterId, const QString &loadKey)
         m_characters.erase(m_characters.begin() + old);
 
     QString error;
-    std::optional<CharacterData> data = characterfile::load(findCharacter(loadKey), &error);
+    // Pictures drawn for the screen's pixel density, where the file has them.
+    std::optional<CharacterData> data =
+        characterfile::load(findCharacter(loadKey), &error, qApp->devicePixelRatio());
     if (!data) {
         m_prompts.message(
             QStringLiteral("The speech character could not be loaded.\n\n%1").arg(error));
