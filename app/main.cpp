@@ -1,3 +1,6 @@
+#include "onecopy.h"
+
+#include "forms/form1.h"
 #include "forms/forms.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
@@ -6,9 +9,12 @@
 #include "store/notestore.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QScreen>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace {
 
@@ -23,10 +29,70 @@ QPointF defaultPosition()
             twips::fromPx(area.top() + margin)};
 }
 
+struct Options {
+    QString store; // empty: the working folder's
+    bool user = false;
+};
+
+// Read before the program touches the display, so that --help and
+// --version work without one.
+Options readCommandLine(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quornel-desktop-notes"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUORNEL_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("A note on the desktop, with a clock and a mascot who reads it aloud.\n"
+                       "Without an option the note store is \"%1\" in the working folder.")
+            .arg(NoteStore::fileName));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption store(QStringLiteral("store"),
+                                   QStringLiteral("Keep the note in the store <file>."),
+                                   QStringLiteral("file"));
+    const QCommandLineOption user(
+        QStringLiteral("user"),
+        QStringLiteral("Keep the note in the per-user store under $XDG_DATA_HOME."));
+    parser.addOptions({store, user});
+    parser.process(app);
+    if (parser.isSet(store) && parser.isSet(user)) {
+        std::fputs("quornel-desktop-notes: --store and --user name two stores; give one\n", stderr);
+        std::exit(2);
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "quornel-desktop-notes: unexpected argument '%s'; see --help\n",
+                     qPrintable(parser.positionalArguments().constFirst()));
+        std::exit(2);
+    }
+    return {parser.value(store), parser.isSet(user)};
+}
+
+// Where the note store is, or an empty string (and `error`) when its
+// folder cannot be made.
+QString storePath(const Options &options, QString *error)
+{
+    if (!options.store.isEmpty())
+        return QDir::current().absoluteFilePath(options.store);
+    if (!options.user)
+        return QDir::current().filePath(NoteStore::fileName);
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (data.isEmpty() || QDir::isRelativePath(data))
+        data = QDir::homePath() + QStringLiteral("/.local/share");
+    const QString folder = data + QStringLiteral("/quornel-desktop-notes");
+    if (!QDir().mkpath(folder)) {
+        *error = QStringLiteral("The folder \"%1\" for the note store cannot be made.").arg(folder);
+        return {};
+    }
+    return folder + QLatin1Char('/') + NoteStore::fileName;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    const Options options = readCommandLine(argc, argv);
+
     // Wayland gives no client a position or opacity of its own window.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
@@ -34,13 +100,32 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(programTitle));
+    QApplication::setApplicationVersion(QStringLiteral(QUORNEL_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("quornel-desktop-notes"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     Prompts prompts;
-    const Defaults defaults{defaultPosition(), defaultCharacterPath()};
     QString error;
-    std::unique_ptr<NoteStore> store =
-        NoteStore::open(QDir::current().filePath(NoteStore::fileName), defaults, &error);
+    const QString path = storePath(options, &error);
+    if (path.isEmpty()) {
+        prompts.message(error);
+        return 1;
+    }
+    OneCopy copy(path);
+    switch (copy.claim()) {
+    case OneCopy::Outcome::HandedOver:
+        return 0;
+    case OneCopy::Outcome::NoAnswer:
+        prompts.message(QStringLiteral("Another copy of Quornel Desktop Notes keeps its note in "
+                                       "\"%1\" but does not answer.")
+                            .arg(path));
+        return 1;
+    case OneCopy::Outcome::First:
+        break;
+    }
+
+    const Defaults defaults{defaultPosition(), defaultCharacterPath()};
+    std::unique_ptr<NoteStore> store = NoteStore::open(path, defaults, &error);
     if (!store) {
         prompts.message(error);
         return 1;
@@ -57,6 +142,10 @@ int main(int argc, char **argv)
     // window that refuses (the speaking character stays on the desktop)
     // would keep the program running with no designed window left.
     forms.setOnLastUnloaded([] { QCoreApplication::exit(0); });
+    QObject::connect(&copy, &OneCopy::cameForward, &app, [&forms] {
+        if (Form1 *main = forms.form1.ifLoaded())
+            main->bringForward();
+    });
     forms.start();
     return app.exec();
 }

@@ -11,11 +11,15 @@
 #include "platform/label.h"
 #include "platform/prompts.h"
 #include "platform/timeformat.h"
+#include "platform/twips.h"
 #include "speech/agent.h"
 
 #include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTime>
 #include <QTimer>
@@ -78,10 +82,17 @@ Form1::Form1(Forms &forms)
 
 void Form1::buildControls()
 {
+    // The window takes the keyboard: the menu key, Shift+F10 and F2.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Quornel Desktop Notes"));
+
     Picture = named(new Label(QString(), this), "Picture");
     Picture->setGeometry(rect());
     Picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture->setPixmap(mascot(devicePixelRatioF()));
+    Picture->setAccessibleName(QStringLiteral("Quornel"));
+    Picture->setAccessibleDescription(
+        QStringLiteral("Click for the menu, or press the menu key or Shift+F10."));
 
     Label1 = named(new Label(QString(), this), "Label1");
     place(Label1, 1200, 120, 1935, 1815);
@@ -92,6 +103,8 @@ void Form1::buildControls()
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setShownLength(shownNoteCharacters);
     Label1->setCaption(QStringLiteral("Click here to rename text."));
+    Label1->setAccessibleName(QStringLiteral("Note"));
+    Label1->setAccessibleDescription(QStringLiteral("Click or press F2 to change the note."));
 
     Label2 = named(new Label(QString(), this), "Label2");
     place(Label2, 120, 120, 855, 375);
@@ -99,10 +112,21 @@ void Form1::buildControls()
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // Every locale's time fits, in a smaller face where it must.
     Label2->setShrinkToFit(5);
+    Label2->setAccessibleName(QStringLiteral("Clock"));
 
     Label3 = named(new Label(QString(), this), "Label3");
     place(Label3, 0, 960, 1215, 1455);
     Label3->setToolTip(QStringLiteral("Left click Quornel or below the clock  for Popup Menu."));
+    Label3->setAccessibleName(QStringLiteral("Menu"));
+
+    // Shown while the changes made are not being kept in the store.
+    m_notKept = named(new Label(QStringLiteral("!"), this), "NotKept");
+    m_notKept->setGeometry(width() - 18, height() - 18, 16, 16);
+    m_notKept->setAlignment(Qt::AlignCenter);
+    m_notKept->setStyleSheet(QStringLiteral(
+        "background: #c62828; color: white; font-weight: bold; border-radius: 8px;"));
+    m_notKept->setAccessibleName(QStringLiteral("Changes are not being saved"));
+    m_notKept->hide();
 
     lblTransNumber = named(new Label(QStringLiteral("0"), this), "lblTransNumber");
     place(lblTransNumber, 120, 1560, 735, 255);
@@ -139,6 +163,18 @@ void Form1::buildMenu()
     Read = named(File->addAction(QStringLiteral("Read Current Notes")), "Read");
     Hide = named(File->addAction(QStringLiteral("Hide Quornel Desktop Notes")), "Hide");
     Exit = named(File->addAction(QStringLiteral("Exit")), "Exit");
+    File->setToolTipsVisible(true);
+
+    // The icon's own menu.
+    auto *trayMenu = named(new QMenu(this), "TrayMenu");
+    connect(trayMenu->addAction(QStringLiteral("Show Quornel Desktop Notes")), &QAction::triggered,
+            this, [this] {
+                if (!isVisible())
+                    Form1_SystemTray_Click();
+            });
+    connect(trayMenu->addAction(QStringLiteral("Exit")), &QAction::triggered, this,
+            &Form1::Form1_Exit_Click);
+    SystemTray->setContextMenu(trayMenu);
 }
 
 void Form1::connectHandlers()
@@ -170,8 +206,10 @@ void Form1::connectHandlers()
     connect(Exit, &QAction::triggered, this, &Form1::Form1_Exit_Click);
     // Hiding needs a notification area to come back from.
     display::Desktop &desktop = display::Desktop::instance();
-    Hide->setEnabled(desktop.hasTray());
     connect(&desktop, &display::Desktop::trayChanged, this, &Form1::trayChanged);
+    trayChanged(desktop.hasTray());
+    connect(&m_forms.store(), &NoteStore::keepingChanged, this, &Form1::showKeeping);
+    showKeeping(m_forms.store().isKeeping());
 }
 
 void Form1::onLoad()
@@ -207,6 +245,69 @@ bool Form1::hasLoadedCharacter() const
     return Text1->text() == QLatin1String("Not Load");
 }
 
+void Form1::bringForward()
+{
+    if (isVisible())
+        showModeless();
+    else
+        Form1_SystemTray_Click();
+}
+
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (event->key() == Qt::Key_Menu || shiftF10)
+        File->popup(mapToGlobal(Label3->geometry().center()));
+    else if (event->key() == Qt::Key_F2)
+        Form1_Label1_Click();
+    else
+        return QWidget::keyPressEvent(event);
+}
+
+void Form1::showKeeping(bool keeping)
+{
+    m_notKept->setVisible(!keeping);
+    const QString why =
+        QStringLiteral("Changes are not being saved to \"%1\".").arg(m_forms.store().path());
+    m_notKept->setToolTip(keeping ? QString() : why);
+    SystemTray->setToolTip(keeping
+                               ? QStringLiteral("Click to show Quornel Desktop Notes.")
+                               : QStringLiteral("Click to show Quornel Desktop Notes.\n") + why);
+}
+
+// A place stored for a larger or absent screen would leave the window out
+// of reach: it shows on the nearest screen instead, its caption bar and most
+// of it in view.
+void Form1::keepOnScreen()
+{
+    const QRect outer(pos(), QSize(width() + 2, twips::toPx(fullHeight)));
+    const QPoint caption = outer.topLeft() + QPoint(outer.width() / 2, 10);
+    const QScreen *nearest = nullptr;
+    int best = INT_MAX;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        const QRect shown = outer.intersected(area);
+        if (area.contains(caption) && shown.width() * 2 >= outer.width() &&
+            shown.height() * 2 >= outer.height())
+            return;
+        const QPoint nearestPoint(qBound(area.left(), caption.x(), area.right()),
+                                  qBound(area.top(), caption.y(), area.bottom()));
+        const int distance = (nearestPoint - caption).manhattanLength();
+        if (distance < best) {
+            best = distance;
+            nearest = screen;
+        }
+    }
+    if (!nearest)
+        return;
+    const QRect area = nearest->availableGeometry();
+    const QPoint place(qBound(area.left(), outer.left(), area.right() + 1 - outer.width()),
+                       qBound(area.top(), outer.top(), area.bottom() + 1 - outer.height()));
+    setLeftTwips(twips::fromPx(place.x()));
+    setTopTwips(twips::fromPx(place.y()));
+    m_keptOnScreenAt = pos();
+}
+
 // --- start-up ------------------------------------------------------------
 
 void Form1::Form1_Form_Load()
@@ -238,6 +339,7 @@ void Form1::Form1_Form_Initialize()
 {
     setLeftTwips(FormData.value(fields::Left).toDouble());
     setTopTwips(FormData.value(fields::Top).toDouble());
+    keepOnScreen();
 
     // Without a notification area the window would have no way back.
     if (FormData.value(fields::HideShow).toString() == QLatin1String("Hide") &&
@@ -301,6 +403,9 @@ void Form1::Form1_Clock_Click()
 
 void Form1::Form1_Form_MouseMove()
 {
+    if (m_keptOnScreenAt && pos() == *m_keptOnScreenAt)
+        return;
+    m_keptOnScreenAt.reset();
     FormData.write({{fields::Left, leftTwips()}, {fields::Top, topTwips()}});
 }
 
@@ -397,9 +502,12 @@ void Form1::Form1_SystemTray_Click()
 void Form1::trayChanged(bool available)
 {
     Hide->setEnabled(available);
+    Hide->setToolTip(available ? QString()
+                               : QStringLiteral("No notification area is running: hidden, the "
+                                                "window would have no icon to come back from."));
     // Never stranded: with the notification area gone the icon cannot
     // bring the window back, so it comes back now.
-    if (!available && !isVisible() && !isUnloading())
+    if (!available && SystemTray->isVisible() && !isUnloading())
         Form1_SystemTray_Click();
 }
 

@@ -4,6 +4,8 @@
 #include "platform/transwindow.h"
 #include "store/datasource.h"
 
+#include <optional>
+
 class Forms;
 class Label;
 class QAction;
@@ -31,12 +33,15 @@ public:
     void applyLevel(int level);
     bool hasLoadedCharacter() const;
     DataSource &settingsRow() { return FormData; }
+    // Another start of the program on this store asks for the window.
+    void bringForward();
 
     static constexpr int fullHeight = 2670;
 
 protected:
     void onLoad() override;
     void onUnload() override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildControls();
@@ -73,6 +78,8 @@ private:
     void readAloud();
     void scheduleClock();
     void trayChanged(bool available);
+    void keepOnScreen();
+    void showKeeping(bool keeping);
     // The level the window rests at once an animation is over or skipped.
     qint16 restingLevel() const;
     // Adds to a counter kept as decimal text in a hidden label's caption.
@@ -80,6 +87,10 @@ private:
 
     Forms &m_forms;
     bool m_startHidden = false;
+    // Where the window was put because its stored place lies off every
+    // screen; the stored place stays until the user moves the window.
+    std::optional<QPoint> m_keptOnScreenAt;
+    Label *m_notKept; // shown while changes are not being kept
 
     // Controls.
     Label *Picture; // the window's background

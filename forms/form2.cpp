@@ -19,6 +19,13 @@ Form2::Form2(Forms &forms)
     place(Text1, 120, 60, 1935, 1815);
     Text1->setToolTip(QStringLiteral("Type your desktop note here."));
     Text1->setFont(noteFont());
+    Text1->setAccessibleName(QStringLiteral("Note"));
+    // The note's colour is chosen to read on the light mascot picture: the
+    // field stays light whatever the desktop's colours.
+    QPalette light = Text1->palette();
+    light.setColor(QPalette::Base, QColor(255, 255, 250));
+    light.setColor(QPalette::Text, Qt::black);
+    Text1->setPalette(light);
     // Tab leaves the note for the buttons rather than typing a tab into it.
     Text1->setTabChangesFocus(true);
 

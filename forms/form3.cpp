@@ -46,6 +46,7 @@ Form3::Form3(Forms &forms) : Form(QStringLiteral("Settings"), 3870, 2730), m_for
     place(Shape1, 720, 240, 495, 375);
     Shape1->setAutoFillBackground(true);
     Shape1->setFrameShape(QFrame::Box);
+    Shape1->setAccessibleName(QStringLiteral("Current text colour"));
 
     Command3 = new QPushButton(QStringLiteral("Change Text Color"), this);
     Command3->setObjectName(QStringLiteral("Command3"));
@@ -61,6 +62,7 @@ Form3::Form3(Forms &forms) : Form(QStringLiteral("Settings"), 3870, 2730), m_for
     Image1 = new QLabel(this);
     place(Image1, 2640, 120, 480, 480);
     Image1->setPixmap(QIcon(QStringLiteral(":/loudspeaker.png")).pixmap(32, 32));
+    Image1->setAccessibleName(QStringLiteral("Loudspeaker"));
 
     setTabOrder(Check1, Check2);
     setTabOrder(Check2, Command2);

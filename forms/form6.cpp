@@ -48,6 +48,9 @@ Form6::Form6(Forms &forms)
     sclTrans->setSingleStep(15);
     sclTrans->setPageStep(8);
     sclTrans->setValue(255);
+    sclTrans->setAccessibleName(QStringLiteral("Visibility"));
+    sclTrans->setAccessibleDescription(
+        QStringLiteral("From not visible (0) to fully visible (255)."));
     // A dragged thumb changes the level only when it is released.
     sclTrans->setTracking(false);
     // The bar takes the keyboard focus first, as the arrows and paging keys move it.

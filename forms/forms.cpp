@@ -10,12 +10,23 @@
 Forms::Forms(NoteStore &store, Prompts &prompts, SpeechAgent &agent)
     : m_store(store), m_prompts(prompts), m_agent(agent), m_settingsRow(store, Table::Form),
       form1(m_registry, [this] { return new Form1(*this); }),
-      form2(m_registry, [this] { return new Form2(*this); }),
-      form3(m_registry, [this] { return new Form3(*this); }),
-      form4(m_registry, [this] { return new Form4(*this); }),
+      form2(m_registry, [this] { return dialog(new Form2(*this)); }),
+      form3(m_registry, [this] { return dialog(new Form3(*this)); }),
+      form4(m_registry, [this] { return dialog(new Form4(*this)); }),
       form5(m_registry, [this] { return new Form5(*this); }),
-      form6(m_registry, [this] { return new Form6(*this); })
+      form6(m_registry, [this] { return dialog(new Form6(*this)); })
 {}
+
+template <class F> F *Forms::dialog(F *form)
+{
+    // A closed dialog gives the keyboard back to the main window.
+    QObject::connect(form, &Form::unloaded, form, [this] {
+        Form1 *main = form1.ifLoaded();
+        if (main && main->isVisible())
+            main->activateWindow();
+    });
+    return form;
+}
 
 Forms::~Forms()
 {

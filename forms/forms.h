@@ -47,6 +47,8 @@ public:
     DataSource &settingsRow();
 
 private:
+    template <class F> F *dialog(F *form);
+
     NoteStore &m_store;
     Prompts &m_prompts;
     SpeechAgent &m_agent;

@@ -3,8 +3,11 @@
 #include "display.h"
 #include "twips.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QShowEvent>
 #include <QTimer>
 #include <QWindow>
@@ -144,6 +147,21 @@ void Form::closeEvent(QCloseEvent *event)
     // The close button unloads the window; unload() hides it itself.
     event->ignore();
     unload();
+}
+
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    auto *button = qobject_cast<QAbstractButton *>(focusWidget());
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && button &&
+        button->isEnabled() && !qobject_cast<QCheckBox *>(button)) {
+        button->animateClick();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Form::showEvent(QShowEvent *event)

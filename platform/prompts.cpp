@@ -5,6 +5,15 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSettings>
+
+Prompts::Prompts()
+{
+    // The program keeps no files but its note store: the common dialogs
+    // would remember their last folder and colours in a settings file.
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
+}
 
 void Prompts::message(const QString &text)
 {

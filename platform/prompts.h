@@ -6,6 +6,7 @@
 // common dialogs. Tests put their own answers in place of the real ones.
 class Prompts {
 public:
+    Prompts();
     virtual ~Prompts() = default;
 
     // A message box with an OK button only, no icon, titled with the

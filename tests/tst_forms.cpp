@@ -8,12 +8,20 @@
 #include "platform/display.h"
 #include "platform/label.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSystemTrayIcon>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
 
@@ -398,7 +406,83 @@ private slots:
         emit display::Desktop::instance().trayChanged(false);
         QVERIFY(main->isVisible());
         QCOMPARE(p.stored(fields::HideShow), QVariant(QStringLiteral("Show")));
-        QVERIFY(!child<QAction>(main, "Hide")->isEnabled());
+        auto *hide = child<QAction>(main, "Hide");
+        QVERIFY(!hide->isEnabled() && hide->toolTip().contains(QLatin1String("notification area")));
+        // The icon's own menu brings the window back too.
+        emit display::Desktop::instance().trayChanged(true);
+        choose(main, "Hide");
+        child<QMenu>(main, "TrayMenu")->actions().first()->trigger();
+        QVERIFY(main->isVisible());
+    }
+
+    // A place stored for a larger or absent screen shows the window on the
+    // nearest screen; the store keeps the stored place until it is moved.
+    void aPlaceOffEveryScreen()
+    {
+        TestProgram p;
+        Form1 *main = p.start({{&fields::Left, 30000.0}, {&fields::Top, -900.0}});
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(screen.contains(QRect(main->pos(), main->size())));
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        QTest::mouseMove(main->windowHandle(), QPoint(70, 50));
+        QCOMPARE(p.stored(fields::Left), QVariant(30000.0));
+        main->move(main->pos() - QPoint(10, 0));
+        QTest::mouseMove(main->windowHandle(), QPoint(71, 50));
+        QCOMPARE(p.stored(fields::Left), QVariant(double(main->pos().x() * 15)));
+    }
+
+    // Every control a person can reach has a name for screen readers.
+    void everyReachableControlHasAName()
+    {
+        TestProgram p;
+        Form1 *main = p.start();
+        for (const char *item : {"AlSettings", "SpeechSet", "Trans"})
+            choose(main, item);
+        p.forms->form2->showModeless();
+        const QStringList clickable{"Picture", "Label1", "Label3"};
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible() || !qobject_cast<Form *>(window))
+                continue;
+            for (QWidget *w : window->findChildren<QWidget *>()) {
+                if (!w->isVisibleTo(window) || w->objectName().startsWith(QLatin1String("qt_")) ||
+                    !((w->focusPolicy() & Qt::TabFocus) || clickable.contains(w->objectName())))
+                    continue;
+                QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+                QVERIFY2(a && !a->text(QAccessible::Name).trimmed().isEmpty(),
+                         qPrintable(window->windowTitle() + QLatin1Char(' ') +
+                                    w->metaObject()->className()));
+            }
+        }
+    }
+
+    // The note keeps a light field, whatever the desktop's colours: the
+    // note colour is chosen to read on the light picture.
+    void theEditorStaysLightOnADarkDesktop()
+    {
+        const QPalette before = QApplication::palette();
+        QPalette dark(QColor(40, 40, 40));
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        QApplication::setPalette(dark);
+        TestProgram p;
+        p.start({{&fields::TextColor, qint64(0x00502814)}});
+        QWidget *text = child(p.forms->form2.ifLoaded(), "Text1");
+        QApplication::setPalette(before);
+        QVERIFY(text->palette().color(QPalette::Base).lightness() > 200);
+        QCOMPARE(colorOf(text, QPalette::Text), 0x00502814u);
+    }
+
+    // The common dialogs leave no settings file behind.
+    void noFilesButTheStore()
+    {
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        Prompts prompts;
+        QTimer::singleShot(200, qApp, [] {
+            if (QWidget *dialog = QApplication::activeModalWidget())
+                dialog->close();
+        });
+        prompts.openFile(QStringLiteral("Speech Agent Characters|*.qchar"), QDir::tempPath());
+        QVERIFY(QDir(config.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
     }
 };
 

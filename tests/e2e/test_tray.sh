@@ -31,6 +31,15 @@ check "a click on the icon shows the window started hidden" wait_for 10 main_win
 close_box "$(main_window)"
 check "the close box ends the program" app_ends
 
+store_set Form Hide/Show "'Show'"
+app_start
+menu 72 40 Up Up Return
+wait_for 10 tray_icon || fail "Hide docked no icon"
+kill -TERM "${PIDS[3]}"   # the notification area (trayer) goes away
+check "the window comes back when the notification area goes away" wait_for 10 main_window
+close_box "$(main_window)"
+check "the close box ends the program" app_ends
+
 desktop_stop
 desktop_start --no-tray
 store_set Form Hide/Show "'Hide'"

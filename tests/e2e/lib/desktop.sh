@@ -9,7 +9,7 @@ TITLE="Quornel Desktop Notes"
 STORE_NAME="Quornel Desktop Notes.save"
 MASCOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)/resources/mascot.bmp"
 SCALE="${E2E_TIME_SCALE:-1}"   # multiplies every deadline
-PASSED=0 FAILED=0 PIDS=() APP_PID="" APP_STATUS="" WATCH_PID="" WATCHES=0
+PASSED=0 FAILED=0 PIDS=() APP_PID="" APP_STATUS="" WATCH_PID="" WATCHES=0 APP_ARGS=()
 
 # e2e_init PROGRAM: the folders, the exit trap and the watchdog; first in every case.
 e2e_init() {
@@ -139,7 +139,7 @@ desktop_stop() {
 # waits for its main window (--hidden: for its tray icon instead).
 app_start() {
     _stop_leftover
-    (cd "$WORK" && exec "$APP") >>"$LOGS/app.log" 2>&1 8>&- 9>&- &
+    (cd "$WORK" && exec "$APP" "${APP_ARGS[@]}") >>"$LOGS/app.log" 2>&1 8>&- 9>&- &
     APP_PID=$! APP_STATUS=""
     _record "$APP_PID"
     case "${1:-}" in

@@ -1,0 +1,41 @@
+#!/bin/bash
+# Starting the program: --help and --version need no display; --user keeps
+# the note in the per-user store; one copy runs per store, and a second
+# start brings it forward; a lock left by a copy that died is taken over.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh"
+e2e_init "$1"
+
+out=$(env -u DISPLAY "$APP" --help)
+check "--help lists the options without a display" has "$out" "--store <file>"
+expect_eq "--version without a display" "quornel-desktop-notes 0.1.0" "$(env -u DISPLAY "$APP" --version)"
+
+desktop_start
+user_store="$XDG_DATA_HOME/quornel-desktop-notes/$STORE_NAME"
+APP_ARGS=(--user)
+app_start
+check "--user makes the per-user store" test -s "$user_store"
+wait_for 10 eval '[[ "$(wins UTILITY "$TITLE")" == *" 156" ]]' || fail "the opening did not end"
+menu 72 40 Up Up Return
+wait_for 10 main_hidden || fail "Hide did not hide the window"
+status=0; (cd / && "$APP" --user) || status=$?
+expect_eq "a second start on the same store ends at once, with status" 0 "$status"
+check "... and the first copy comes back from the tray" wait_for 10 main_window
+
+# Another store runs beside it.
+"$APP" --store "$WORK/other.save" >>"$LOGS/other.log" 2>&1 &
+other=$!
+_record "$other"
+check "a copy on another store runs beside it" wait_for 20 eval \
+    '[[ "$("$XPROBE" list)" == *" $other UTILITY 1 "* ]]'
+close_box "$(xdotool search --all --onlyvisible --pid "$other" --name "^$TITLE\$")"
+check "... and ends by its close box" wait_for 10 eval '! _alive $other'
+close_box "$(main_window)"
+check "the close box ends the first copy" app_ends
+
+# A lock whose process is gone (a copy that died) does not hold the store.
+printf '99999999\nquornel-desktop-notes\n%s\n' "$(hostname)" >"$user_store.lock"
+app_start
+check "a stale lock is taken over" main_window
+close_box "$(main_window)"
+check "the close box ends it" app_ends
