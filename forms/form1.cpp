@@ -261,7 +261,7 @@ void Form1::keyPressEvent(QKeyEvent *event)
     else if (event->key() == Qt::Key_F2)
         Form1_Label1_Click();
     else
-        return QWidget::keyPressEvent(event);
+        event->ignore(); // Escape does not close the main window
 }
 
 void Form1::showKeeping(bool keeping)

@@ -111,7 +111,7 @@ public:
     QJsonArray array(const QJsonObject &o, const QString &key, const QString &path, int min,
                      int max)
     {
-        const QJsonArray a = need(o, key, path, QJsonValue::Array, "a list").toArray();
+        QJsonArray a = need(o, key, path, QJsonValue::Array, "a list").toArray();
         if (failed())
             return {};
         if (a.size() < min || a.size() > max) {

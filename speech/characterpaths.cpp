@@ -11,9 +11,9 @@ const QString defaultFile = QStringLiteral("quornel.qchar");
 QString charactersFolder()
 {
     const QString here = QCoreApplication::applicationDirPath();
-    const QString installed =
+    QString installed =
         QDir::cleanPath(here + QStringLiteral("/" QUORNEL_DATA_FROM_PROGRAM "/characters"));
-    const QString built = QDir::cleanPath(here + QStringLiteral("/characters"));
+    QString built = QDir::cleanPath(here + QStringLiteral("/characters"));
     if (!QFileInfo(installed, defaultFile).isFile() && QFileInfo(built, defaultFile).isFile())
         return built;
     return installed;

@@ -36,7 +36,7 @@ DesktopCharacter::DesktopCharacter(const CharacterData &character, QObject *pare
         if (m_phase == Phase::Appearing)
             showFrame(m_frame + 1);
         else if (m_phase == Phase::Resting)
-            showIdleFrame((m_frame + 1) % m_character.idle.size());
+            showIdleFrame((m_frame + 1) % int(m_character.idle.size()));
     });
     connect(&m_balloonTimer, &QTimer::timeout, this, [this] { m_window->hideBalloon(); });
 }
@@ -253,7 +253,7 @@ int DesktopCharacter::mouthImageAt(qint64 ms) const
     // ... and its loudness opens the mouth wider.
     const float level = (loudness - closedBelow) / (1.0f - closedBelow);
     const int count = int(m_openMouths.size());
-    return m_openMouths.at(qMin(count - 1, int(level * count)));
+    return m_openMouths.at(qMin(count - 1, int(level * float(count))));
 }
 
 void DesktopCharacter::speakTick()

@@ -15,7 +15,7 @@ class QAudioSink;
 // word, the mouth) goes on at the same pace.
 class PlayedSpeech : public Speech {
 public:
-    explicit PlayedSpeech(const QString &text, QObject *parent = nullptr);
+    explicit PlayedSpeech(const QString &spoken, QObject *parent = nullptr);
     ~PlayedSpeech() override;
 
     // The next piece the voice made.

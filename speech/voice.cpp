@@ -225,7 +225,7 @@ Voice::Voice(QObject *parent) : QObject(parent)
         const auto it = m_requests.constFind(id);
         if (it == m_requests.constEnd())
             return;
-        const Request request = *it;
+        Request request = *it; // a copy: the entry may go now
         if (piece.last)
             m_requests.erase(it);
         if (request.asker)

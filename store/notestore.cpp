@@ -297,8 +297,8 @@ bool NoteStore::write(std::initializer_list<Assignment> values)
     }
     int index = 1;
     for (const Assignment &a : values)
-        bind(st, index++, fields::encode(a.field, a.value));
-    sqlite3_bind_int64(st, index, m_firstRow[int(table)]);
+        (void)bind(st, index++, fields::encode(a.field, a.value));
+    (void)sqlite3_bind_int64(st, index, m_firstRow[int(table)]);
     const int rc = sqlite3_step(st);
     sqlite3_reset(st);
     if (rc != SQLITE_DONE) {

@@ -12,7 +12,7 @@
  * signal comes; at each change prints "T_US H LEVEL VIEWABLE FX FY" (LEVEL the opacity 0..255;
  * VIEWABLE 1 only while mapped inside the window manager's frame), at the end "T_US gone".
  */
-#define _POSIX_C_SOURCE 200809L
+#define _POSIX_C_SOURCE 200809L // NOLINT(bugprone-reserved-identifier)
 #include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -117,7 +117,7 @@ static void list(xcb_window_t w, int in_tray, int fx, int fy)
         if (property(w, "_NET_WM_NAME", text, sizeof text) < 0)
             property(w, "WM_NAME", text, sizeof text);
         const char *type = type_of(w, in_tray);
-        if (a && a->override_redirect && !in_tray && strcmp(type, "TOOLTIP"))
+        if (a && a->override_redirect && !in_tray && strcmp(type, "TOOLTIP") != 0)
             type = "POPUP";
         if (a && at)
             printf("%u %ld %s %d %d %d %d %d %d %d %s\n", w, pid, type,
@@ -142,7 +142,7 @@ static long long now_us(void)
 static int level_of(xcb_window_t w)
 {
     long v = first32(w, "_NET_WM_WINDOW_OPACITY");
-    return v < 0 ? -1 : (int)(v / 16843009.0 + 0.5);
+    return v < 0 ? -1 : (int)((double)v / 16843009.0 + 0.5);
 }
 
 static xcb_window_t find_utility(xcb_window_t w, const char *title)
@@ -187,7 +187,7 @@ static int watch(const char *title)
         snprintf(now, sizeof now, "%d %d %d %d %d", g->height, level < 0 ? 255 : level,
                  a->map_state == XCB_MAP_STATE_VIEWABLE && frame != w, f->x, f->y);
         free(g), free(a), free(f);
-        if (strcmp(now, last))
+        if (strcmp(now, last) != 0)
             printf("%lld %s\n", now_us() - start, strcpy(last, now)), fflush(stdout);
         nanosleep(&pause, NULL);
     }

@@ -15,7 +15,7 @@
 
 // Built with AddressSanitizer, an allocation above 256 MB fails the test at
 // once: no character file may cost that much.
-extern "C" const char *__asan_default_options()
+extern "C" const char *__asan_default_options() // NOLINT(bugprone-reserved-identifier)
 {
     return "max_allocation_size_mb=256";
 }
