@@ -1,0 +1,61 @@
+#!/bin/bash
+# Installs the build as a package would be made (stripped of debugging data),
+# once into a scratch prefix and once as /usr into a staging folder, and checks
+# what lands there: the entries, the metadata and the manual pages pass their
+# validators, nothing lands outside the prefix, and nothing installed refers
+# back to the build or source folder.
+# Usage: test_install.sh BUILD_DIR SOURCE_DIR VERSION
+set -euo pipefail
+build="$(realpath "$1")" source="$(realpath "$2")" version="$3"
+for tool in desktop-file-validate appstreamcli groff; do
+    command -v "$tool" >/dev/null || { echo "missing: $tool" >&2; exit 2; }
+done
+scratch="$(mktemp -d "${TMPDIR:-/tmp}/quornel-install.XXXXXX")"
+trap 'rm -rf "$scratch"' EXIT
+failed=0
+check() { if "${@:2}"; then echo "PASS: $1"; else echo "FAIL: $1"; failed=1; fi; }
+
+none() { [[ -z "$1" ]] || { echo "$1"; return 1; }; }   # TEXT: empty, or shown
+validates() { local out; out="$("$@" 2>&1)" || { echo "$out"; return 1; }; }
+render() { none "$(groff -man -Tutf8 -ww -z "$1" 2>&1)"; }
+# install_to PREFIX ROOT [DESTDIR]: installs and checks that every file lies under ROOT.
+install_to() {
+    local out files
+    out="$(DESTDIR="${3:-}" cmake --install "$build" --prefix "$1" --strip 2>&1)" ||
+        { echo "$out"; exit 1; }
+    files="$(sed -n 's/^-- \(Installing\|Up-to-date\): //p' <<<"$out")"
+    check "files were installed with prefix $1" test -n "$files"
+    check "every file installed with prefix $1 lies under $2" none "$(grep -v "^$2/" <<<"$files")"
+}
+# same_store ENTRY ENTRY: both start the program the same way, on the per-user store.
+same_store() {
+    local a b
+    a="$(sed -n 's/^Exec=//p' "$1")" b="$(sed -n 's/^Exec=//p' "$2")"
+    [[ "$a" == "$b" && " $a " == *" --user "* ]] || { echo "Exec: '$a' and '$b'"; return 1; }
+}
+
+p="$scratch/prefix"
+install_to "$p" "$p"
+menu="$p/share/applications/quornel-desktop-notes.desktop"
+autostart="$p/etc/xdg/autostart/quornel-desktop-notes.desktop"
+metainfo="$p/share/metainfo/org.quornel.DesktopNotes.metainfo.xml"
+for f in "$menu" "$autostart"; do
+    check "${f#"$p"/} is a valid desktop entry" validates desktop-file-validate "$f"
+done
+check "the menu and autostart entries start the same per-user store" \
+    same_store "$menu" "$autostart"
+check "the metadata is valid" validates appstreamcli validate --no-net "$metainfo"
+latest="$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo")"
+check "the metadata's latest release is $version" test "${latest%%$'\n'*}" = "$version"
+for page in quornel-desktop-notes qchar-pack; do
+    check "the manual page $page(1) renders without a warning" render "$p/share/man/man1/$page.1"
+done
+# Stripping leaves run paths and compiled-in strings, so binaries are searched too.
+check "no installed file names the build or source folder" \
+    none "$(grep -rlF -e "$build" -e "$source" "$p")"
+
+d="$scratch/staging"
+install_to /usr "$d" "$d"
+check "with the /usr prefix the autostart entry is in /etc/xdg/autostart" \
+    test -f "$d/etc/xdg/autostart/quornel-desktop-notes.desktop"
+exit "$failed"
