@@ -10,16 +10,8 @@
 
 namespace {
 
-const Defaults defaults{{1500, 900}, QStringLiteral("/characters/quornel.qchar")};
-
-const Field &fieldNamed(const QString &name)
-{
-    for (const Field *f : fields::all) {
-        if (f->column() == name)
-            return *f;
-    }
-    qFatal("no field %s", qPrintable(name));
-}
+// Places that are not whole numbers read back as the same text from SQLite.
+const Defaults defaults{{1500.5, 900.25}, QStringLiteral("/characters/quornel.qchar")};
 
 QByteArray bytesOf(const QString &path)
 {
@@ -36,19 +28,14 @@ public:
     {
         return sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
     }
-    QVariant one(const QString &sql) // the first value of the first row
+    QString one(const QString &sql) // the first value of the first row, as text
     {
         sqlite3_stmt *st = nullptr;
-        QVariant out;
         sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &st, nullptr);
-        if (sqlite3_step(st) != SQLITE_ROW)
-            out = QVariant();
-        else if (sqlite3_column_type(st, 0) == SQLITE_INTEGER)
-            out = qint64(sqlite3_column_int64(st, 0));
-        else if (sqlite3_column_type(st, 0) == SQLITE_FLOAT)
-            out = sqlite3_column_double(st, 0);
-        else if (sqlite3_column_type(st, 0) == SQLITE_TEXT)
-            out = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st, 0)));
+        const QString out =
+            sqlite3_step(st) == SQLITE_ROW
+                ? QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st, 0)))
+                : QString();
         sqlite3_finalize(st);
         return out;
     }
@@ -80,44 +67,28 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("stored"); // an SQL literal
         QTest::addColumn<QVariant>("read");
-        QTest::newRow("switch 2 reads off") << "Trans Enabled"
-                                            << "2" << QVariant(0);
-        QTest::newRow("clock 2 reads shown") << "Clock Enabled"
-                                             << "2" << QVariant(1);
-        QTest::newRow("text 1 is 1") << "Read on Start"
-                                     << "'1'" << QVariant(1);
-        QTest::newRow("null place") << "Left"
-                                    << "NULL" << QVariant(1500.0);
-        QTest::newRow("text place") << "Left"
-                                    << "'abc'" << QVariant(1500.0);
-        QTest::newRow("place off screen") << "Top"
-                                          << "1e30" << QVariant(900.0);
-        QTest::newRow("place as text") << "Top"
-                                       << "'-60.5'" << QVariant(-60.5);
-        QTest::newRow("level 256") << "Trans Level"
-                                   << "256" << QVariant(255);
-        QTest::newRow("level -1") << "Trans Level"
-                                  << "'-1'" << QVariant(255);
-        QTest::newRow("level 12.5") << "Trans Level"
-                                    << "12.5" << QVariant(255);
-        QTest::newRow("level text 64") << "Trans Level"
-                                       << "'64'" << QVariant(64);
-        QTest::newRow("flag true") << "Start Ani"
-                                   << "'true'" << QVariant(false);
-        QTest::newRow("flag 1") << "Close Ani"
-                                << "1" << QVariant(false);
-        QTest::newRow("flag True") << "Close Ani"
-                                   << "'True'" << QVariant(true);
-        QTest::newRow("colour text") << "Text Color"
-                                     << "'blue'" << QVariant(0x00502814u);
-        QTest::newRow("colour") << "Text Color"
-                                << "255" << QVariant(255u);
-        QTest::newRow("null note") << "Note"
-                                   << "NULL" << QVariant("Click here to rename text.");
-        QTest::newRow("word is exact") << "Hide/Show"
-                                       << "'hide'" << QVariant("hide");
-        QTest::newRow("no character") << "Agent Name"
-                                      << "NULL" << QVariant();
+        auto row = [](const char *name, const char *field, const char *stored, QVariant read) {
+            QTest::newRow(name) << QString(field) << QString(stored) << read;
+        };
+        row("switch 2 reads off", "Trans Enabled", "2", QVariant(0));
+        row("clock 2 reads shown", "Clock Enabled", "2", QVariant(1));
+        row("text 1 is 1", "Read on Start", "'1'", QVariant(1));
+        row("null place", "Left", "NULL", QVariant(1500.5));
+        row("text place", "Left", "'abc'", QVariant(1500.5));
+        row("place off screen", "Top", "1e30", QVariant(900.25));
+        row("place as text", "Top", "'-60.5'", QVariant(-60.5));
+        row("level 256", "Trans Level", "256", QVariant(255));
+        row("level -1", "Trans Level", "'-1'", QVariant(255));
+        row("level 12.5", "Trans Level", "12.5", QVariant(255));
+        row("level text 64", "Trans Level", "'64'", QVariant(64));
+        row("flag true", "Start Ani", "'true'", QVariant(false));
+        row("flag 1", "Close Ani", "1", QVariant(false));
+        row("flag True", "Close Ani", "'True'", QVariant(true));
+        row("colour text", "Text Color", "'blue'", QVariant(0x00502814u));
+        row("colour", "Text Color", "255", QVariant(255u));
+        row("null note", "Note", "NULL", QVariant("Click here to rename text."));
+        row("word is exact", "Hide/Show", "'hide'", QVariant("hide"));
+        row("no character", "Agent Name", "NULL", QVariant());
     }
     void readingRules()
     {
@@ -126,7 +97,8 @@ private slots:
         QFETCH(QVariant, read);
         Scratch files;
         files.open();
-        const Field &f = fieldNamed(field);
+        const Field &f = **std::find_if(std::begin(fields::all), std::end(fields::all),
+                                        [&](const Field *f) { return f->column() == field; });
         QVERIFY(Other(files.path())
                     .exec(QStringLiteral("UPDATE \"%1\" SET \"%2\" = %3")
                               .arg(tableName(f.table), field, stored)));
@@ -139,16 +111,15 @@ private slots:
     {
         Scratch files;
         QVERIFY(files.open());
-        const QStringList types = {"real",    "real", "text",    "integer", "integer",
-                                   "integer", "text", "integer", "text",    "integer",
-                                   "text",    "text", "text"};
+        const char *types[] = {"real",    "real", "text",    "integer", "integer",
+                               "integer", "text", "integer", "text",    "integer",
+                               "text",    "text", "text"};
         Other other(files.path());
         for (int i = 0; i < int(std::size(fields::all)); ++i) {
             const Field &f = *fields::all[i];
-            const QString column = '"' + f.column() + '"';
-            const QString from = QStringLiteral(" FROM \"%1\"").arg(tableName(f.table));
-            QCOMPARE(other.one("SELECT typeof(" + column + ")" + from).toString(), types[i]);
-            QCOMPARE(other.one("SELECT " + column + from), defaults.fresh(f));
+            const QString column = '"' + f.column() + '"', from = " FROM " + tableName(f.table);
+            QCOMPARE(other.one("SELECT typeof(" + column + ")" + from), QString(types[i]));
+            QCOMPARE(other.one("SELECT " + column + from), defaults.fresh(f).toString());
         }
     }
 
@@ -167,14 +138,9 @@ private slots:
         Other other(files.path());
         QVERIFY(other.exec(damage));
         QVERIFY(other.exec("INSERT INTO \"Form\" (\"Hide/Show\") VALUES ('second')"));
-        auto store = files.open();
-        QVERIFY(store);
-        QCOMPARE(store->value(fields::HideShow).toString(), QStringLiteral("kept"));
-        QCOMPARE(other.one("SELECT \"Close Ani\" FROM \"Note\"").toString(),
-                 QStringLiteral("True"));
-        QCOMPARE(other.one("SELECT count(*) FROM \"Note\"").toString(), QStringLiteral("1"));
-        QCOMPARE(other.one("SELECT group_concat(\"Hide/Show\") FROM \"Form\"").toString(),
-                 QStringLiteral("kept,second"));
+        QVERIFY(files.open());
+        QCOMPARE(other.one("SELECT count(*) || \"Close Ani\" FROM \"Note\""), "1True");
+        QCOMPARE(other.one("SELECT group_concat(\"Hide/Show\") FROM \"Form\""), "kept,second");
     }
 
     void damagedFileIsReportedAndLeftUntouched_data()
@@ -183,20 +149,16 @@ private slots:
         QTest::newRow("not a store") << QByteArray("Left=1\nTop=2\n");
         Scratch files;
         files.open();
-        {
-            // A large table of its own whose pages reading the two records
-            // never touches: only a check of the whole file finds the damage.
-            Other other(files.path());
-            other.exec("CREATE TABLE Extra (x); WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
-                       "SELECT i + 1 FROM n WHERE i < 200) INSERT INTO Extra SELECT "
-                       "randomblob(3000) FROM n; PRAGMA wal_checkpoint(TRUNCATE)");
-        }
+        // A large table of its own whose pages reading the two records
+        // never touches: only a check of the whole file finds the damage.
+        Other(files.path())
+            .exec("CREATE TABLE Extra (x); WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT "
+                  "i + 1 FROM n WHERE i < 200) INSERT INTO Extra SELECT randomblob(3000) FROM n; "
+                  "PRAGMA wal_checkpoint(TRUNCATE)");
         QByteArray store = bytesOf(files.path());
         QVERIFY(store.size() > 200 * 4096);
-        QByteArray pages = store;
-        pages.replace(100, 3000, QByteArray(3000, '\xA5'));
-        QTest::newRow("first pages") << pages;
-        store.replace(store.size() - 100 * 4096, 4096, QByteArray(4096, '\xA5'));
+        QTest::newRow("first pages") << QByteArray(store).replace(100, 3000, QByteArray(3000, 'x'));
+        store.replace(store.size() - 100 * 4096, 4096, QByteArray(4096, 'x'));
         QTest::newRow("a page of another table") << store;
     }
     void damagedFileIsReportedAndLeftUntouched()
@@ -204,8 +166,7 @@ private slots:
         QFETCH(QByteArray, contents);
         Scratch files;
         QFile f(files.path());
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(contents);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(contents) == contents.size());
         f.close();
         QString error;
         QVERIFY(!files.open(&error));
@@ -253,23 +214,20 @@ private slots:
         QVERIFY(!store->isKeeping());
         QCOMPARE(store->value(fields::Note).toString(), note);
         QCOMPARE(store->value(fields::Left).toDouble(), 30.0);
-        QCOMPARE(other.one("SELECT \"Note\" FROM \"Note\"").toString(),
-                 store->defaults().fresh(fields::Note).toString());
+        QCOMPARE(other.one("SELECT \"Note\" FROM \"Note\""), defaults.fresh(fields::Note));
 
         QVERIFY(other.exec("COMMIT"));
         QTRY_VERIFY(store->isKeeping());
         QCOMPARE(keeping.size(), 2);
-        QCOMPARE(keeping[1][0].toBool(), true);
-        QCOMPARE(other.one("SELECT \"Note\" FROM \"Note\"").toString(), note);
-        QCOMPARE(other.one("SELECT \"Top\" FROM \"Form\"").toString(), QStringLiteral("45"));
+        QCOMPARE(other.one("SELECT \"Note\" FROM \"Note\""), note);
+        QCOMPARE(other.one("SELECT \"Top\" FROM \"Form\""), "45.0");
 
         QVERIFY(other.exec("BEGIN IMMEDIATE"));
         QVERIFY(!store->write({{fields::ClockEnabled, 0}}));
         QCOMPARE(failed.size(), 2);
         QVERIFY(other.exec("COMMIT"));
         QTRY_VERIFY(store->isKeeping());
-        QCOMPARE(other.one("SELECT \"Clock Enabled\" FROM \"Form\"").toString(),
-                 QStringLiteral("0"));
+        QCOMPARE(other.one("SELECT \"Clock Enabled\" FROM \"Form\""), "0");
     }
 
     // A long note is written on the worker thread: read back at once, the
@@ -287,10 +245,9 @@ private slots:
         QTRY_VERIFY(!store->isWaiting());
         QCOMPARE(store->value(fields::Note).toString(), second);
         Other other(files.path());
-        QCOMPARE(
-            other.one("SELECT length(\"Note\") || substr(\"Note\", 1, 1) FROM \"Note\"").toString(),
-            QStringLiteral("200000b"));
-        QCOMPARE(other.one("SELECT \"Left\" FROM \"Form\"").toDouble(), 30.0);
+        QCOMPARE(other.one("SELECT length(\"Note\") || substr(\"Note\", 1, 1) FROM \"Note\""),
+                 "200000b");
+        QCOMPARE(other.one("SELECT \"Left\" FROM \"Form\""), "30.0");
     }
 
     // An update that changes nothing is a failure; the record, or its
@@ -317,11 +274,9 @@ private slots:
         QCOMPARE(store->value(fields::Note).toString(), QStringLiteral("renamed"));
         QVERIFY(store->write({{fields::CloseAni, false}}));
         QVERIFY(store->isKeeping());
-        QCOMPARE(other
-                     .one("SELECT count(*) || \"Note\" || \"Text Color\" || \"Close Ani\" "
-                          "FROM \"Note\"")
-                     .toString(),
-                 QStringLiteral("1renamed255False"));
+        QCOMPARE(other.one("SELECT count(*) || \"Note\" || \"Text Color\" || \"Close Ani\" "
+                           "FROM \"Note\""),
+                 "1renamed255False");
     }
 };
 
