@@ -167,6 +167,7 @@ NoteStore::NoteStore(const QString &path, const Defaults &defaults)
     connect(&m_retry, &QTimer::timeout, this, [this] { flush(); });
     m_idle.setSingleShot(true);
     connect(&m_idle, &QTimer::timeout, this, &NoteStore::checkpointWhenIdle);
+    connect(this, &NoteStore::workerFinished, this, &NoteStore::workerDone, Qt::QueuedConnection);
 }
 
 NoteStore::~NoteStore()
@@ -263,9 +264,8 @@ std::unique_ptr<NoteStore> NoteStore::open(const QString &path, const Defaults &
         store->load(i);
     sqlite3_wal_hook(db, &NoteStore::walHook, store.get());
     NoteStore *self = store.get();
-    store->m_worker = std::make_unique<StoreWorker>(file, db, [self] {
-        QMetaObject::invokeMethod(self, &NoteStore::workerDone, Qt::QueuedConnection);
-    });
+    store->m_worker = std::make_unique<StoreWorker>(
+        file, db, [self] { emit self->workerFinished(QPrivateSignal()); });
     return store;
 }
 

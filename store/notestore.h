@@ -85,6 +85,8 @@ signals:
     // which ends when everything held has been written.
     void writeFailed(const QString &message);
     void keepingChanged(bool keeping);
+    // Emitted on the worker thread when it is done with a piece of work.
+    void workerFinished(QPrivateSignal);
 
 private:
     // One field: its value in the file (as last read or written by us), the

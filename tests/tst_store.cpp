@@ -97,12 +97,14 @@ private slots:
         QFETCH(QVariant, read);
         Scratch files;
         files.open();
-        const Field &f = **std::find_if(std::begin(fields::all), std::end(fields::all),
-                                        [&](const Field *f) { return f->column() == field; });
+        const Field *f = nullptr;
+        for (const Field *candidate : fields::all)
+            f = candidate->column() == field ? candidate : f;
+        QVERIFY(f);
         QVERIFY(Other(files.path())
                     .exec(QStringLiteral("UPDATE \"%1\" SET \"%2\" = %3")
-                              .arg(tableName(f.table), field, stored)));
-        const QVariant value = files.open()->value(f);
+                              .arg(tableName(f->table), field, stored)));
+        const QVariant value = files.open()->value(*f);
         QCOMPARE(value.typeId(), read.typeId());
         QCOMPARE(value, read);
     }
