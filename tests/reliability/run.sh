@@ -53,7 +53,7 @@ killed_writer() {
     rm -f "$1.log"
     "$driver" write "$1" >"$1.log" 2>>"$work/stderr" & local pid=$!
     wait_for 10 test -s "$1.log"
-    sleep "0.$(printf '%03d' $((RANDOM % 400)))"
+    sleep "0.$(printf '%03d' $((RANDOM % 250)))"
     kill -9 "$pid"; wait "$pid" 2>/dev/null
     tail -n 1 "$1.log"
 }
