@@ -4,6 +4,10 @@
 
 #include <string>
 
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 StoreWorker::StoreWorker(const QByteArray &path, sqlite3 *storeConnection,
                          std::function<void()> done)
     : m_path(path), m_store(storeConnection), m_done(std::move(done)), m_thread([this] { run(); })
@@ -39,6 +43,9 @@ void StoreWorker::use(std::function<void(sqlite3 *)> job)
 
 void StoreWorker::run()
 {
+    // Background work: waking this thread must not take the processor from
+    // the user interface. (On Linux a thread has a niceness of its own.)
+    setpriority(PRIO_PROCESS, pid_t(syscall(SYS_gettid)), 10);
     std::unique_lock<std::mutex> lock(m_mutex);
     for (;;) {
         m_wake.wait(lock, [this] { return m_foldRequested || !m_jobs.empty() || m_stop; });
