@@ -51,10 +51,12 @@ inline const Field TextColor{Table::Note, "Text Color", Kind::Color,
 inline const Field StartAni{Table::Note, "Start Ani", Kind::Flag, QStringLiteral("True")};
 inline const Field CloseAni{Table::Note, "Close Ani", Kind::Flag, QStringLiteral("True")};
 
-// Every field, in the order of the columns.
+// Every field, in the order of the columns of a fresh store. The note comes
+// last in its record, so that the small fields before it are read and
+// written without going through a long note.
 inline const Field *const all[] = {
-    &Left,         &Top,        &HideShow, &ClockEnabled, &ReadOnStart, &SpeechEnabled, &AgentName,
-    &TransEnabled, &TransLevel, &Note,     &TextColor,    &StartAni,    &CloseAni};
+    &Left,         &Top,        &HideShow,  &ClockEnabled, &ReadOnStart, &SpeechEnabled, &AgentName,
+    &TransEnabled, &TransLevel, &TextColor, &StartAni,     &CloseAni,    &Note};
 
 // "Agent Name" when no character has been chosen.
 inline const QString none = QStringLiteral("None");

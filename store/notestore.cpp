@@ -1,10 +1,17 @@
 #include "notestore.h"
 
+#include "storeworker.h"
+
+#include <QFile>
 #include <QFileInfo>
-#include <QSet>
 #include <QStringList>
+#include <QUrl>
 
 #include <sqlite3.h>
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 const QString NoteStore::fileName = QStringLiteral("Quornel Desktop Notes.save");
 
@@ -15,17 +22,34 @@ QString tableName(Table table)
 
 namespace {
 
-QString quoted(const QString &identifier)
+// Opening may wait this long for another copy that is building the store;
+// nothing else ever waits for a lock.
+constexpr int openingWait = 2000;
+// At exit, changes still held may wait this long for a lock to go.
+constexpr int closingWait = 1000;
+// A log this long (in pages, about 4 MB) is folded at once, not only when
+// writes pause.
+constexpr int foldAfterPages = 1000;
+constexpr qint64 logSizeLimit = 4 << 20;
+// Writes pause this long (ms) before the log is folded.
+constexpr int idleDelay = 1500;
+// A note this long (in characters) makes the note row's writes too slow to
+// make in passing: they are made on the worker thread.
+constexpr qsizetype longNote = 1 << 16;
+
+QByteArray quoted(const QString &identifier)
 {
     QString q = identifier;
     q.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + q + QLatin1Char('"');
+    return (QLatin1Char('"') + q + QLatin1Char('"')).toUtf8();
 }
 
-int bind(sqlite3_stmt *st, int index, const QVariant &v)
+// The value in the form SQLite gives it back: an integer, a real, a text,
+// a blob or null.
+QVariant asStored(const QVariant &v)
 {
     if (v.isNull() || !v.isValid())
-        return sqlite3_bind_null(st, index);
+        return {};
     switch (v.typeId()) {
     case QMetaType::Bool:
     case QMetaType::Short:
@@ -33,14 +57,34 @@ int bind(sqlite3_stmt *st, int index, const QVariant &v)
     case QMetaType::UInt:
     case QMetaType::LongLong:
     case QMetaType::ULongLong:
-        return sqlite3_bind_int64(st, index, v.toLongLong());
+        return qint64(v.toLongLong());
     case QMetaType::Float:
     case QMetaType::Double:
-        return sqlite3_bind_double(st, index, v.toDouble());
-    default: {
-        const QByteArray utf8 = v.toString().toUtf8();
-        return sqlite3_bind_text(st, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+        return v.toDouble();
+    case QMetaType::QByteArray:
+        return v;
+    default:
+        return v.toString();
     }
+}
+
+// Binds a value as stored (see asStored); a text is bound from `keep`, which
+// must outlive the statement's step, so a large note is not copied again.
+int bind(sqlite3_stmt *st, int index, const QVariant &v, QByteArray *keep)
+{
+    switch (v.typeId()) {
+    case QMetaType::LongLong:
+        return sqlite3_bind_int64(st, index, v.toLongLong());
+    case QMetaType::Double:
+        return sqlite3_bind_double(st, index, v.toDouble());
+    case QMetaType::QString:
+        *keep = v.toString().toUtf8();
+        return sqlite3_bind_text(st, index, keep->constData(), int(keep->size()), SQLITE_STATIC);
+    case QMetaType::QByteArray:
+        *keep = v.toByteArray();
+        return sqlite3_bind_blob(st, index, keep->constData(), int(keep->size()), SQLITE_STATIC);
+    default:
+        return sqlite3_bind_null(st, index);
     }
 }
 
@@ -63,19 +107,18 @@ QVariant column(sqlite3_stmt *st, int i)
     }
 }
 
-// Runs one statement to its end and gives back its rows.
-bool query(sqlite3 *db, const QString &sql, QList<QVariantList> *rows = nullptr,
-           const QVariantList &binds = {})
+// Runs a statement once to its end, gathering its rows; returns SQLite's code.
+int query(sqlite3 *db, const QByteArray &sql, QList<QVariantList> *rows = nullptr,
+          const QVariantList &binds = {})
 {
     sqlite3_stmt *st = nullptr;
-    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr) != SQLITE_OK)
-        return false;
-    bool bound = true;
-    for (int i = 0; i < binds.size(); ++i)
-        bound = bound && bind(st, i + 1, binds[i]) == SQLITE_OK;
-    int rc = bound ? SQLITE_ROW : SQLITE_MISUSE;
-    while (bound && (rc = sqlite3_step(st)) == SQLITE_ROW) {
-        if (rows) {
+    int rc = sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &st, nullptr);
+    QList<QByteArray> keep(binds.size());
+    for (int i = 0; rc == SQLITE_OK && i < binds.size(); ++i)
+        rc = bind(st, i + 1, binds[i], &keep[i]);
+    while (rc == SQLITE_OK || rc == SQLITE_ROW) {
+        rc = sqlite3_step(st);
+        if (rc == SQLITE_ROW && rows) {
             QVariantList row;
             for (int i = 0; i < sqlite3_column_count(st); ++i)
                 row << column(st, i);
@@ -83,26 +126,64 @@ bool query(sqlite3 *db, const QString &sql, QList<QVariantList> *rows = nullptr,
         }
     }
     sqlite3_finalize(st);
-    return rc == SQLITE_DONE;
+    return rc == SQLITE_DONE ? SQLITE_OK : rc;
+}
+
+// Binds the values (the last one the record's rowid) and runs the update.
+int runUpdate(sqlite3_stmt *st, const QVariantList &values)
+{
+    QList<QByteArray> keep(values.size());
+    int rc = SQLITE_OK;
+    for (int i = 0; rc == SQLITE_OK && i < values.size(); ++i)
+        rc = bind(st, i + 1, values[i], &keep[i]);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_step(st);
+    sqlite3_reset(st);
+    return rc;
+}
+
+// A missing table or field fails to compile; a missing record is updated
+// without a change.
+bool isGone(int code, int changes)
+{
+    return (code & 0xff) == SQLITE_ERROR || (code == SQLITE_DONE && changes == 0);
+}
+
+bool isDamage(int code)
+{
+    return (code & 0xff) == SQLITE_CORRUPT || (code & 0xff) == SQLITE_NOTADB;
 }
 
 } // namespace
 
 NoteStore::NoteStore(const QString &path, const Defaults &defaults)
     : m_path(path), m_defaults(defaults)
-{}
+{
+    // Until the file is read, every field holds what a fresh store holds.
+    for (int i = 0; i < fieldCount; ++i)
+        m_slots[size_t(i)].stored =
+            asStored(fields::encode(*fields::all[i], defaults.fresh(*fields::all[i])));
+    m_retry.setInterval(1000);
+    connect(&m_retry, &QTimer::timeout, this, [this] { flush(); });
+    m_idle.setSingleShot(true);
+    connect(&m_idle, &QTimer::timeout, this, &NoteStore::checkpointWhenIdle);
+    connect(this, &NoteStore::workerFinished, this, &NoteStore::workerDone, Qt::QueuedConnection);
+}
 
 NoteStore::~NoteStore()
 {
+    m_worker.reset(); // ends the work under way
+    if (m_sent->done)
+        takeSent();
+    if (m_db && !m_readOnly) {
+        sqlite3_busy_timeout(m_db, closingWait);
+        Failure ignored;
+        land(&ignored);
+    }
     for (sqlite3_stmt *st : std::as_const(m_statements))
         sqlite3_finalize(st);
-    if (m_db)
-        sqlite3_close(m_db);
-}
-
-QString NoteStore::reason() const
-{
-    return m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("out of memory");
+    // The last connection to close folds the log into the file and removes it.
+    sqlite3_close(m_db);
 }
 
 std::unique_ptr<NoteStore> NoteStore::open(const QString &path, const Defaults &defaults,
@@ -110,133 +191,201 @@ std::unique_ptr<NoteStore> NoteStore::open(const QString &path, const Defaults &
 {
     std::unique_ptr<NoteStore> store(new NoteStore(path, defaults));
     const QFileInfo info(path);
-    const bool fresh = !info.exists();
     auto fail = [&](const QString &why) {
         if (error)
             *error = QStringLiteral("The note store \"%1\" cannot be used: %2.")
                          .arg(info.absoluteFilePath(), why);
         return nullptr;
     };
+    const bool fresh = !info.exists();
     if (!fresh && !info.isFile())
         return fail(QStringLiteral("it is not a file"));
     if (!fresh && !info.isReadable())
         return fail(QStringLiteral("it cannot be read"));
 
-    const int flags = SQLITE_OPEN_READWRITE | (fresh ? SQLITE_OPEN_CREATE : 0);
-    if (sqlite3_open_v2(path.toUtf8().constData(), &store->m_db, flags, nullptr) != SQLITE_OK)
-        return fail(store->reason());
-    sqlite3_extended_result_codes(store->m_db, 1);
-    sqlite3_busy_timeout(store->m_db, 2000);
-
-    if (!fresh) {
-        // Read the whole file before anything is written to it, so that a
-        // damaged file is found while it is still untouched.
-        QList<QVariantList> rows;
-        if (!query(store->m_db, QStringLiteral("PRAGMA quick_check"), &rows))
-            return fail(store->reason());
-        const QString verdict = rows.isEmpty() ? QString() : rows.first().value(0).toString();
-        if (verdict != QLatin1String("ok"))
-            return fail(QStringLiteral("the database is damaged (%1)").arg(verdict));
+    // The log and its index lie beside the file: writing needs the folder too.
+    const QByteArray file = QFile::encodeName(info.absoluteFilePath());
+    const QByteArray folder = QFile::encodeName(info.absolutePath());
+    const bool folderWritable = access(folder.constData(), W_OK) == 0;
+    const int folderErrno = errno;
+    if (fresh && !folderWritable)
+        return fail(QStringLiteral("there is none, and none can be made in its folder (%1)")
+                        .arg(QString::fromLocal8Bit(strerror(folderErrno))));
+    QString why;
+    if (!fresh && (!folderWritable || access(file.constData(), W_OK) != 0)) {
+        const QString what = !folderWritable && folderErrno == EROFS
+                                 ? QStringLiteral("on a read-only disk")
+                             : folderWritable ? QStringLiteral("read-only")
+                                              : QStringLiteral("in a read-only folder");
+        if (!store->openForReading(&why))
+            return fail(why);
+        store->m_readOnly = true;
+        store->m_readOnlyMessage =
+            QStringLiteral("The note store \"%1\" is %2: the note is shown as it was last saved, "
+                           "but changes made now cannot be kept.")
+                .arg(info.absoluteFilePath(), what);
+        store->findFirstRows();
+        store->refresh();
+        for (int i = 0; i < fieldCount; ++i)
+            store->load(i);
+        return store;
     }
+
+    sqlite3 *&db = store->m_db;
+    const int flags = SQLITE_OPEN_READWRITE | (fresh ? SQLITE_OPEN_CREATE : 0);
+    if (sqlite3_open_v2(file.constData(), &db, flags, nullptr) != SQLITE_OK)
+        return fail(failure(db, sqlite3_extended_errcode(db)).reason);
+    sqlite3_extended_result_codes(db, 1);
+    sqlite3_busy_timeout(db, openingWait);
+
+    // Read the whole file before anything is written to it, so that a
+    // damaged file is found while it is still untouched.
+    if (!fresh && !store->checkWhole(&why))
+        return fail(why);
 
     // A committed write survives a killed program; a single update takes
     // tens of microseconds, fast enough for one per mouse move. The journal
-    // mode is set before anything is built, so that building is cheap too.
-    query(store->m_db, QStringLiteral("PRAGMA journal_mode=WAL"));
-    query(store->m_db, QStringLiteral("PRAGMA synchronous=NORMAL"));
-
-    QString why;
+    // mode is set before anything is built, so that building is cheap too;
+    // a fresh file holds nothing to lose, so it is built without flushes to
+    // the disk (the first fold flushes it). The log is folded on the worker
+    // thread only.
+    query(db, fresh ? "PRAGMA synchronous=OFF" : "PRAGMA synchronous=NORMAL");
+    query(db, "PRAGMA journal_mode=WAL");
+    query(db, "PRAGMA wal_autocheckpoint=0");
+    query(db, "PRAGMA journal_size_limit=" + QByteArray::number(logSizeLimit));
     if (!store->prepareSchema(&why))
         return fail(why);
+
+    // From now on a locked store fails at once and the change is retried.
+    sqlite3_busy_timeout(db, 0);
+    query(db, "PRAGMA synchronous=NORMAL");
+    store->refresh();
+    for (int i = 0; i < fieldCount; ++i)
+        store->load(i);
+    sqlite3_wal_hook(db, &NoteStore::walHook, store.get());
+    NoteStore *self = store.get();
+    store->m_worker = std::make_unique<StoreWorker>(
+        file, db, [self] { emit self->workerFinished(QPrivateSignal()); });
     return store;
+}
+
+// A store in log mode is read through the log's index beside it. Where the
+// index is missing and cannot be made, the file is read as it stands: a
+// store closed cleanly holds everything in the file itself.
+bool NoteStore::openForReading(QString *why)
+{
+    const QByteArray uri =
+        "file:" + QUrl::toPercentEncoding(QFileInfo(m_path).absoluteFilePath(), "/");
+    for (const char *options : {"?mode=ro", "?mode=ro&immutable=1"}) {
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        const int rc = sqlite3_open_v2((uri + options).constData(), &m_db,
+                                       SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+        sqlite3_extended_result_codes(m_db, 1);
+        if (rc != SQLITE_OK) {
+            *why = failure(m_db, rc).reason;
+            continue;
+        }
+        if (checkWhole(why))
+            return true;
+        if (isDamage(sqlite3_extended_errcode(m_db)))
+            return false;
+    }
+    return false;
+}
+
+bool NoteStore::checkWhole(QString *why)
+{
+    QList<QVariantList> rows;
+    const int rc = query(m_db, "PRAGMA quick_check", &rows);
+    if (rc != SQLITE_OK) {
+        *why = failure(m_db, rc).reason;
+        return false;
+    }
+    const QString verdict = rows.isEmpty() ? QString() : rows.first().value(0).toString();
+    if (verdict == QLatin1String("ok"))
+        return true;
+    *why = QStringLiteral("the database is damaged (%1)").arg(verdict);
+    return false;
 }
 
 // Adds whatever is missing, in one write transaction: two copies starting
 // on a fresh folder at once must not both build the tables.
-bool NoteStore::prepareSchema(QString *error)
+bool NoteStore::prepareSchema(QString *why)
 {
-    auto failed = [&]() {
-        *error = reason();
-        query(m_db, QStringLiteral("ROLLBACK"));
-        return false;
-    };
-    if (!query(m_db, QStringLiteral("BEGIN IMMEDIATE"))) {
-        *error = reason();
-        return false;
-    }
-    QList<QVariantList> rows;
-    if (!query(m_db, QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"), &rows))
-        return failed();
-    QSet<QString> tables;
-    for (const QVariantList &r : std::as_const(rows))
-        tables.insert(r.value(0).toString());
+    Failure f;
+    if (run("BEGIN IMMEDIATE", &f) && ensureTable(Table::Form, &f) &&
+        ensureTable(Table::Note, &f) && run("COMMIT", &f))
+        return true;
+    *why = f.reason;
+    if (!sqlite3_get_autocommit(m_db))
+        run("ROLLBACK", nullptr);
+    return false;
+}
 
-    for (Table table : {Table::Form, Table::Note}) {
-        const QString t = quoted(tableName(table));
-        QStringList wanted;
-        for (const Field *f : fields::all) {
-            if (f->table == table)
-                wanted << f->column();
-        }
-        QSet<QString> columns;
-        if (tables.contains(tableName(table))) {
-            rows.clear();
-            if (!query(m_db, QStringLiteral("PRAGMA table_info(%1)").arg(t), &rows))
-                return failed();
-            for (const QVariantList &r : std::as_const(rows))
-                columns.insert(r.value(1).toString());
-        } else {
-            QStringList cols;
-            for (const QString &c : std::as_const(wanted))
-                cols << quoted(c);
-            if (!query(m_db, QStringLiteral("CREATE TABLE %1 (%2)").arg(t, cols.join(u", "))))
-                return failed();
-        }
-        QList<const Field *> added;
-        for (const Field *f : fields::all) {
-            if (f->table != table || columns.isEmpty() || columns.contains(f->column()))
-                continue;
-            if (!query(m_db,
-                       QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(t, quoted(f->column()))))
-                return failed();
+// Inside a write transaction: creates the table, adds its missing fields
+// and its first record if need be. What is added takes the value the
+// program holds for it: the fresh value at opening, what the window shows
+// when another program removed the record while this one ran.
+bool NoteStore::ensureTable(Table table, Failure *failure)
+{
+    const QByteArray t = quoted(tableName(table));
+    QList<QVariantList> rows;
+    int rc = query(m_db, "PRAGMA table_info(" + t + ")", &rows);
+    QStringList columns;
+    for (const QVariantList &r : std::as_const(rows))
+        columns << r.value(1).toString();
+    QList<const Field *> added;
+    QByteArrayList all;
+    for (const Field *f : fields::all) {
+        if (f->table != table)
+            continue;
+        all << quoted(f->column());
+        if (rc == SQLITE_OK && !columns.isEmpty() && !columns.contains(f->column())) {
+            rc = query(m_db, "ALTER TABLE " + t + " ADD COLUMN " + all.last());
             added << f;
         }
+    }
+    if (rc == SQLITE_OK && columns.isEmpty())
+        rc = query(m_db, "CREATE TABLE " + t + " (" + all.join(", ") + ")");
 
-        rows.clear();
-        if (!query(m_db, QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid LIMIT 1").arg(t),
-                   &rows))
-            return failed();
-        if (rows.isEmpty()) {
-            QStringList cols, marks;
-            QVariantList values;
-            for (const Field *f : fields::all) {
-                if (f->table != table)
-                    continue;
-                cols << quoted(f->column());
-                marks << QStringLiteral("?");
-                values << m_defaults.fresh(*f);
-            }
-            if (!query(m_db,
-                       QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                           .arg(t, cols.join(u", "), marks.join(u", ")),
-                       nullptr, values))
-                return failed();
-            m_firstRow[int(table)] = sqlite3_last_insert_rowid(m_db);
-        } else {
-            m_firstRow[int(table)] = rows.first().value(0).toLongLong();
-            // A field added just now takes its fresh value in the first record.
-            for (const Field *f : std::as_const(added)) {
-                if (!query(m_db,
-                           QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?")
-                               .arg(t, quoted(f->column())),
-                           nullptr, {m_defaults.fresh(*f), m_firstRow[int(table)]}))
-                    return failed();
-            }
+    rows.clear();
+    if (rc == SQLITE_OK)
+        rc = query(m_db, "SELECT rowid FROM " + t + " ORDER BY rowid LIMIT 1", &rows);
+    if (rc == SQLITE_OK && rows.isEmpty()) {
+        QVariantList values;
+        for (const Field *f : fields::all) {
+            if (f->table == table)
+                values << slot(*f).current();
+        }
+        QByteArray marks = "?";
+        marks += QByteArray(", ?").repeated(int(values.size()) - 1);
+        rc = query(m_db, "INSERT INTO " + t + " (" + all.join(", ") + ") VALUES (" + marks + ")",
+                   nullptr, values);
+        m_firstRow[int(table)] = sqlite3_last_insert_rowid(m_db);
+    } else if (rc == SQLITE_OK) {
+        m_firstRow[int(table)] = rows.first().value(0).toLongLong();
+        for (const Field *f : std::as_const(added)) {
+            if (rc == SQLITE_OK)
+                rc = query(m_db,
+                           "UPDATE " + t + " SET " + quoted(f->column()) + " = ? WHERE rowid = ?",
+                           nullptr, {slot(*f).current(), m_firstRow[int(table)]});
         }
     }
-    if (!query(m_db, QStringLiteral("COMMIT")))
-        return failed();
-    return true;
+    if (rc != SQLITE_OK)
+        *failure = this->failure(m_db, rc);
+    return rc == SQLITE_OK;
+}
+
+// For reading only: the first record of each table, where there is one.
+void NoteStore::findFirstRows()
+{
+    for (Table table : {Table::Form, Table::Note}) {
+        QList<QVariantList> rows;
+        query(m_db, "SELECT rowid FROM " + quoted(tableName(table)) + " ORDER BY rowid LIMIT 1",
+              &rows);
+        m_firstRow[int(table)] = rows.isEmpty() ? 0 : rows.first().value(0).toLongLong();
+    }
 }
 
 sqlite3_stmt *NoteStore::statement(const QByteArray &sql)
@@ -256,19 +405,117 @@ sqlite3_stmt *NoteStore::statement(const QByteArray &sql)
     return st;
 }
 
+bool NoteStore::run(const QByteArray &sql, Failure *failure)
+{
+    sqlite3_stmt *st = statement(sql);
+    const int rc = st ? sqlite3_step(st) : sqlite3_extended_errcode(m_db);
+    if (rc != SQLITE_DONE && failure)
+        *failure = this->failure(m_db, rc);
+    if (st)
+        sqlite3_reset(st);
+    return rc == SQLITE_DONE;
+}
+
+NoteStore::Failure NoteStore::failure(sqlite3 *db, int code)
+{
+    switch (code & 0xff) {
+    case SQLITE_FULL:
+        return {code, QStringLiteral("the disk is full")};
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return {code, QStringLiteral("another program holds it locked")};
+    case SQLITE_READONLY:
+        return {code, QStringLiteral("it can no longer be written to")};
+    case SQLITE_IOERR:
+        return {code, QStringLiteral("the disk reported an error (%1)")
+                          .arg(QString::fromLocal8Bit(strerror(sqlite3_system_errno(db))))};
+    case SQLITE_NOMEM:
+        return {code, QStringLiteral("out of memory")};
+    default:
+        return {code, db ? QString::fromUtf8(sqlite3_errmsg(db))
+                         : QString::fromUtf8(sqlite3_errstr(code))};
+    }
+}
+
+NoteStore::Failure NoteStore::gone(Table table)
+{
+    return {SQLITE_DONE,
+            QStringLiteral("another program removed its %1 record; it is written "
+                           "back as the program shows it")
+                .arg(table == Table::Form ? QStringLiteral("settings") : QStringLiteral("note"))};
+}
+
+QString NoteStore::message(const Failure &failure) const
+{
+    return QStringLiteral("A change could not be saved to the note store \"%1\": %2. The program "
+                          "keeps the change and saves it as soon as it can; changes not saved "
+                          "by then are lost when the program ends.")
+        .arg(QFileInfo(m_path).absoluteFilePath(), failure.reason);
+}
+
+// While the worker thread uses the connection, the store's thread leaves it
+// alone: it holds its writes and reads what it read last.
+bool NoteStore::mayUseConnection(std::unique_lock<std::mutex> *lock)
+{
+    if (!m_worker)
+        return true;
+    *lock = m_worker->tryConnection();
+    return lock->owns_lock();
+}
+
+NoteStore::Slot &NoteStore::slot(const Field &field)
+{
+    for (int i = 0; i < fieldCount; ++i) {
+        if (fields::all[i] == &field)
+            return m_slots[size_t(i)];
+    }
+    Q_ASSERT_X(false, "NoteStore", "a field outside fields::all");
+    return m_slots[0];
+}
+
+// Reads of an unchanged file are served from what was read or written last:
+// one cheap statement tells whether another program has written since.
+void NoteStore::refresh()
+{
+    if (sqlite3_stmt *st = statement("PRAGMA data_version")) {
+        if (sqlite3_step(st) == SQLITE_ROW) {
+            const qint64 version = sqlite3_column_int64(st, 0);
+            if (version != m_dataVersion) {
+                m_dataVersion = version;
+                for (Slot &s : m_slots)
+                    s.stale = true;
+            }
+        }
+        sqlite3_reset(st);
+    }
+}
+
+// Reads one field, so that a long note is read only when it is asked for.
+void NoteStore::load(int index)
+{
+    const Field &field = *fields::all[index];
+    Slot &s = m_slots[size_t(index)];
+    s.stale = false;
+    sqlite3_stmt *st = statement("SELECT " + quoted(field.column()) + " FROM " +
+                                 quoted(tableName(field.table)) + " WHERE rowid = ?");
+    if (!st)
+        return; // the table or field is gone: the last value read stands
+    sqlite3_bind_int64(st, 1, m_firstRow[int(field.table)]);
+    if (sqlite3_step(st) == SQLITE_ROW)
+        s.stored = column(st, 0);
+    sqlite3_reset(st);
+}
+
 QVariant NoteStore::stored(const Field &field)
 {
-    const QByteArray sql = QByteArrayLiteral("SELECT \"") + field.name + "\" FROM \"" +
-                           tableName(field.table).toLatin1() + "\" WHERE rowid = ?";
-    sqlite3_stmt *st = statement(sql);
-    if (!st)
-        return QVariant();
-    sqlite3_bind_int64(st, 1, m_firstRow[int(field.table)]);
-    QVariant value;
-    if (sqlite3_step(st) == SQLITE_ROW)
-        value = column(st, 0);
-    sqlite3_reset(st);
-    return value;
+    Slot &s = slot(field);
+    std::unique_lock<std::mutex> connection;
+    if (!s.isHeld && !s.isSent && m_db && mayUseConnection(&connection)) {
+        refresh();
+        if (s.stale)
+            load(int(&s - m_slots.data()));
+    }
+    return s.current();
 }
 
 QVariant NoteStore::value(const Field &field)
@@ -278,48 +525,240 @@ QVariant NoteStore::value(const Field &field)
 
 bool NoteStore::write(std::initializer_list<Assignment> values)
 {
-    if (values.size() == 0)
-        return true;
-    const Table table = values.begin()->field.table;
-    QByteArray sql = "UPDATE \"" + tableName(table).toLatin1() + "\" SET ";
     for (const Assignment &a : values) {
-        Q_ASSERT(a.field.table == table);
-        if (&a != values.begin())
-            sql += ", ";
-        sql += QByteArrayLiteral("\"") + a.field.name + "\" = ?";
+        Q_ASSERT(a.field.table == values.begin()->field.table);
+        Slot &s = slot(a.field);
+        s.held = asStored(fields::encode(a.field, a.value));
+        s.isHeld = true;
     }
-    sql += " WHERE rowid = ?";
+    return !m_readOnly && flush();
+}
 
-    sqlite3_stmt *st = statement(sql);
-    if (!st) {
-        setKeeping(false, reason());
+bool NoteStore::anyHeld(Table table) const
+{
+    for (int i = 0; i < fieldCount; ++i) {
+        if (fields::all[i]->table == table && m_slots[size_t(i)].isHeld)
+            return true;
+    }
+    return false;
+}
+
+NoteStore::Update NoteStore::heldUpdate(Table table) const
+{
+    Update update{"UPDATE " + quoted(tableName(table)) + " SET ", {}};
+    for (int i = 0; i < fieldCount; ++i) {
+        if (fields::all[i]->table != table || !m_slots[size_t(i)].isHeld)
+            continue;
+        update.sql +=
+            (update.values.isEmpty() ? "" : ", ") + quoted(fields::all[i]->column()) + " = ?";
+        update.values << m_slots[size_t(i)].held;
+    }
+    update.sql += " WHERE rowid = ?";
+    update.values << m_firstRow[int(table)];
+    return update;
+}
+
+// Writes everything held, the note row on the worker thread when the note
+// is long; a failure starts an episode (reported once) and the retry timer,
+// and everything landing ends both.
+bool NoteStore::flush()
+{
+    std::unique_lock<std::mutex> connection;
+    if (!mayUseConnection(&connection)) {
+        m_heldBack = true;
         return false;
     }
-    int index = 1;
-    for (const Assignment &a : values)
-        (void)bind(st, index++, fields::encode(a.field, a.value));
-    (void)sqlite3_bind_int64(st, index, m_firstRow[int(table)]);
-    const int rc = sqlite3_step(st);
-    sqlite3_reset(st);
-    if (rc != SQLITE_DONE) {
-        setKeeping(false, reason());
+    m_heldBack = false;
+    if (m_worker && !m_sent->inFlight && !m_repair[int(Table::Note)] && anyHeld(Table::Note) &&
+        slot(fields::Note).current().toString().size() > longNote)
+        sendNote();
+    Failure f;
+    if (!land(&f)) {
+        failed(f);
         return false;
     }
-    if (sqlite3_changes(m_db) == 0) {
-        setKeeping(false, QStringLiteral("its %1 record is gone").arg(tableName(table)));
+    succeeded();
+    return !m_sent->inFlight;
+}
+
+bool NoteStore::land(Failure *failure)
+{
+    const bool held[2] = {anyHeld(Table::Form), anyHeld(Table::Note) && !m_sent->inFlight};
+    if (!held[0] && !held[1])
+        return true;
+    bool ok = run("BEGIN IMMEDIATE", failure);
+    for (Table t : {Table::Form, Table::Note}) {
+        if (!ok || !held[int(t)] || (m_repair[int(t)] && !(ok = ensureTable(t, failure))))
+            continue;
+        const Update update = heldUpdate(t);
+        sqlite3_stmt *st = statement(update.sql);
+        const int rc = st ? runUpdate(st, update.values) : sqlite3_extended_errcode(m_db);
+        ok = rc == SQLITE_DONE && sqlite3_changes(m_db) > 0;
+        if (isGone(rc, sqlite3_changes(m_db))) {
+            m_repair[int(t)] = true;
+            *failure = gone(t);
+        } else if (!ok) {
+            *failure = this->failure(m_db, rc);
+        }
+    }
+    ok = ok && run("COMMIT", failure);
+    if (!ok) {
+        if (!sqlite3_get_autocommit(m_db))
+            run("ROLLBACK", nullptr);
         return false;
     }
-    setKeeping(true, QString());
+    for (int i = 0; i < fieldCount; ++i) {
+        const Table t = fields::all[i]->table;
+        Slot &s = m_slots[size_t(i)];
+        if (!held[int(t)])
+            continue;
+        if (s.isHeld) {
+            s.stored = s.held;
+            s.held = QVariant();
+            s.isHeld = false;
+        } else if (m_repair[int(t)]) {
+            s.stale = true; // another record may have become the first
+        }
+    }
+    for (Table t : {Table::Form, Table::Note})
+        m_repair[int(t)] = m_repair[int(t)] && !held[int(t)];
     return true;
 }
 
-void NoteStore::setKeeping(bool keeping, const QString &why)
+// Hands the note row's held changes to the worker thread. Until it is done,
+// they are read back from here and the note row's next changes wait.
+void NoteStore::sendNote()
 {
-    if (keeping == m_keeping)
+    const Update update = heldUpdate(Table::Note);
+    for (int i = 0; i < fieldCount; ++i) {
+        Slot &s = m_slots[size_t(i)];
+        if (fields::all[i]->table == Table::Note && s.isHeld) {
+            s.sent = s.held;
+            s.isSent = true;
+            s.held = QVariant();
+            s.isHeld = false;
+        }
+    }
+    m_sent->inFlight = true;
+    m_sent->done = false;
+    std::shared_ptr<Sent> sent = m_sent;
+    m_worker->use([update, sent](sqlite3 *db) {
+        sqlite3_stmt *st = nullptr;
+        int rc = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+        if (rc == SQLITE_OK)
+            rc = sqlite3_prepare_v2(db, update.sql.constData(), int(update.sql.size()), &st,
+                                    nullptr);
+        if (rc == SQLITE_OK)
+            rc = runUpdate(st, update.values);
+        sent->changes = sqlite3_changes(db);
+        sqlite3_finalize(st);
+        if (rc == SQLITE_DONE && sent->changes > 0) {
+            const int commit = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+            rc = commit == SQLITE_OK ? SQLITE_DONE : commit;
+        }
+        if (rc != SQLITE_DONE || sent->changes == 0)
+            sent->failure = failure(db, rc);
+        if (!sqlite3_get_autocommit(db))
+            sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        sent->code = rc;
+        sent->done = true;
+    });
+}
+
+// What the worker sent landed, or it failed and is held again (unless a
+// newer change is held already). Returns whether it landed.
+bool NoteStore::takeSent()
+{
+    const bool landed = m_sent->code == SQLITE_DONE && m_sent->changes > 0;
+    for (Slot &s : m_slots) {
+        if (!s.isSent)
+            continue;
+        if (landed) {
+            s.stored = s.sent;
+        } else if (!s.isHeld) {
+            s.held = s.sent;
+            s.isHeld = true;
+        }
+        s.sent = QVariant();
+        s.isSent = false;
+    }
+    m_sent->inFlight = false;
+    m_sent->done = false;
+    return landed;
+}
+
+void NoteStore::workerDone()
+{
+    if (m_sent->inFlight && m_sent->done) {
+        const int code = m_sent->code, changes = m_sent->changes;
+        const Failure failure = m_sent->failure;
+        if (!takeSent()) {
+            if (isGone(code, changes)) {
+                m_repair[int(Table::Note)] = true;
+                failed(gone(Table::Note));
+            } else {
+                failed(failure);
+            }
+            return;
+        }
+        m_heldBack = m_heldBack || isWaiting();
+        if (!m_heldBack)
+            succeeded();
+    }
+    if (m_heldBack)
+        flush();
+}
+
+bool NoteStore::isWaiting() const
+{
+    return anyHeld(Table::Form) || anyHeld(Table::Note) || m_sent->inFlight;
+}
+
+void NoteStore::succeeded()
+{
+    m_sinceWrite.start();
+    if (!m_idle.isActive())
+        m_idle.start(idleDelay);
+    if (isWaiting())
         return;
-    m_keeping = keeping;
-    if (!keeping)
-        emit writeFailed(QStringLiteral("A change could not be saved to the note store \"%1\": %2.")
-                             .arg(QFileInfo(m_path).absoluteFilePath(), why));
-    emit keepingChanged(keeping);
+    m_retry.stop();
+    if (!m_keeping) {
+        m_keeping = true;
+        emit keepingChanged(true);
+    }
+}
+
+void NoteStore::failed(const Failure &failure)
+{
+    if (!m_retry.isActive())
+        m_retry.start();
+    if (m_keeping) {
+        m_keeping = false;
+        emit writeFailed(message(failure));
+        emit keepingChanged(false);
+    }
+}
+
+void NoteStore::checkpointWhenIdle()
+{
+    const qint64 quiet = m_sinceWrite.elapsed();
+    if (quiet < idleDelay)
+        m_idle.start(int(idleDelay - quiet));
+    else if (m_worker)
+        m_worker->requestFold();
+}
+
+// Runs after every commit on the store's connection, on whichever thread
+// made it.
+int NoteStore::walHook(void *store, sqlite3 *, const char *, int pages)
+{
+    auto *self = static_cast<NoteStore *>(store);
+    if (pages >= foldAfterPages && self->m_worker)
+        self->m_worker->requestFold();
+    return SQLITE_OK;
+}
+
+int NoteStore::folds() const
+{
+    return m_worker ? m_worker->folds() : 0;
 }

@@ -2,21 +2,33 @@
 
 #include "fields.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <QVariant>
 
+#include <array>
+#include <atomic>
 #include <initializer_list>
 #include <memory>
+#include <mutex>
 
 struct sqlite3;
 struct sqlite3_stmt;
+class StoreWorker;
 
 // The note store: one SQLite file with the settings row (table "Form") and
 // the note row (table "Note"). Only the first record of each table is
 // used. Columns carry no declared type, so every value comes back with
 // the type it was written with.
+//
+// Nothing the user changes is dropped without a word: a change that cannot
+// be written is held here, read back by every read, and written with the
+// next write or by a retry a moment later, until it lands. Calls made while
+// the program runs never wait for a lock, flush to the disk or fold the
+// log; a long note is written on a worker thread.
 class NoteStore : public QObject {
     Q_OBJECT
 
@@ -27,46 +39,130 @@ public:
     // there is no file and adding any table, first row or field that is
     // missing. A file that cannot be opened or read as a store is left
     // exactly as it was: the result is null and `error` names the file and
-    // the reason.
+    // the reason. A store that can be read but not written (a read-only
+    // file, folder or disk) opens for reading: see readOnlyMessage().
     static std::unique_ptr<NoteStore> open(const QString &path, const Defaults &defaults,
                                            QString *error);
+    // Writes what is still held, waiting a little for a lock if need be.
     ~NoteStore() override;
 
     const QString &path() const { return m_path; }
     const Defaults &defaults() const { return m_defaults; }
 
-    // The field's value in its table's first record, read from the file
-    // now, with the field's reading rule applied (see fields::read).
+    // The field's value in its table's first record with the field's
+    // reading rule applied (see fields::read): the file's current value, or
+    // the change not yet written for it.
     QVariant value(const Field &field);
-    // The value as it lies in the file: a number, a text, or null.
+    // The value as it lies in the file (a number, a text, or null), or as it
+    // will lie there once the change not yet written for it is.
     QVariant stored(const Field &field);
 
-    // Sets fields of one table's first record in one transaction. A failed
-    // write (an update that changes no row counts as one) returns false.
+    // Sets fields of one table's first record in one transaction, together
+    // with every change still held. Returns whether everything is in the
+    // file now; if not, the values are read back and written later.
     bool write(std::initializer_list<Assignment> values);
 
-    // Whether the changes made are being kept in the file.
-    bool isKeeping() const { return m_keeping; }
+    // Whether every change is kept: false from a failed write until all
+    // that was held has been written, and from the start when the store is
+    // read-only. (A write under way on the worker thread is being kept.)
+    bool isKeeping() const { return m_keeping && !m_readOnly; }
+
+    // Whether changes wait to be written: held after a failed write, or on
+    // their way on the worker thread.
+    bool isWaiting() const;
+
+    // Not empty when the store could only be opened for reading: a message
+    // naming the file, for the program to show once.
+    const QString &readOnlyMessage() const { return m_readOnlyMessage; }
+
+    // How long a held change waits before it is tried again (ms).
+    void setRetryInterval(int ms) { m_retry.setInterval(ms); }
+    // Log folds done so far (for the benchmark).
+    int folds() const;
 
 signals:
-    // A write failed while writes were being kept: once per failure, until
-    // writes are kept again.
+    // A write failed while every change was kept: once per failure episode,
+    // which ends when everything held has been written.
     void writeFailed(const QString &message);
     void keepingChanged(bool keeping);
+    // Emitted on the worker thread when it is done with a piece of work.
+    void workerFinished(QPrivateSignal);
 
 private:
+    // One field: its value in the file (as last read or written by us), the
+    // change held for it and the change on its way on the worker thread.
+    struct Slot {
+        QVariant stored;
+        QVariant held;
+        QVariant sent;
+        bool isHeld = false;
+        bool isSent = false;
+        bool stale = true; // another program may have written since it was read
+        QVariant current() const { return isHeld ? held : isSent ? sent : stored; }
+    };
+    static constexpr int fieldCount = int(std::size(fields::all));
+    struct Failure {
+        int code = 0;
+        QString reason;
+    };
+    struct Update {
+        QByteArray sql;
+        QVariantList values; // the last one the record's rowid
+    };
+
     NoteStore(const QString &path, const Defaults &defaults);
-    bool prepareSchema(QString *error);
+    bool openForReading(QString *why);
+    bool checkWhole(QString *why);
+    bool prepareSchema(QString *why);
+    bool ensureTable(Table table, Failure *failure);
+    void findFirstRows();
     sqlite3_stmt *statement(const QByteArray &sql);
-    QString reason() const;
-    void setKeeping(bool keeping, const QString &why);
+    bool run(const QByteArray &sql, Failure *failure);
+    static Failure failure(sqlite3 *db, int code);
+    static Failure gone(Table table);
+    QString message(const Failure &failure) const;
+    bool mayUseConnection(std::unique_lock<std::mutex> *lock);
+
+    Slot &slot(const Field &field);
+    void refresh();
+    void load(int index);
+    bool anyHeld(Table table) const;
+    Update heldUpdate(Table table) const;
+    bool flush();
+    bool land(Failure *failure);
+    void sendNote();
+    bool takeSent();
+    void workerDone();
+    void succeeded();
+    void failed(const Failure &failure);
+    void checkpointWhenIdle();
+    static int walHook(void *store, sqlite3 *db, const char *name, int frames);
 
     QString m_path;
     Defaults m_defaults;
     sqlite3 *m_db = nullptr;
+    bool m_readOnly = false;
+    QString m_readOnlyMessage;
+    std::array<Slot, fieldCount> m_slots;
     qint64 m_firstRow[2] = {0, 0};
+    bool m_repair[2] = {false, false}; // the record or table went missing
+    qint64 m_dataVersion = -1;
     QHash<QByteArray, sqlite3_stmt *> m_statements;
-    bool m_keeping = true;
+    bool m_keeping = true;   // no failure episode going on
+    bool m_heldBack = false; // a write stood aside while the worker used the connection
+    // The note row's update on the worker thread, and how it went.
+    struct Sent {
+        bool inFlight = false;
+        std::atomic<bool> done{false};
+        int code = 0;
+        int changes = 0;
+        Failure failure;
+    };
+    std::shared_ptr<Sent> m_sent = std::make_shared<Sent>();
+    QTimer m_retry;
+    QTimer m_idle;
+    QElapsedTimer m_sinceWrite;
+    std::unique_ptr<StoreWorker> m_worker;
 };
 
 QString tableName(Table table);

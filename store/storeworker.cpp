@@ -1,0 +1,121 @@
+#include "storeworker.h"
+
+#include <sqlite3.h>
+
+#include <string>
+
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+StoreWorker::StoreWorker(const QByteArray &path, sqlite3 *storeConnection,
+                         std::function<void()> done)
+    : m_path(path), m_store(storeConnection), m_done(std::move(done)), m_thread([this] { run(); })
+{}
+
+StoreWorker::~StoreWorker()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_stop = true;
+    }
+    m_wake.notify_one();
+    m_thread.join();
+}
+
+void StoreWorker::requestFold()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_foldRequested = true;
+    }
+    m_wake.notify_one();
+}
+
+void StoreWorker::use(std::function<void(sqlite3 *)> job)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_jobs.push_back(std::move(job));
+    }
+    m_wake.notify_one();
+}
+
+void StoreWorker::run()
+{
+    // Background work: waking this thread must not take the processor from
+    // the user interface. (On Linux a thread has a niceness of its own.)
+    setpriority(PRIO_PROCESS, pid_t(syscall(SYS_gettid)), 10);
+    std::unique_lock<std::mutex> lock(m_mutex);
+    for (;;) {
+        m_wake.wait(lock, [this] { return m_foldRequested || !m_jobs.empty() || m_stop; });
+        if (!m_jobs.empty()) {
+            auto job = std::move(m_jobs.front());
+            m_jobs.pop_front();
+            lock.unlock();
+            {
+                std::lock_guard<std::mutex> connection(m_connection);
+                job(m_store);
+            }
+            m_done();
+        } else if (m_stop) {
+            break; // a fold left undone is done by closing the store
+        } else {
+            m_foldRequested = false;
+            lock.unlock();
+            fold();
+        }
+        lock.lock();
+    }
+    lock.unlock();
+    sqlite3_close(m_db);
+}
+
+void StoreWorker::fold()
+{
+    // A connection sees the log only once it has read the file.
+    if (!m_db &&
+        (sqlite3_open_v2(m_path.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                         nullptr) != SQLITE_OK ||
+         sqlite3_exec(m_db, "SELECT 1 FROM sqlite_master LIMIT 1", nullptr, nullptr, nullptr) !=
+             SQLITE_OK)) {
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        return;
+    }
+    // The bulk of the work, beside the store's writes. A fold that finds
+    // the log busy ends; the next request finishes the job.
+    int pages = 0, folded = 0;
+    if (sqlite3_wal_checkpoint_v2(m_db, nullptr, SQLITE_CHECKPOINT_PASSIVE, &pages, &folded) !=
+            SQLITE_OK ||
+        pages <= 0)
+        return;
+    {
+        // Then, with the store's connection aside, what its writes added
+        // meanwhile (a few pages), and the fresh start of the log.
+        std::lock_guard<std::mutex> connection(m_connection);
+        if (sqlite3_wal_checkpoint_v2(m_db, nullptr, SQLITE_CHECKPOINT_PASSIVE, &pages, &folded) ==
+                SQLITE_OK &&
+            pages == folded)
+            startLogAfresh();
+    }
+    ++m_folds;
+    m_done();
+}
+
+// Writes the file's user version back unchanged: the write starts the log
+// afresh and flushes its header here, not in the store's next write.
+void StoreWorker::startLogAfresh()
+{
+    sqlite3_stmt *st = nullptr;
+    int version = 0;
+    if (sqlite3_prepare_v2(m_store, "PRAGMA user_version", -1, &st, nullptr) == SQLITE_OK &&
+        sqlite3_step(st) == SQLITE_ROW)
+        version = sqlite3_column_int(st, 0);
+    sqlite3_finalize(st);
+    const std::string sql =
+        "BEGIN IMMEDIATE; PRAGMA user_version = " + std::to_string(version) + "; COMMIT";
+    if (sqlite3_exec(m_store, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK &&
+        !sqlite3_get_autocommit(m_store))
+        sqlite3_exec(m_store, "ROLLBACK", nullptr, nullptr, nullptr);
+}

@@ -1,0 +1,135 @@
+#!/bin/bash
+# Reliability trials of the note store, each run from separate processes as
+# the program meets them: usage run.sh STORE-DRIVER. Every trial prints
+# "tried N, kept as promised N, changes lost N, messages N" and fails when a
+# promise was broken. A full disk and a read-only disk are small tmpfs
+# mounts in a mount namespace of our own (as root, or as a user through a
+# user namespace); where no namespace can be had, those trials are skipped.
+set -uo pipefail
+driver="$1"
+if [[ -z "${RELIABILITY_NS:-}" ]]; then
+    ns=(unshare --mount --propagation private)
+    (( EUID == 0 )) || ns=(unshare --map-root-user --mount)
+    if "${ns[@]}" true 2>/dev/null; then RELIABILITY_NS=1 exec "${ns[@]}" "$BASH" "$0" "$@"; fi
+fi
+work="$(mktemp -d)"
+trap 'umount -q "$work"/disk* 2>/dev/null; rm -rf "$work"' EXIT
+failed=0
+
+# report NAME TRIED KEPT LOST MESSAGES
+report() {
+    printf '%-12s tried %d, kept as promised %d, changes lost %d, messages %d\n' "$@"
+    (( $3 == $2 && $4 == 0 )) || { echo "  FAILED: $1"; failed=1; }
+}
+# word KEY LINE: the value of KEY=... in an answer ("note" runs to the end).
+word() { if [[ $1 == note ]]; then echo "${2#*note=}"; else [[ $2 =~ (^| )$1=([^ ]*) ]] && echo "${BASH_REMATCH[2]}"; fi; }
+wait_for() { local end=$((SECONDS + $1)); shift; until "$@"; do (( SECONDS < end )) || return 1; sleep 0.01; done; }
+messages() { grep -c '^message:' "$work/stderr" 2>/dev/null; : >"$work/stderr"; }
+new_dir() { rm -rf "$work/$1"; mkdir -p "$work/$1"; echo "$work/$1"; }
+disk() { mkdir -p "$work/$1" && mount -t tmpfs -o "size=$2" tmpfs "$work/$1" && echo "$work/$1"; }
+can_mount() { [[ -n "${RELIABILITY_NS:-}" ]] || { echo "$1 skipped: no mount namespace here"; return 1; }; }
+
+# A store session on stdin/stdout (fds 5/6) and a lock holder (fds 7/8).
+session_start() {
+    rm -f "$work"/s.*; mkfifo "$work/s.in" "$work/s.out"
+    "$driver" session "$1" <"$work/s.in" >"$work/s.out" 2>>"$work/stderr" & spid=$!
+    exec 5>"$work/s.in" 6<"$work/s.out"
+}
+say() { echo "$*" >&5; reply=""; read -r -t 30 reply <&6; }
+session_end() { echo quit >&5; exec 5>&- 6<&-; wait "$spid"; }
+hold_start() {
+    rm -f "$work"/h.*; mkfifo "$work/h.in" "$work/h.out"
+    "$driver" hold "$1" <"$work/h.in" >"$work/h.out" & hpid=$!
+    exec 7>"$work/h.in" 8<"$work/h.out"
+    read -r -t 10 line <&8 && [[ $line == held ]]
+}
+hold_end() { echo >&7; exec 7>&- 8<&-; wait "$hpid"; }
+# holds_committed NOTE N: the note is change N or a later one (written, but
+# killed before it could say so).
+holds_committed() { [[ $1 =~ ^change\ ([0-9]+)$ ]] && (( BASH_REMATCH[1] >= $2 )); }
+# killed_writer DIR: writes until killed at a random moment; prints the last
+# change it saw committed.
+killed_writer() {
+    rm -f "$1.log"
+    "$driver" write "$1" >"$1.log" 2>>"$work/stderr" & local pid=$!
+    wait_for 10 test -s "$1.log"
+    sleep "0.$(printf '%03d' $((RANDOM % 250)))"
+    kill -9 "$pid"; wait "$pid" 2>/dev/null
+    tail -n 1 "$1.log"
+}
+
+trial_kill() {
+    local n=0 kept=0 lost=0 d last note
+    for ((n = 0; n < ${RELIABILITY_KILLS:-20}; n++)); do
+        d=$(new_dir kill); last=$(killed_writer "$d")
+        note=$(word note "$("$driver" read "$d" 2>>"$work/stderr")")
+        if holds_committed "$note" "$last"; then
+            kept=$((kept + 1))
+        else
+            lost=$((lost + 1)); echo "  committed $last, the file holds \"$note\""
+        fi
+    done
+    report "kill -9" "$n" "$kept" "$lost" "$(messages)"
+}
+
+trial_two_starts() {
+    local n=0 kept=0 errors=0 d a b
+    for ((n = 0; n < ${RELIABILITY_PAIRS:-40}; n++)); do
+        d=$(new_dir pair)
+        "$driver" open "$d" >"$d.a" 2>&1 & a=$!
+        "$driver" open "$d" >"$d.b" 2>&1 & b=$!
+        if wait "$a" && wait "$b" && [[ "$(cat "$d.a" "$d.b")" == $'opened\nopened' ]]; then
+            kept=$((kept + 1))
+        else errors=$((errors + 1)); cat "$d.a" "$d.b"; fi
+    done
+    report "two starts" "$n" "$kept" 0 "$errors"
+}
+
+# A write that meets CONDITION fails at once and is held; once the condition
+# is gone the held change lands, with one message for the episode.
+held_until_gone() { # NAME DIR START-CONDITION END-CONDITION
+    local n kept=0 lost=0 ok
+    for ((n = 0; n < 3; n++)); do
+        session_start "$2"; say write 1 before; ok=$(word landed "$reply")
+        $3 "$2" || ok=0
+        say write 20 "$1"
+        [[ $(word landed "$reply") == 0 && $(word messages "$reply") == 1 &&
+           $(word slowest_us "$reply") -lt 100000 ]] || ok=0
+        $4 "$2"; say settle; session_end
+        [[ $(word keeping "$reply") == 1 ]] || ok=0
+        if [[ $(word note "$("$driver" read "$2")") == "$1 20" ]]; then
+            kept=$((kept + ok))
+        else lost=$((lost + 1)); fi
+    done
+    report "$1" "$n" "$kept" "$lost" "$(messages)"
+}
+fill() { dd if=/dev/zero of="$1/filler" bs=4k 2>/dev/null; true; }
+unfill() { rm "$1/filler"; }
+trial_full_disk() { can_mount "full disk" && held_until_gone "full" "$(disk disk1 1m)" fill unfill; }
+trial_locked() { held_until_gone "locked" "$(new_dir locked)" hold_start hold_end; }
+
+# A read-only disk holding a store that was closed cleanly, or left behind
+# by a killed program: the note shows, with one message, and is not changed.
+trial_read_only() {
+    can_mount "read-only" || return 0
+    local n=0 kept=0 lost=0 d last reply note
+    for how in closed killed; do
+        n=$((n + 1)); d=$(disk "disk-$how" 32m)
+        if [[ $how == closed ]]; then "$driver" read "$d" "change 1" >/dev/null; last=1
+        else last=$(killed_writer "$d"); fi
+        mount -o remount,ro "$d"
+        reply=$("$driver" read "$d" "changed" 2>>"$work/stderr")
+        [[ $(word note "$reply") == changed && $(word keeping "$reply") == 0 ]] &&
+            grep -q 'is on a read-only disk' "$work/stderr" &&
+            ! grep -q 'readonly database' "$work/stderr" && kept=$((kept + 1))
+        note=$(word note "$("$driver" read "$d" 2>>"$work/stderr")")
+        holds_committed "$note" "$last" || { lost=$((lost + 1)); echo "  $how: \"$note\""; }
+    done
+    report "read-only" "$n" "$kept" "$lost" "$(messages)"
+}
+
+# The trials, in order. Another trial (hostile character files, say) is a
+# function trial_NAME that ends with `report`, added to this list.
+trials=(${RELIABILITY_TRIALS:-kill two_starts full_disk read_only locked})
+for t in "${trials[@]}"; do "trial_$t"; done
+exit $failed

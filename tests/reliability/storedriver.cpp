@@ -1,0 +1,126 @@
+// Drives the note store from its own process for the reliability trials:
+//   open DIR           open (creating) the store and end; "opened" or the error
+//   write DIR          write "change N" into the note, N = 1, 2, ...; print N
+//                      once it is committed (the trial kills it at random)
+//   read DIR [NOTE]    print the note; with NOTE, write it first
+//   hold DIR           hold a write transaction until a line comes on stdin
+//   session DIR        take commands on stdin, answer one line each:
+//                        write N TAG  write "TAG 1".."TAG N", one call each
+//                        settle       wait (10 s at most) until all is kept
+//                        quit
+// Answers are "key=value" words.
+
+#include "store/notestore.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QElapsedTimer>
+
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+namespace {
+
+int messages = 0;
+
+std::unique_ptr<NoteStore> openStore(const QString &dir)
+{
+    QString error;
+    auto store =
+        NoteStore::open(QDir(dir).filePath(NoteStore::fileName), {{1500, 900}, QString()}, &error);
+    if (!store) {
+        std::printf("error=1 %s\n", qPrintable(error));
+        return store;
+    }
+    store->setRetryInterval(50);
+    QObject::connect(store.get(), &NoteStore::writeFailed, store.get(), [](const QString &m) {
+        ++messages;
+        std::fprintf(stderr, "message: %s\n", qPrintable(m));
+    });
+    if (!store->readOnlyMessage().isEmpty()) {
+        ++messages;
+        std::fprintf(stderr, "message: %s\n", qPrintable(store->readOnlyMessage()));
+    }
+    return store;
+}
+
+void answer(NoteStore &store, const QString &more = QString())
+{
+    std::printf("keeping=%d messages=%d %s\n", int(store.isKeeping()), messages, qPrintable(more));
+    std::fflush(stdout);
+}
+
+int session(NoteStore &store)
+{
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        const QStringList words = QString::fromStdString(line).split(u' ');
+        if (words[0] == QLatin1String("write")) {
+            int landed = 0;
+            qint64 slowest = 0;
+            for (int i = 1; i <= words.value(1).toInt(); ++i) {
+                QElapsedTimer t;
+                t.start();
+                landed += store.write({{fields::Note, words.value(2) + u' ' + QString::number(i)}});
+                slowest = std::max(slowest, t.nsecsElapsed());
+            }
+            answer(store,
+                   QStringLiteral("landed=%1 slowest_us=%2").arg(landed).arg(slowest / 1000));
+        } else if (words[0] == QLatin1String("settle")) {
+            const QDeadlineTimer deadline(10000);
+            while (!store.isKeeping() && !deadline.hasExpired())
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+            answer(store);
+        } else {
+            break;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 3)
+        return 2;
+    const QString mode = args[1], dir = args[2];
+    if (mode == QLatin1String("hold")) {
+        sqlite3 *db = nullptr;
+        sqlite3_open(QDir(dir).filePath(NoteStore::fileName).toUtf8().constData(), &db);
+        if (sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+            return 1;
+        std::printf("held\n");
+        std::fflush(stdout);
+        std::string line;
+        std::getline(std::cin, line);
+        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+        return sqlite3_close(db) == SQLITE_OK ? 0 : 1;
+    }
+    auto store = openStore(dir);
+    if (!store)
+        return 1;
+    if (mode == QLatin1String("write")) {
+        for (int n = 1;; ++n) {
+            if (store->write({{fields::Note, QStringLiteral("change %1").arg(n)}}))
+                std::printf("%d\n", n);
+            std::fflush(stdout);
+        }
+    }
+    if (mode == QLatin1String("read")) {
+        if (args.size() > 3)
+            store->write({{fields::Note, args[3]}});
+        answer(*store, QStringLiteral("note=") + store->value(fields::Note).toString());
+        return 0;
+    }
+    if (mode == QLatin1String("session"))
+        return session(*store);
+    std::printf("opened\n");
+    return 0;
+}

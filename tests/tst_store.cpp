@@ -1,0 +1,286 @@
+#include "store/notestore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sqlite3.h>
+
+namespace {
+
+// Places that are not whole numbers read back as the same text from SQLite.
+const Defaults defaults{{1500.5, 900.25}, QStringLiteral("/characters/quornel.qchar")};
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Another program's connection to the store file.
+class Other {
+public:
+    explicit Other(const QString &path) { sqlite3_open(path.toUtf8().constData(), &m_db); }
+    ~Other() { sqlite3_close(m_db); }
+    bool exec(const QString &sql)
+    {
+        return sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    }
+    QString one(const QString &sql) // the first value of the first row, as text
+    {
+        sqlite3_stmt *st = nullptr;
+        sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &st, nullptr);
+        const QString out =
+            sqlite3_step(st) == SQLITE_ROW
+                ? QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st, 0)))
+                : QString();
+        sqlite3_finalize(st);
+        return out;
+    }
+
+private:
+    sqlite3 *m_db = nullptr;
+};
+
+struct Scratch {
+    QTemporaryDir dir;
+    QString path() const { return dir.filePath(NoteStore::fileName); }
+    std::unique_ptr<NoteStore> open(QString *error = nullptr)
+    {
+        auto store = NoteStore::open(path(), defaults, error);
+        if (store)
+            store->setRetryInterval(20);
+        return store;
+    }
+};
+
+} // namespace
+
+class TestStore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readingRules_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("stored"); // an SQL literal
+        QTest::addColumn<QVariant>("read");
+        auto row = [](const char *name, const char *field, const char *stored, QVariant read) {
+            QTest::newRow(name) << QString(field) << QString(stored) << read;
+        };
+        row("switch 2 reads off", "Trans Enabled", "2", QVariant(0));
+        row("clock 2 reads shown", "Clock Enabled", "2", QVariant(1));
+        row("text 1 is 1", "Read on Start", "'1'", QVariant(1));
+        row("null place", "Left", "NULL", QVariant(1500.5));
+        row("text place", "Left", "'abc'", QVariant(1500.5));
+        row("place off screen", "Top", "1e30", QVariant(900.25));
+        row("place as text", "Top", "'-60.5'", QVariant(-60.5));
+        row("level 256", "Trans Level", "256", QVariant(255));
+        row("level -1", "Trans Level", "'-1'", QVariant(255));
+        row("level 12.5", "Trans Level", "12.5", QVariant(255));
+        row("level text 64", "Trans Level", "'64'", QVariant(64));
+        row("flag true", "Start Ani", "'true'", QVariant(false));
+        row("flag 1", "Close Ani", "1", QVariant(false));
+        row("flag True", "Close Ani", "'True'", QVariant(true));
+        row("colour text", "Text Color", "'blue'", QVariant(0x00502814u));
+        row("colour", "Text Color", "255", QVariant(255u));
+        row("null note", "Note", "NULL", QVariant("Click here to rename text."));
+        row("word is exact", "Hide/Show", "'hide'", QVariant("hide"));
+        row("no character", "Agent Name", "NULL", QVariant());
+    }
+    void readingRules()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, stored);
+        QFETCH(QVariant, read);
+        Scratch files;
+        files.open();
+        const Field *f = nullptr;
+        for (const Field *candidate : fields::all)
+            f = candidate->column() == field ? candidate : f;
+        QVERIFY(f);
+        QVERIFY(Other(files.path())
+                    .exec(QStringLiteral("UPDATE \"%1\" SET \"%2\" = %3")
+                              .arg(tableName(f->table), field, stored)));
+        const QVariant value = files.open()->value(*f);
+        QCOMPARE(value.typeId(), read.typeId());
+        QCOMPARE(value, read);
+    }
+
+    void freshStoreHoldsEveryFieldWithItsType()
+    {
+        Scratch files;
+        QVERIFY(files.open());
+        const char *types[] = {"real",    "real", "text",    "integer", "integer",
+                               "integer", "text", "integer", "text",    "integer",
+                               "text",    "text", "text"};
+        Other other(files.path());
+        for (int i = 0; i < int(std::size(fields::all)); ++i) {
+            const Field &f = *fields::all[i];
+            const QString column = '"' + f.column() + '"', from = " FROM " + tableName(f.table);
+            QCOMPARE(other.one("SELECT typeof(" + column + ")" + from), QString(types[i]));
+            QCOMPARE(other.one("SELECT " + column + from), defaults.fresh(f).toString());
+        }
+    }
+
+    void missingPiecesAreAddedAndNothingElseChanges_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("missing table") << "DROP TABLE \"Note\"";
+        QTest::newRow("empty table") << "DELETE FROM \"Note\"";
+        QTest::newRow("missing field") << "ALTER TABLE \"Note\" DROP COLUMN \"Close Ani\"";
+    }
+    void missingPiecesAreAddedAndNothingElseChanges()
+    {
+        QFETCH(QString, damage);
+        Scratch files;
+        files.open()->write({{fields::HideShow, QStringLiteral("kept")}});
+        Other other(files.path());
+        QVERIFY(other.exec(damage));
+        QVERIFY(other.exec("INSERT INTO \"Form\" (\"Hide/Show\") VALUES ('second')"));
+        QVERIFY(files.open());
+        QCOMPARE(other.one("SELECT count(*) || \"Close Ani\" FROM \"Note\""), "1True");
+        QCOMPARE(other.one("SELECT group_concat(\"Hide/Show\") FROM \"Form\""), "kept,second");
+    }
+
+    void damagedFileIsReportedAndLeftUntouched_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::newRow("not a store") << QByteArray("Left=1\nTop=2\n");
+        Scratch files;
+        files.open();
+        // A large table of its own whose pages reading the two records
+        // never touches: only a check of the whole file finds the damage.
+        Other(files.path())
+            .exec("CREATE TABLE Extra (x); WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT "
+                  "i + 1 FROM n WHERE i < 200) INSERT INTO Extra SELECT randomblob(3000) FROM n; "
+                  "PRAGMA wal_checkpoint(TRUNCATE)");
+        QByteArray store = bytesOf(files.path());
+        QVERIFY(store.size() > 200 * 4096);
+        QTest::newRow("first pages") << QByteArray(store).replace(100, 3000, QByteArray(3000, 'x'));
+        store.replace(store.size() - 100 * 4096, 4096, QByteArray(4096, 'x'));
+        QTest::newRow("a page of another table") << store;
+    }
+    void damagedFileIsReportedAndLeftUntouched()
+    {
+        QFETCH(QByteArray, contents);
+        Scratch files;
+        QFile f(files.path());
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(contents) == contents.size());
+        f.close();
+        QString error;
+        QVERIFY(!files.open(&error));
+        QVERIFY2(error.contains(files.path()) && error.contains("cannot be used"),
+                 qPrintable(error));
+        QCOMPARE(bytesOf(files.path()), contents);
+        QCOMPARE(QDir(files.dir.path()).entryList(QDir::Files), QStringList{NoteStore::fileName});
+    }
+
+    void readsSeeOtherProgramsWrites()
+    {
+        Scratch files;
+        auto store = files.open();
+        store->write({{fields::Note, QStringLiteral("mine")}});
+        QCOMPARE(store->value(fields::Note).toString(), QStringLiteral("mine"));
+        QVERIFY(Other(files.path()).exec("UPDATE \"Note\" SET \"Note\" = 'theirs'"));
+        QCOMPARE(store->value(fields::Note).toString(), QStringLiteral("theirs"));
+    }
+
+    // Fail, still failing, recover, fail again: one message per episode,
+    // and every change made meanwhile is read back and lands in the end.
+    // A long note fails on the worker thread.
+    void failureEpisodes_data()
+    {
+        QTest::addColumn<QString>("note");
+        QTest::newRow("short note") << QStringLiteral("held");
+        QTest::newRow("long note") << QString(100000, u'h');
+    }
+    void failureEpisodes()
+    {
+        QFETCH(QString, note);
+        Scratch files;
+        auto store = files.open();
+        QSignalSpy failed(store.get(), &NoteStore::writeFailed);
+        QSignalSpy keeping(store.get(), &NoteStore::keepingChanged);
+        Other other(files.path());
+        QVERIFY(other.exec("BEGIN IMMEDIATE"));
+        QVERIFY(!store->write({{fields::Note, note}}));
+        QTRY_COMPARE(failed.size(), 1);
+        QVERIFY(!store->write({{fields::Left, 30.0}, {fields::Top, 45.0}}));
+        QCOMPARE(failed.size(), 1);
+        QVERIFY2(failed[0][0].toString().contains(files.path()),
+                 qPrintable(failed[0][0].toString()));
+        QCOMPARE(keeping.size(), 1);
+        QVERIFY(!store->isKeeping());
+        QCOMPARE(store->value(fields::Note).toString(), note);
+        QCOMPARE(store->value(fields::Left).toDouble(), 30.0);
+        QCOMPARE(other.one("SELECT \"Note\" FROM \"Note\""), defaults.fresh(fields::Note));
+
+        QVERIFY(other.exec("COMMIT"));
+        QTRY_VERIFY(store->isKeeping());
+        QCOMPARE(keeping.size(), 2);
+        QCOMPARE(other.one("SELECT \"Note\" FROM \"Note\""), note);
+        QCOMPARE(other.one("SELECT \"Top\" FROM \"Form\""), "45.0");
+
+        QVERIFY(other.exec("BEGIN IMMEDIATE"));
+        QVERIFY(!store->write({{fields::ClockEnabled, 0}}));
+        QCOMPARE(failed.size(), 2);
+        QVERIFY(other.exec("COMMIT"));
+        QTRY_VERIFY(store->isKeeping());
+        QCOMPARE(other.one("SELECT \"Clock Enabled\" FROM \"Form\""), "0");
+    }
+
+    // A long note is written on the worker thread: read back at once, the
+    // later of two changes lands last, and the position goes on meanwhile.
+    void longNoteIsWrittenOnTheWorkerThread()
+    {
+        Scratch files;
+        auto store = files.open();
+        const QString first(100000, u'a'), second(200000, u'b');
+        store->write({{fields::Note, first}});
+        store->write({{fields::Note, second}});
+        store->write({{fields::Left, 30.0}, {fields::Top, 45.0}});
+        QCOMPARE(store->value(fields::Note).toString(), second);
+        QVERIFY(store->isKeeping());
+        QTRY_VERIFY(!store->isWaiting());
+        QCOMPARE(store->value(fields::Note).toString(), second);
+        Other other(files.path());
+        QCOMPARE(other.one("SELECT length(\"Note\") || substr(\"Note\", 1, 1) FROM \"Note\""),
+                 "200000b");
+        QCOMPARE(other.one("SELECT \"Left\" FROM \"Form\""), "30.0");
+    }
+
+    // An update that changes nothing is a failure; the record, or its
+    // table, comes back with what the program shows.
+    void removedRecordIsWrittenBackAsShown_data()
+    {
+        QTest::addColumn<QString>("removal");
+        QTest::newRow("record") << "DELETE FROM \"Note\"";
+        QTest::newRow("table") << "DROP TABLE \"Note\"";
+    }
+    void removedRecordIsWrittenBackAsShown()
+    {
+        QFETCH(QString, removal);
+        Scratch files;
+        auto store = files.open();
+        store->write({{fields::TextColor, qint64(255)}});
+        QSignalSpy failed(store.get(), &NoteStore::writeFailed);
+        Other other(files.path());
+        QVERIFY(other.exec(removal));
+        store->setRetryInterval(60000); // the next write is the retry
+        QVERIFY(!store->write({{fields::Note, QStringLiteral("renamed")}}));
+        QCOMPARE(failed.size(), 1);
+        QVERIFY2(failed[0][0].toString().contains("removed"), qPrintable(failed[0][0].toString()));
+        QCOMPARE(store->value(fields::Note).toString(), QStringLiteral("renamed"));
+        QVERIFY(store->write({{fields::CloseAni, false}}));
+        QVERIFY(store->isKeeping());
+        QCOMPARE(other.one("SELECT count(*) || \"Note\" || \"Text Color\" || \"Close Ani\" "
+                           "FROM \"Note\""),
+                 "1renamed255False");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStore)
+#include "tst_store.moc"
