@@ -130,6 +130,8 @@ int main(int argc, char **argv)
         prompts.message(error);
         return 1;
     }
+    if (!store->readOnlyMessage().isEmpty())
+        prompts.message(store->readOnlyMessage());
     // Reported once the handler that failed to write has ended.
     QObject::connect(
         store.get(), &NoteStore::writeFailed, &app, [&prompts, &app](const QString &message) {

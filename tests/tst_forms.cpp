@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -413,6 +414,28 @@ private slots:
         choose(main, "Hide");
         child<QMenu>(main, "TrayMenu")->actions().first()->trigger();
         QVERIFY(main->isVisible());
+    }
+
+    // While the store takes no changes the window says so, and says it
+    // once; the change is kept once the store takes it again.
+    void changesNotKeptAreShown()
+    {
+        TestProgram p;
+        Form1 *main = p.start();
+        p.store->setRetryInterval(20);
+        sqlite3 *other = nullptr;
+        sqlite3_open(qPrintable(p.store->path()), &other);
+        QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+        QSignalSpy failures(p.store.get(), &NoteStore::writeFailed);
+        choose(main, "Clock");
+        choose(main, "Clock");
+        choose(main, "Clock");
+        QCOMPARE(failures.size(), 1);
+        QVERIFY(child(main, "NotKept")->isVisibleTo(main));
+        sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+        QTRY_VERIFY(!child(main, "NotKept")->isVisibleTo(main));
+        QCOMPARE(p.stored(fields::ClockEnabled), QVariant(qint64(0)));
     }
 
     // A place stored for a larger or absent screen shows the window on the
