@@ -1,11 +1,14 @@
 #!/bin/bash
-# Builds the program and runs every test:
-#   1. the ordinary build and all its tests (in-process and on a virtual desktop);
-#   2. the AddressSanitizer/UndefinedBehaviorSanitizer build and its in-process tests;
-#   0. the formatting check;
-#   3. the fuzz run, when the project has one (tests/fuzz/run-fuzz.sh SECONDS).
-# Ends with a line "N passed, N failed" over all of them; exits non-zero on
-# any failure. FUZZ_SECONDS sets the fuzz budget (default 60).
+# Builds the program and runs every check:
+#   formatting (clang-format) and static analysis (clang-tidy);
+#   the ordinary build (g++) and all its tests: in-process, on a virtual
+#   desktop, the installed program, the store's reliability trials;
+#   the AddressSanitizer/UndefinedBehaviorSanitizer build (clang) and its
+#   in-process tests;
+#   a short fuzz run of the character file reader.
+# Warnings are errors in every build. Ends with a line "N passed, N failed"
+# and exits non-zero on any failure. FUZZ_SECONDS sets the fuzz budget
+# (default 60). Logs are in build-logs/.
 set -uo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -18,24 +21,26 @@ passed=0
 failed=0
 problems=()
 
+pass() { passed=$((passed + 1)); }
 note_failure() { failed=$((failed + 1)); problems+=("$1"); echo "FAILED: $1"; }
 
 # run_ctest PRESET: runs the preset's tests and adds its counts.
 run_ctest() {
-    local preset="$1" log="$logdir/ctest-$1.log" line total nfail
-    ctest --preset "$preset" --parallel "$jobs" 2>&1 | tee "$log"
-    local rc=${PIPESTATUS[0]}
+    local preset="$1" log="$logdir/ctest-$1.log" line total nfail rc
+    ctest --preset "$preset" --parallel "$jobs" >"$log" 2>&1
+    rc=$?
+    cat "$log"
     line="$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)"
-    if [[ -n "$line" ]]; then
-        total="$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line")"
-        nfail="$(sed -E 's/.*passed, ([0-9]+) tests? failed.*/\1/' <<<"$line")"
-        passed=$((passed + total - nfail))
-        failed=$((failed + nfail))
-        (( nfail == 0 )) || problems+=("$nfail test(s) of preset $preset")
-        (( rc == 0 || nfail > 0 )) || note_failure "ctest --preset $preset (exit $rc)"
-    else
+    if [[ -z "$line" ]]; then
         note_failure "ctest --preset $preset ran no test (exit $rc)"
+        return
     fi
+    total="$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line")"
+    nfail="$(sed -E 's/.*passed, ([0-9]+) tests? failed.*/\1/' <<<"$line")"
+    passed=$((passed + total - nfail))
+    failed=$((failed + nfail))
+    ((nfail == 0)) || problems+=("$nfail test(s) of preset $preset")
+    ((rc == 0 || nfail > 0)) || note_failure "ctest --preset $preset (exit $rc)"
 }
 
 # build PRESET: configures and builds; fails when either step does.
@@ -52,13 +57,22 @@ if ! bash "$root/scripts/setup.sh"; then
 fi
 
 echo "==== formatting"
-if git -C "$root" ls-files -z '*.cpp' '*.h' '*.c' | xargs -0 clang-format --dry-run --Werror; then
-    passed=$((passed + 1))
+if git ls-files -z '*.cpp' '*.h' '*.c' | xargs -0 clang-format --dry-run --Werror; then
+    pass
 else
     note_failure "formatting (clang-format --dry-run --Werror)"
 fi
 
 if build default; then
+    echo "==== static analysis (clang-tidy)"
+    if run-clang-tidy-14 -p build -j "$jobs" -quiet \
+        "$root/(app|platform|store|speech|forms|tools|benchmarks|tests)/.*\.(cpp|c)$" \
+        >"$logdir/clang-tidy.log" 2>&1; then
+        pass
+    else
+        grep -E 'warning:|error:' "$logdir/clang-tidy.log" | sort -u
+        note_failure "clang-tidy (see build-logs/clang-tidy.log)"
+    fi
     echo "==== tests: default"
     run_ctest default
 else
@@ -66,22 +80,24 @@ else
 fi
 
 if build asan; then
-    echo "==== tests: asan (in-process only)"
+    echo "==== tests: asan (in-process)"
     run_ctest asan
 else
     note_failure "build of preset asan"
 fi
 
-if [[ -f "$root/tests/fuzz/run-fuzz.sh" ]]; then
-    echo "==== fuzz run (${FUZZ_SECONDS:-60} s)"
-    if bash "$root/tests/fuzz/run-fuzz.sh" "${FUZZ_SECONDS:-60}"; then
-        passed=$((passed + 1))
-    else
-        note_failure "tests/fuzz/run-fuzz.sh"
-    fi
+echo "==== fuzz run (${FUZZ_SECONDS:-60} s)"
+if bash "$root/tests/fuzz/run-fuzz.sh" "${FUZZ_SECONDS:-60}"; then
+    pass
+else
+    note_failure "tests/fuzz/run-fuzz.sh"
 fi
 
 echo "===="
+# The tests' share of the code (images and Markdown aside), for the record.
+share() { git ls-files "$@" | grep -vE '\.(png|bmp|svg|md|qchar)$' | tr '\n' '\0' | xargs -0 cat | wc -l; }
+tests=$(share tests) rest=$(share ':!tests')
+echo "test lines: $tests against $rest of the rest ($((100 * tests / rest))%)"
 for p in "${problems[@]}"; do echo "problem: $p"; done
 echo "$passed passed, $failed failed"
-(( failed == 0 ))
+((failed == 0))

@@ -34,7 +34,7 @@ public:
     static constexpr int balloonLingerMs = 2000;
     // How long the idle animation plays on once a request is over; after
     // that the character holds still until the next one.
-    static constexpr int idleAnimationMs = 30000;
+    static constexpr int idleAnimationMs = 10000;
 
 signals:
     void appeared();

@@ -64,6 +64,8 @@ void PlayedSpeech::add(const VoicePiece &piece)
         complete = true;
         m_samples.complete = true;
     }
+    if (m_playing && !m_deviceTried && m_sampleRate > 0)
+        openDevice();
     emit m_samples.readyRead(); // the device goes on if it had run dry
 }
 
@@ -71,8 +73,18 @@ void PlayedSpeech::play()
 {
     m_playing = true;
     m_clock.start();
-    if (!error.isEmpty() || m_sampleRate <= 0)
+    // Before the voice's first piece the sound's format is not known yet:
+    // the device opens when it comes.
+    if (m_sampleRate > 0)
+        openDevice();
+}
+
+void PlayedSpeech::openDevice()
+{
+    if (!error.isEmpty() || m_deviceTried)
         return;
+    m_deviceTried = true;
+    m_clock.start();
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     QAudioFormat format;
     format.setSampleRate(m_sampleRate);

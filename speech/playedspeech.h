@@ -52,6 +52,7 @@ private:
     };
 
     qint64 durationMs() const;
+    void openDevice();
     void fallBackToClock();
 
     Samples m_samples;
@@ -59,6 +60,7 @@ private:
     bool m_lastSliceShort = false;
     QAudioSink *m_sink = nullptr;
     bool m_playing = false;
+    bool m_deviceTried = false;
     QElapsedTimer m_clock;      // since play(), or since the clock took over
     qint64 m_clockOffsetMs = 0; // position when the clock took over
     QElapsedTimer m_drained;    // since the device read the last sample

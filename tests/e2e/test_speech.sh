@@ -49,6 +49,15 @@ kill -INT "$recorder" && wait "$recorder" || true
 expected=$(sounding "$E2E_DIR/expected.wav") heard=$(sounding "$rec")
 check "the null sink heard the note for about as long as the voice takes ($heard s of $expected s)" \
     awk -v h="$heard" -v e="$expected" 'BEGIN { exit !(h > e * 0.8 && h < e * 1.2) }'
+menu 40 120 Down Down Return
+check "a second reading speaks again" wait_for 20 speaking
+wait_for 60 silent || fail "the character did not finish speaking"
+# Under the compositor the window is whole, but it takes the mouse only where
+# it shows something: its input shape is smaller than the window.
+shape=$(xwininfo -shape -id "$ch")
+input=$(awk '/Window input shape extents/ { print $NF }' <<<"$shape")
+check "the character's empty parts let the mouse through (input $input of ${x}x${y})" \
+    eval '[[ -n "$input" && "$input" != "$(awk '"'"'/-geometry/ { print $2; exit }'"'"' <<<"$shape")" ]]'
 menu 40 120 Up Return
 check "after the character has spoken, Exit ends the program" app_ends
 

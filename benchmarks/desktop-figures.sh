@@ -1,0 +1,82 @@
+#!/bin/bash
+# Prints the widget's figures beside the floor (a bare Qt window showing the
+# same clock) and the espeak-ng command, measured in one run on a private
+# virtual desktop with a silent sound server:
+#   wakeups per second and memory at rest, before and after a reading;
+#   the first sound after Return on "Read Current Notes" (first reading:
+#   beyond the character's appearing animation, for a short and a long note;
+#   second reading: beside the espeak-ng command);
+#   the processor time one reading takes.
+#
+#   benchmarks/desktop-figures.sh BUILD_DIR
+set -euo pipefail
+build="$(realpath "${1:-build}")"
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/lib/desktop.sh"
+e2e_init "$build/quornel-desktop-notes"
+desktop_start --audio
+FLOOR="$build/benchmarks/bench-floor" ONSET="$build/benchmarks/bench-onset"
+APPEAR_MS=630   # the default character's appearing animation
+SHORT="Buy milk and eggs."
+LONG=$(printf 'Remember to water the plants and call the bench. %.0s' {1..20})
+
+switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt/ { s += $2 } END { print s }' || true; }
+wakeups() {   # PID SECONDS: voluntary context switches of all threads, per second
+    local a b
+    a=$(switches "$1")
+    sleep "$2"
+    b=$(switches "$1")
+    awk -v a="$a" -v b="$b" -v t="$2" 'BEGIN { printf "%.1f", (b - a) / t }'
+}
+memory() { awk '/^Rss:/ { r = $2 } /^Pss:/ { p = $2 } END { printf "RSS %.1f MB, PSS %.1f MB", r / 1024, p / 1024 }' "/proc/$1/smaps_rollup"; }
+cpu_ms() { awk '{ print ($14 + $15) * 10 }' "/proc/$1/stat"; }
+# The null sink is recorded throughout; a figure is the recording's length
+# from the moment of the action to the first sound in it.
+REC="$E2E_DIR/recording.raw"
+parecord -d nullsink.monitor --rate=22050 --channels=1 --format=s16le --file-format=raw \
+    --latency-msec=10 "$REC" 2>>"$LOGS/parecord.log" &
+_record $!
+wait_for 20 eval '[[ -s "$REC" ]]' || fail "the recording of the null sink did not start"
+mark() { MARK=$(stat -c %s "$REC"); }
+sound_after_mark() { local ms; sleep 2; ms=$("$ONSET" "$REC" "$MARK") && echo "$ms" || echo "no sound"; }
+now_us() { echo "${EPOCHREALTIME/./}"; }
+read_aloud() {   # opens the menu and presses Return on "Read Current Notes" at T0
+    local w; w=$(main_window)
+    click "$w" 72 40 >/dev/null && wait_for 10 menus 1 && keys Down Down
+    mark
+    keys Return
+}
+
+echo "== at rest (the clock showing), 10 s each"
+"$FLOOR" >/dev/null 2>&1 & floor=$!
+sleep 3
+echo "floor:  $(wakeups $floor 10) wakeups/s, $(memory $floor)"
+kill $floor; wait $floor 2>/dev/null || true
+
+store_init
+store_set Form "Speech Enabled" 1
+store_set Form "Agent Name" "'$build/characters/quornel.qchar'"
+store_set Note Note "'$SHORT'"
+app_start
+sleep 3
+echo "widget: $(wakeups $APP_PID 10) wakeups/s, $(memory $APP_PID)"
+
+echo "== first sound after Return on \"Read Current Notes\""
+read_aloud; first=$(sound_after_mark)
+echo "first reading, $(( ${#SHORT} )) characters: ${first} ms, $((first - APPEAR_MS)) ms beyond the appearing animation"
+sleep 6
+c0=$(cpu_ms $APP_PID); read_aloud; second=$(sound_after_mark)
+sleep 6; c1=$(cpu_ms $APP_PID)
+echo "second reading: ${second} ms; processor time of the reading: $((c1 - c0)) ms"
+spoken="You have the following notes: $SHORT"
+mark; /usr/bin/time -f "%U %S" -o "$E2E_DIR/time" espeak-ng -v en-us "$spoken"
+echo "espeak-ng command: $(sound_after_mark) ms; processor time $(awk '{ printf "%d", ($1 + $2) * 1000 }' "$E2E_DIR/time") ms"
+sleep 12   # the balloon goes and the character settles
+echo "widget at rest after a reading: $(wakeups $APP_PID 10) wakeups/s, $(memory $APP_PID)"
+close_box "$(main_window)"; app_ends
+
+store_set Note Note "'$LONG'"
+app_start
+read_aloud; first=$(sound_after_mark)
+echo "first reading, ${#LONG} characters: ${first} ms, $((first - APPEAR_MS)) ms beyond the appearing animation"
+sleep 3
+close_box "$(main_window)"; app_ends
