@@ -1,9 +1,12 @@
 #include "display.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QMargins>
 #include <QRegion>
 #include <QSystemTrayIcon>
+#include <QThread>
 #include <QVector>
 #include <QWidget>
 #include <QWindow>
@@ -13,6 +16,7 @@
 #include <xcb/xcb.h>
 #include <xcb/xfixes.h>
 
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -58,6 +62,49 @@ xcb_window_t liveId(QWidget *window)
     // handle knows the live one.
     QWindow *handle = window ? window->windowHandle() : nullptr;
     return handle ? xcb_window_t(handle->winId()) : xcb_window_t(XCB_WINDOW_NONE);
+}
+
+// How long the first show of a placed window waits for the window
+// manager to tell the size of the frame it will draw.
+constexpr int frameExtentsWaitMs = 500;
+
+// The 32-bit values of a window's property; empty when it is unset.
+QList<quint32> values32(xcb_connection_t *c, xcb_window_t window, xcb_atom_t property,
+                        xcb_atom_t type)
+{
+    xcb_get_property_reply_t *reply =
+        xcb_get_property_reply(c, xcb_get_property(c, 0, window, property, type, 0, 1024), nullptr);
+    QList<quint32> values;
+    if (reply && reply->format == 32) {
+        const auto *data = static_cast<const quint32 *>(xcb_get_property_value(reply));
+        values = QList<quint32>(data, data + xcb_get_property_value_length(reply) / 4);
+    }
+    std::free(reply);
+    return values;
+}
+
+// A window no one draws, carrying a copy of every property of `from`.
+xcb_window_t standIn(xcb_connection_t *c, xcb_window_t root, xcb_window_t from)
+{
+    const xcb_window_t copy = xcb_generate_id(c);
+    xcb_create_window(c, XCB_COPY_FROM_PARENT, copy, root, 0, 0, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+    xcb_list_properties_reply_t *list =
+        xcb_list_properties_reply(c, xcb_list_properties(c, from), nullptr);
+    const int count = list ? xcb_list_properties_atoms_length(list) : 0;
+    const xcb_atom_t *names = list ? xcb_list_properties_atoms(list) : nullptr;
+    QList<xcb_get_property_cookie_t> asked;
+    for (int i = 0; i < count; ++i)
+        asked.append(xcb_get_property(c, 0, from, names[i], XCB_GET_PROPERTY_TYPE_ANY, 0, 65536));
+    for (int i = 0; i < count; ++i) {
+        xcb_get_property_reply_t *p = xcb_get_property_reply(c, asked[i], nullptr);
+        if (p && p->type != XCB_ATOM_NONE)
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, copy, names[i], p->type, p->format,
+                                p->value_len, xcb_get_property_value(p));
+        std::free(p);
+    }
+    std::free(list);
+    return copy;
 }
 
 } // namespace
@@ -139,6 +186,58 @@ void setShape(QWidget *window, const QRegion &region, bool clip)
     xcb_shape_rectangles(c, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_INPUT, XCB_CLIP_ORDERING_UNSORTED, id, 0,
                          0, uint32_t(rects.size()), rects.constData());
     xcb_flush(c);
+}
+
+std::optional<QMargins> frameExtentsBeforeMapping(QWindow *handle)
+{
+    auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *c = x11 ? x11->connection() : nullptr;
+    if (!c)
+        return std::nullopt;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    // A window manager that left may have left its properties behind: the
+    // check window names itself only while its manager runs.
+    const xcb_atom_t check = atom(c, "_NET_SUPPORTING_WM_CHECK");
+    const QList<quint32> wm = values32(c, root, check, XCB_ATOM_WINDOW);
+    if (wm.isEmpty() || values32(c, wm.first(), check, XCB_ATOM_WINDOW) != wm)
+        return std::nullopt;
+    const xcb_atom_t request = atom(c, "_NET_REQUEST_FRAME_EXTENTS");
+    if (!values32(c, root, atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM).contains(request))
+        return std::nullopt;
+
+    // The window manager may answer with a configure notice that places
+    // the window at the frame's offset, as if framed at the screen's
+    // corner. Qt would take that place for true and send it with the next
+    // resize; a stand-in with the same properties gets the same frame and
+    // keeps the notice from Qt.
+    const xcb_window_t asked = standIn(c, root, xcb_window_t(handle->winId()));
+    xcb_client_message_event_t ask;
+    std::memset(&ask, 0, sizeof ask);
+    ask.response_type = XCB_CLIENT_MESSAGE;
+    ask.format = 32;
+    ask.window = asked;
+    ask.type = request;
+    xcb_send_event(c, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char *>(&ask));
+    xcb_flush(c);
+
+    // Qt reads the display's events on its own; asking again and again
+    // leaves them to it.
+    const xcb_atom_t extents = atom(c, "_NET_FRAME_EXTENTS");
+    QElapsedTimer waited;
+    waited.start();
+    QList<quint32> e; // left, right, top, bottom
+    while ((e = values32(c, asked, extents, XCB_ATOM_CARDINAL)).size() != 4 &&
+           waited.elapsed() < frameExtentsWaitMs)
+        QThread::usleep(500);
+    xcb_destroy_window(c, asked);
+    xcb_flush(c);
+    if (e.size() != 4)
+        return std::nullopt;
+    const qreal ratio = handle->devicePixelRatio();
+    return QMargins(qRound(e[0] / ratio), qRound(e[2] / ratio), qRound(e[1] / ratio),
+                    qRound(e[3] / ratio));
 }
 
 // Hears the display server tell that the owner of the compositing

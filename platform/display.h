@@ -2,8 +2,13 @@
 
 #include <QObject>
 
+#include <QMargins>
+
+#include <optional>
+
 class QRegion;
 class QWidget;
+class QWindow;
 
 // The few things the program needs from the display server beyond Qt.
 // Everything here does nothing where the display is not X11.
@@ -24,6 +29,12 @@ void paintNow(QWidget *window);
 // coordinates). With `clip` it also shows only that region, for desktops
 // where a transparent background would show black.
 void setShape(QWidget *window, const QRegion &region, bool clip);
+
+// The frame the window manager will draw around the window once it is
+// mapped, asked for before mapping it, in the window's logical pixels.
+// Empty where the display is not X11, or no window manager runs that
+// answers in time.
+std::optional<QMargins> frameExtentsBeforeMapping(QWindow *window);
 
 // Whether a compositing manager and a notification area run, followed
 // through the display server's notices rather than asked for each time.

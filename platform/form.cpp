@@ -7,10 +7,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QShowEvent>
 #include <QTimer>
 #include <QWindow>
+
+#include <utility>
 
 Form::Form(const QString &caption, int clientWidthTwips, int clientHeightTwips)
     : QWidget(nullptr,
@@ -53,8 +56,9 @@ void Form::showModeless()
 
 double Form::outerHeightTwips() const
 {
-    if (m_outerHeightTwips >= 0 &&
-        twips::toPx(m_outerHeightTwips - twips::designedFrame) == height())
+    // The window's own height can lag behind: the window manager's notice
+    // of an earlier resize may arrive after the next one was asked for.
+    if (m_outerHeightTwips >= 0)
         return m_outerHeightTwips;
     return twips::fromPx(height()) + twips::designedFrame;
 }
@@ -65,22 +69,27 @@ void Form::setOuterHeightTwips(double h)
     // window. One pixel is the least we give it.
     m_outerHeightTwips = float(qMax(h, double(twips::designedFrame + twips::perPixel)));
     const int clientPx = twips::toPx(m_outerHeightTwips - twips::designedFrame);
-    if (clientPx == height())
-        return;
+    if (clientPx == minimumHeight() && clientPx == maximumHeight())
+        return; // asked for already, whatever height the last notice gave
+    keepPlaceWhileFraming(QSize(width(), clientPx));
     setFixedSize(width(), clientPx);
-    // Qt places a resized native window by its client area from then on,
-    // taking its last known place for the client's. Until the window manager
-    // has framed the window that place is the outer corner we asked for, and
-    // the window would land off it by the frame's size (the opening
-    // animation resizes right after showing). Until then, keep asking for
-    // the outer corner.
+}
+
+void Form::keepPlaceWhileFraming(QSize size)
+{
     QWindow *handle = windowHandle();
-    if (!m_placement || !handle)
+    if (!m_framingPlace || !handle)
         return;
-    if (testAttribute(Qt::WA_Mapped) && !handle->frameMargins().isNull())
-        m_placement.reset();
-    else
-        handle->setFramePosition(*m_placement);
+    if (handle->isExposed()) {
+        m_framingPlace.reset(); // framed: Qt has heard the true place
+        return;
+    }
+    // While the window manager frames the window, Qt may take the client
+    // area's place from a notice of the reparenting, read while the frame
+    // is not yet where it belongs, and send it with the next resize. Setting
+    // the place again first (a request the old fixed size holds back) makes
+    // the resize carry the true one.
+    handle->setGeometry(QRect(*m_framingPlace, size));
 }
 
 double Form::leftTwips() const
@@ -101,6 +110,43 @@ void Form::setTopTwips(double top)
 {
     move(pos().x(), twips::toPx(top));
     m_placement = pos();
+}
+
+void Form::setVisible(bool visible)
+{
+    if (visible && !isVisible() && m_placement)
+        placeBeforeFraming(*std::exchange(m_placement, std::nullopt));
+    if (!visible)
+        m_framingPlace.reset(); // shown again, it is framed where it then is
+    QWidget::setVisible(visible);
+}
+
+void Form::placeBeforeFraming(QPoint corner)
+{
+    // Qt asks the window manager for every resize of a window placed by
+    // code with the client area's place as Qt last heard it, and with the
+    // gravity that takes it as the client area's. Until the window manager's
+    // notice of where it framed the window has been processed, that place
+    // is the outer corner move() asked for, and a resize then (the opening
+    // animation resizes right after showing) puts the client area on that
+    // corner, off by the frame. So when the frame is not known yet, the
+    // client area is placed instead, by the frame the window manager will
+    // draw, before the window is mapped: every request and every notice
+    // from then on carries the same, true place.
+    winId(); // the native window, whose properties decide the frame
+    QWindow *handle = windowHandle();
+    if (!handle || !handle->frameMargins().isNull())
+        return; // move() placed it by a known frame
+    const std::optional<QMargins> frame = display::frameExtentsBeforeMapping(handle);
+    if (!frame || frame->isNull())
+        return; // no frame: the outer corner is the client area's
+    const QRect client(corner + QPoint(frame->left(), frame->top()), size());
+    setGeometry(client);
+    // The request goes out now, ahead of any other that could make the
+    // display server report the window's place: the first place reported
+    // is already the true one.
+    handle->setGeometry(client);
+    m_framingPlace = client.topLeft();
 }
 
 void Form::placeClientTwips(double left, double top)

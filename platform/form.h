@@ -30,12 +30,15 @@ public:
 
     // Shows the window modeless and without an owner, and brings it forward.
     void showModeless();
+    // The first show of a window placed by its outer corner keeps it there
+    // through the resizes that follow at once (see placeBeforeFraming).
+    void setVisible(bool visible) override;
 
     // Outer geometry in twips (frame included, as designed). The height
-    // reads back as it was set (a single-precision number, at least the
-    // frame and one pixel) while the window keeps the pixel height it gave,
-    // so that steps smaller than a pixel add up instead of being rounded
-    // away one by one.
+    // reads back as it was last set (a single-precision number, at least
+    // the frame and one pixel), not from the window's pixel height, so that
+    // steps smaller than a pixel add up instead of being rounded away one
+    // by one.
     double outerHeightTwips() const;
     void setOuterHeightTwips(double h);
     double leftTwips() const;
@@ -72,11 +75,16 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void placeBeforeFraming(QPoint corner);
+    void keepPlaceWhileFraming(QSize size);
+
     bool m_loaded = false;
     bool m_unloading = false;
     // The outer height last set, in twips, finer than the pixels it maps to.
     float m_outerHeightTwips = -1;
-    // The outer corner last asked for, until the window manager has framed
-    // the window.
+    // The outer corner last asked for, until the window is next shown.
     std::optional<QPoint> m_placement;
+    // The client area's place given before the window manager framed the
+    // window, until it has.
+    std::optional<QPoint> m_framingPlace;
 };
