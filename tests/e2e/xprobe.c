@@ -8,6 +8,8 @@
  * that is no tooltip (a menu). FX FY is the corner of its top-level ancestor (the frame), X Y W H
  * its own place on the screen.
  *
+ * e2e-xprobe input WINDOW: the bounding box "WxH+X+Y" of where the window takes the mouse.
+ *
  * e2e-xprobe watch TITLE: samples the utility window TITLE every 2 ms until it is destroyed or a
  * signal comes; at each change prints "T_US H LEVEL VIEWABLE FX FY" (LEVEL the opacity 0..255;
  * VIEWABLE 1 only while mapped inside the window manager's frame), at the end "T_US gone".
@@ -18,6 +20,7 @@
 #include <stdlib.h>
 #include <string.h>
 #include <time.h>
+#include <xcb/shape.h>
 #include <xcb/xcb.h>
 
 static xcb_connection_t *c;
@@ -209,10 +212,26 @@ int main(int argc, char **argv)
         free(o);
         return printf("%u\n", w), w ? 0 : 1;
     }
+    if (argc == 3 && !strcmp(argv[1], "input")) {
+        xcb_shape_get_rectangles_reply_t *r = xcb_shape_get_rectangles_reply(
+            c,
+            xcb_shape_get_rectangles(c, (xcb_window_t)strtoul(argv[2], NULL, 0),
+                                     XCB_SHAPE_SK_INPUT),
+            NULL);
+        int x0 = 1 << 30, y0 = 1 << 30, x1 = -(1 << 30), y1 = -(1 << 30);
+        xcb_rectangle_t *rect = r ? xcb_shape_get_rectangles_rectangles(r) : NULL;
+        for (int i = 0; r && i < xcb_shape_get_rectangles_rectangles_length(r); ++i, ++rect) {
+            x0 = rect->x < x0 ? rect->x : x0, y0 = rect->y < y0 ? rect->y : y0;
+            x1 = rect->x + rect->width > x1 ? rect->x + rect->width : x1;
+            y1 = rect->y + rect->height > y1 ? rect->y + rect->height : y1;
+        }
+        free(r);
+        return x1 < x0 ? 1 : (printf("%dx%d+%d+%d\n", x1 - x0, y1 - y0, x0, y0), 0);
+    }
     if (argc == 2 && !strcmp(argv[1], "list"))
         return list(root, 0, 0, 0), 0;
     if (argc == 3 && !strcmp(argv[1], "watch"))
         return watch(argv[2]);
-    fprintf(stderr, "usage: e2e-xprobe owner SELECTION | list | watch TITLE\n");
+    fprintf(stderr, "usage: e2e-xprobe owner SELECTION | list | input WINDOW | watch TITLE\n");
     return 2;
 }
