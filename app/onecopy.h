@@ -1,19 +1,21 @@
 #pragma once
 
-#include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
 
 #include <memory>
 
+class QSocketNotifier;
+
 // One copy of the program per note store. The first copy holds a lock
-// beside the store and listens for later ones; a later copy hands over to
-// it, which comes forward, and ends.
+// beside the store and listens on a socket of the session; a later copy
+// hands over to it, which comes forward, and ends.
 class OneCopy : public QObject {
     Q_OBJECT
 
 public:
     explicit OneCopy(const QString &storePath);
+    ~OneCopy() override;
 
     enum class Outcome { First, HandedOver, NoAnswer };
     // Takes the store for this copy, or hands over to the copy that has it.
@@ -25,9 +27,11 @@ signals:
 
 private:
     bool lock(const QString &path);
+    void listen();
 
     QString m_storePath;
-    QString m_name; // of the hand-over channel, the same for every copy on one store
+    QString m_socketPath; // the same for every copy on one store
     std::unique_ptr<QLockFile> m_lock;
-    QLocalServer m_server;
+    int m_listening = -1;
+    QSocketNotifier *m_calls = nullptr;
 };

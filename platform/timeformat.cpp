@@ -1,7 +1,5 @@
 #include "timeformat.h"
 
-#include <QRegularExpression>
-
 QString longTimeFormat(const QLocale &locale)
 {
     // Outside quotes: the time zone ("t") goes, and so do the brackets and
@@ -21,10 +19,21 @@ QString longTimeFormat(const QLocale &locale)
         }
         out += c;
     }
-    static const QRegularExpression emptyBrackets(QStringLiteral("\\(\\s*\\)|\\[\\s*\\]"));
-    static const QRegularExpression dangling(QStringLiteral("^[\\s,;]+|[\\s,;]+$"));
-    out.remove(emptyBrackets);
-    out.remove(dangling);
+    for (const char *empty : {"()", "[]"}) {
+        for (qsizetype at; (at = out.indexOf(QLatin1Char(empty[0]))) >= 0;) {
+            qsizetype end = at + 1;
+            while (end < out.size() && out.at(end).isSpace())
+                ++end;
+            if (end >= out.size() || out.at(end) != QLatin1Char(empty[1]))
+                break;
+            out.remove(at, end + 1 - at);
+        }
+    }
+    auto dangling = [](QChar c) { return c.isSpace() || c == u',' || c == u';'; };
+    while (!out.isEmpty() && dangling(out.front()))
+        out.remove(0, 1);
+    while (!out.isEmpty() && dangling(out.back()))
+        out.chop(1);
     return out.simplified();
 }
 

@@ -11,7 +11,7 @@ namespace {
 
 class VoiceEngine : public QObject, public SpeechEngine {
 public:
-    VoiceEngine() : QObject(qApp), m_voice(this) {}
+    VoiceEngine() : m_voice(this) {}
 
     Speech *speak(const QString &text, const CharacterVoice &voice, QObject *parent) override
     {
@@ -24,9 +24,22 @@ private:
     Voice m_voice;
 };
 
+VoiceEngine *theEngine = nullptr;
+
+// The voice's thread ends while the application is still whole.
+void endEngine()
+{
+    delete theEngine;
+    theEngine = nullptr;
+}
+
 } // namespace
 
 extern "C" Q_DECL_EXPORT SpeechEngine *quornel_create_speech_engine()
 {
-    return new VoiceEngine;
+    if (!theEngine) {
+        theEngine = new VoiceEngine;
+        qAddPostRoutine(endEngine);
+    }
+    return theEngine;
 }

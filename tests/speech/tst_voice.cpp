@@ -20,7 +20,7 @@ SpeechEngine *engine()
 
 Speech *speak(const QString &text, const QString &voice = QStringLiteral("en-us"))
 {
-    Speech *speech = engine()->speak(text, {voice, 175, 50}, qApp);
+    Speech *speech = engine()->speak(text, {voice, 175, 50}, QCoreApplication::instance());
     if (!QTest::qWaitFor([speech] { return speech->complete; }, 20000))
         qWarning("no answer from the voice");
     return speech;
@@ -107,7 +107,8 @@ private slots:
         QString text;
         for (int i = 0; i < 3000; ++i)
             text += QStringLiteral("word number %1, ").arg(i);
-        Speech *s = engine()->speak(text, {QStringLiteral("en-us"), 175, 50}, qApp);
+        Speech *s =
+            engine()->speak(text, {QStringLiteral("en-us"), 175, 50}, QCoreApplication::instance());
         QVERIFY(QTest::qWaitFor([s] { return !s->loudness.isEmpty(); }, 20000));
         QVERIFY(!s->complete);
         QVERIFY(QTest::qWaitFor([s] { return s->complete; }, 20000));
