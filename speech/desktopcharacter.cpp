@@ -2,9 +2,12 @@
 
 #include "characterwindow.h"
 
+#include <QLoggingCategory>
 #include <QRegularExpression>
 
 #include <cmath>
+
+Q_LOGGING_CATEGORY(lcCharacter, "quornel.character", QtWarningMsg)
 
 namespace {
 constexpr int tickMs = 25;
@@ -132,6 +135,7 @@ void DesktopCharacter::startShow()
 void DesktopCharacter::showFrame(int index)
 {
     if (index >= m_character.appear.size()) {
+        qCDebug(lcCharacter) << "appeared";
         startIdle();
         emit appeared();
         finishRequest();

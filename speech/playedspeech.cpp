@@ -3,10 +3,10 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
+#include <QLoggingCategory>
 #include <QMediaDevices>
 
 #include <cmath>
-#include <cstring>
 
 namespace {
 // An audio device that stops making progress is given up after this much
@@ -14,18 +14,14 @@ namespace {
 constexpr qint64 stallMs = 3000;
 } // namespace
 
-qint64 PlayedSpeech::Samples::readData(char *data, qint64 max)
-{
-    const qint64 n = qMin(max, qint64(pcm.size()) - m_read);
-    std::memcpy(data, pcm.constData() + m_read, size_t(n));
-    m_read += n;
-    return n;
-}
+Q_LOGGING_CATEGORY(lcSound, "quornel.sound", QtWarningMsg)
 
 PlayedSpeech::PlayedSpeech(const QString &spoken, QObject *parent) : Speech(parent)
 {
     text = spoken;
-    m_samples.open(QIODevice::ReadOnly);
+    // About a device period: what the device holds lasts longer.
+    m_feeder.setInterval(20);
+    QObject::connect(&m_feeder, &QTimer::timeout, this, [this] { feed(); });
 }
 
 PlayedSpeech::~PlayedSpeech()
@@ -47,9 +43,9 @@ void PlayedSpeech::add(const VoicePiece &piece)
     // Loudness in slices; a slice cut short by the end of a piece is
     // measured again with the next.
     const int slice = qMax(1, m_sampleRate * loudnessSliceMs / 1000);
-    m_samples.pcm += piece.pcm;
-    const auto *samples = reinterpret_cast<const qint16 *>(m_samples.pcm.constData());
-    const qsizetype count = m_samples.pcm.size() / 2;
+    m_pcm += piece.pcm;
+    const auto *samples = reinterpret_cast<const qint16 *>(m_pcm.constData());
+    const qsizetype count = m_pcm.size() / 2;
     if (m_lastSliceShort && !loudness.isEmpty())
         loudness.removeLast();
     for (qsizetype start = qsizetype(loudness.size()) * slice; start < count; start += slice) {
@@ -60,23 +56,38 @@ void PlayedSpeech::add(const VoicePiece &piece)
         loudness.append(float(std::sqrt(sum / double(end - start))));
         m_lastSliceShort = end - start < slice;
     }
-    if (piece.last) {
-        complete = true;
-        m_samples.complete = true;
-    }
-    if (m_playing && !m_deviceTried && m_sampleRate > 0)
+    complete = piece.last;
+    // The device opens with the first piece, while the character may still
+    // be appearing: opening it takes longer than the first sound may wait.
+    if (!m_deviceTried && m_sampleRate > 0)
         openDevice();
-    emit m_samples.readyRead(); // the device goes on if it had run dry
+    if (m_playing)
+        feed();
 }
 
 void PlayedSpeech::play()
 {
     m_playing = true;
     m_clock.start();
-    // Before the voice's first piece the sound's format is not known yet:
-    // the device opens when it comes.
-    if (m_sampleRate > 0)
-        openDevice();
+    feed();
+    if (m_sink)
+        m_feeder.start();
+}
+
+void PlayedSpeech::feed()
+{
+    if (!m_sink)
+        return;
+    const qint64 room = qMin<qint64>(m_sink->bytesFree(), m_pcm.size() - m_written);
+    if (room > 0) {
+        if (m_written == 0)
+            qCDebug(lcSound) << "first sound";
+        m_written += m_device->write(m_pcm.constData() + m_written, room);
+    }
+    if (complete && m_written == m_pcm.size() && !m_allGiven.isValid()) {
+        m_allGiven.start();
+        m_feeder.stop();
+    }
 }
 
 void PlayedSpeech::openDevice()
@@ -84,7 +95,6 @@ void PlayedSpeech::openDevice()
     if (!error.isEmpty() || m_deviceTried)
         return;
     m_deviceTried = true;
-    m_clock.start();
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     QAudioFormat format;
     format.setSampleRate(m_sampleRate);
@@ -93,15 +103,11 @@ void PlayedSpeech::openDevice()
     if (device.isNull() || !device.isFormatSupported(format))
         return;
     m_sink = new QAudioSink(device, format, this);
-    connect(m_sink, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
-        if (!m_sink)
-            return;
-        if (state == QAudio::IdleState && m_samples.atEnd() && !m_drained.isValid())
-            m_drained.start();
-        else if (state == QAudio::StoppedState && m_sink->error() != QAudio::NoError)
+    QObject::connect(m_sink, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
+        if (m_sink && state == QAudio::StoppedState && m_sink->error() != QAudio::NoError)
             fallBackToClock();
     });
-    m_sink->start(&m_samples);
+    m_device = m_sink->start();
     // With no sound server the sink fails at once, without a state change.
     if (m_sink->error() != QAudio::NoError || m_sink->state() == QAudio::StoppedState)
         fallBackToClock();
@@ -115,6 +121,8 @@ void PlayedSpeech::fallBackToClock()
     m_clock.start();
     QAudioSink *sink = m_sink;
     m_sink = nullptr;
+    m_device = nullptr;
+    m_feeder.stop();
     sink->disconnect(this);
     sink->stop();
     sink->deleteLater();
@@ -122,7 +130,7 @@ void PlayedSpeech::fallBackToClock()
 
 qint64 PlayedSpeech::durationMs() const
 {
-    return m_sampleRate > 0 ? qint64(m_samples.pcm.size() / 2) * 1000 / m_sampleRate : 0;
+    return m_sampleRate > 0 ? qint64(m_pcm.size() / 2) * 1000 / m_sampleRate : 0;
 }
 
 qint64 PlayedSpeech::positionMs() const
@@ -140,7 +148,9 @@ bool PlayedSpeech::isFinished() const
         return false;
     if (!m_sink)
         return m_clockOffsetMs + m_clock.elapsed() >= durationMs();
-    if (m_drained.isValid() && m_drained.elapsed() >= tailMs)
+    // Heard to the end, with a moment for what the server still holds; a
+    // device that stopped making progress is given up.
+    if (m_allGiven.isValid() && positionMs() >= durationMs() && m_allGiven.elapsed() >= tailMs)
         return true;
     return m_clock.elapsed() >= durationMs() + stallMs;
 }

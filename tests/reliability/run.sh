@@ -128,8 +128,26 @@ trial_read_only() {
     report "read-only" "$n" "$kept" "$lost" "$(messages)"
 }
 
-# The trials, in order. Another trial (hostile character files, say) is a
-# function trial_NAME that ends with `report`, added to this list.
-trials=(${RELIABILITY_TRIALS:-kill two_starts full_disk read_only locked})
+# Hostile character files (the fuzzing corpus's bombs and their siblings):
+# each refused with a reason by the packer's check, or read without what
+# it hides, within 64 MB of memory and without a crash.
+trial_hostile_files() {
+    local f n=0 kept=0 refused=0 out rc peak most=0
+    for f in "$corpus"/bomb-*.qchar; do
+        n=$((n + 1))
+        out=$( (ulimit -v 1048576; /usr/bin/time -f 'peak %M' "$packer" --check "$f") 2>&1) && rc=0 || rc=$?
+        peak=$(awk '/^peak/ { print $2 }' <<<"$out")
+        [[ $rc == 1 && "$out" == *"cannot be used: "* ]] && refused=$((refused + 1))
+        [[ ($rc == 0 || "$out" == *"cannot be used: "*) && "$peak" -lt 65536 ]] && kept=$((kept + 1))
+        ((peak > most)) && most=$peak
+    done
+    report "hostile files" "$n" "$kept" 0 "$refused"
+    echo "  most memory used by one check: $((most / 1024)) MB"
+}
+
+# The trials, in order; another is a function trial_NAME that ends with
+# `report`, added to this list.
+packer="${2:-}" corpus="$(dirname "${BASH_SOURCE[0]}")/../fuzz/corpus"
+trials=(${RELIABILITY_TRIALS:-kill two_starts full_disk read_only locked ${packer:+hostile_files}})
 for t in "${trials[@]}"; do "trial_$t"; done
 exit $failed
