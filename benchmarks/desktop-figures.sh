@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # Prints the widget's figures beside the floor (a bare Qt window showing the
 # same clock) and the espeak-ng command, measured in one run on a private
 # virtual desktop with a silent sound server:

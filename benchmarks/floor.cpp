@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor: a bare Qt window of the main window's size showing the same
 // clock, refreshed at each second boundary. The widget's figures at rest
 // are measured beside this program's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a long note costs the store: for notes of 1 MB and 10 MB, how long
 // the calls made on the user-interface thread take (writing the note, a
 // flag of the note row and the position beside it, reading, opening), how

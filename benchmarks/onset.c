@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* Finds the first sound in a recording of the sound server's output (raw or
  * WAV, 16-bit mono at 22050 Hz) after a given byte, and prints how many
  * milliseconds of recording lie between that byte and the sound.

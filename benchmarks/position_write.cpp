@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Times the store calls the program makes on its user-interface thread:
 // the position write made on every mouse move over the main window, reads
 // of an unchanged file, and reads after another program wrote. Prints for

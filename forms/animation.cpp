@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's opening animation and the four loops that hiding,
 // showing and closing play. Every step is painted and flushed to the
 // display before the next, so the user sees each one; the loops run to

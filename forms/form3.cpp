@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "form3.h"
 
 #include "forms/form1.h"

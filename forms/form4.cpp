@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "form4.h"
 
 #include "forms/form1.h"

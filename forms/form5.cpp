@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "form5.h"
 
 #include "forms/form1.h"

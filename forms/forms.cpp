@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms.h"
 
 #include "forms/form1.h"

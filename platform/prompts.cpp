@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "prompts.h"
 
 #include "color.h"

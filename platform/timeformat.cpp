@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "timeformat.h"
 
 QString longTimeFormat(const QLocale &locale)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "transwindow.h"
 
 #include "display.h"

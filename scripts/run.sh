@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # Builds the program and starts the note widget in the folder this command is
 # run from: its note store "Quornel Desktop Notes.save" lives there.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages listed in scripts/debian-packages.txt that are
 # missing. Runs as root (or through sudo when present); never asks questions.
 # Source it or run it; either way it returns non-zero when it cannot finish.

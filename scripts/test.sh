@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # Builds the program and runs every check:
 #   formatting (clang-format) and static analysis (clang-tidy);
 #   the ordinary build (g++) and all its tests: in-process, on a virtual

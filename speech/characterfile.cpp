@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "characterfile.h"
 
 #include <QBuffer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "characterwindow.h"
 
 #include "platform/display.h"

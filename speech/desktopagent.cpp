@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "desktopagent.h"
 
 #include "characterfile.h"

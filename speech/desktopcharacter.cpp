@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "desktopcharacter.h"
 
 #include "characterwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "playedspeech.h"
 
 #include <QAudioDevice>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The module the program loads on its first reading: the synthesiser and
 // the sound device, behind the engine's interface.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "notestore.h"
 
 #include "storeworker.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "storeworker.h"
 
 #include <sqlite3.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's opening animation and the loops of hiding, showing and
 // leaving, watched from outside the window's code: every height the window
 // takes, every level it shows, when it is shown or hidden.

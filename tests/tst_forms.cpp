@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The windows as a person uses them, against a store of their own: what
 // start-up shows, what each click and menu choice changes on the screen
 // and in the file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // At a scale factor of 2 (the test runs with QT_SCALE_FACTOR=2) the
 // pictures are drawn from their double-size versions, not pixel-doubled.
 

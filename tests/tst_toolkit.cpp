@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/form.h"
 #include "platform/formslot.h"
 #include "platform/label.h"

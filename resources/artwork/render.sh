@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # Draws every picture in resources/ from the SVG drawings: run it after changing a drawing and
 # commit what it writes; the build only uses the committed pictures. Needs rsvg-convert (Debian
 # package librsvg2-bin) and ImageMagick. A rerun writes the same bytes.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # Starting the program: --help and --version need no display; --user keeps
 # the note in the per-user store; one copy runs per store, and a second
 # start brings it forward; a lock left by a copy that died is taken over.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # A store that is not a note store: a message box instead of the window, OK
 # ends the program, and the file stays byte for byte as it was. (What the box
 # says is checked in process: Qt lets no other program read it on X11.)

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # The keyboard alone: the menu key opens the popup menu, F2 the rename
 # dialog, where Tab and Return rename the note; a setting changes from the
 # menu; Escape closes a dialog; the menu's Exit leaves.

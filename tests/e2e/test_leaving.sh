@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # Leaving through the user interface ends the program by itself: Exit, the
 # close box, the last open dialog after Exit, Exit while the opening roll plays.
 set -euo pipefail

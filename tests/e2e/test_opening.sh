@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # The opening animation seen from outside: the roll grows the window from
 # little more than its caption bar to the full client height at its stored
 # place; the fade raises its opacity in steps of 15, then rests at the stored

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # Position saving from real pointer moves: a move over the mascot background
 # stores the window's outer corner in twips; moves over the note, the clock and
 # the click area below the clock do not; moving the window by its caption bar

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # Reading aloud at the null sink: the character appears (frameless, on top, no
 # task-bar entry) and speaks the note for about as long as its voice takes;
 # after it has appeared, Exit and the close box still end the program.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # The tray: Hide from the popup menu docks the icon in trayer and hides the
 # window; a click on the icon brings the window back; a stored "Hide" starts
 # with only the icon, except on a desktop without a notification area.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* X queries that the end-to-end cases cannot make quickly with the stock tools.
  *
  * e2e-xprobe owner SELECTION: the selection's owner window; exit status 1 when it has none.

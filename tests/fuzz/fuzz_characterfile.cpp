@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the character file reader. Whatever the bytes,
 // it must return, within the file's limits, either a character that keeps
 // every rule or a reason.

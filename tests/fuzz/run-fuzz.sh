@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Builds the character file fuzzer and runs it for a bounded time.
 #
 #   tests/fuzz/run-fuzz.sh SECONDS [BUILD_DIR]

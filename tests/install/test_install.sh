@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # Installs the build as a package would be made (stripped of debugging data),
 # once into a scratch prefix and once as /usr into a staging folder, and checks
 # what lands there: the entries, the metadata and the manual pages pass their
@@ -50,6 +51,11 @@ check "the metadata's latest release is $version" test "${latest%%$'\n'*}" = "$v
 for page in quornel-desktop-notes qchar-pack; do
     check "the manual page $page(1) renders without a warning" render "$p/share/man/man1/$page.1"
 done
+check "the installed program tells its version without a display" \
+    test "$(env -u DISPLAY "$p/bin/quornel-desktop-notes" --version)" = "quornel-desktop-notes $version"
+check "the installed packer checks the installed character" \
+    validates "$p/bin/qchar-pack" --check "$p/share/quornel-desktop-notes/characters/quornel.qchar"
+check "the character file format is documented" test -s "$p/share/doc/quornel-desktop-notes/QCHAR-FORMAT.md"
 # Stripping leaves run paths and compiled-in strings, so binaries are searched too.
 check "no installed file names the build or source folder" \
     none "$(grep -rlF -e "$build" -e "$source" "$p")"

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # Reliability trials of the note store, each run from separate processes as
 # the program meets them: usage run.sh STORE-DRIVER. Every trial prints
 # "tried N, kept as promised N, changes lost N, messages N" and fails when a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drives the note store from its own process for the reliability trials:
 //   open DIR           open (creating) the store and end; "opened" or the error
 //   write DIR          write "change N" into the note, N = 1, 2, ...; print N

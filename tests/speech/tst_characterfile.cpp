@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "testcharacter.h"
 
 #include "speech/characterfile.h"

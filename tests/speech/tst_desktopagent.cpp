@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The speaking character as the main window uses it: loaded from a file,
 // looked up in any letter case, shown and speaking, one request after the
 // other, with its words in a balloon.

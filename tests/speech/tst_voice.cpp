@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The voice behind the engine's interface: what a text becomes, how soon,
 // and which voices a character file may ask for.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "framesfolder.h"
 
 #include <QBuffer>

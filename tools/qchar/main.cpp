@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qchar-pack: makes a character file from a folder of frames, or checks one.
 
 #include "framesfolder.h"

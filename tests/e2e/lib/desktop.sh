@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # A private virtual desktop for the end-to-end cases, and helpers that drive the
 # program on it as a person would. Source it under `set -euo pipefail`. Every
 # process started here is stopped by its process id when the script exits.
