@@ -56,8 +56,28 @@ void Form2::applyTextColor(quint32 bgr)
 
 void Form2::onLoad()
 {
-    // The text box is bound to the stored note.
-    Text1->setPlainText(Data1.value(fields::Note).toString());
+    // The text box is bound to the stored note; it takes the note when it
+    // first shows, so that a long note costs nothing until it is edited.
+    m_bound = false;
+}
+
+void Form2::showEvent(QShowEvent *event)
+{
+    if (!m_bound) {
+        m_bound = true;
+        const QString note = Data1.value(fields::Note).toString();
+        if (note.size() <= longestEditableNote) {
+            Text1->setPlainText(note);
+        } else {
+            // A note this long is only shown here: editing a part of it
+            // would lose the rest.
+            Text1->setPlainText(note.left(10000));
+            Text1->setReadOnly(true);
+            Text1->setToolTip(QStringLiteral("This note is too long to change here."));
+            Command1->setEnabled(false);
+        }
+    }
+    Form::showEvent(event);
 }
 
 void Form2::onUnload()
@@ -68,7 +88,7 @@ void Form2::onUnload()
 void Form2::Form2_Text1_Change()
 {
     const bool hasText = !Text1->document()->isEmpty();
-    Command1->setEnabled(hasText);
+    Command1->setEnabled(hasText && !Text1->isReadOnly());
     Command2->setEnabled(hasText);
 }
 

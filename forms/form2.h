@@ -19,9 +19,13 @@ public:
     DataSource &noteRow() { return Data1; }
     void applyTextColor(quint32 bgr);
 
+    // Longer notes are shown, not edited, in the dialog.
+    static constexpr int longestEditableNote = 2000000;
+
 protected:
     void onLoad() override;
     void onUnload() override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void Form2_Text1_Change();
@@ -30,6 +34,7 @@ private:
     void Form2_Form_Unload();
 
     Forms &m_forms;
+    bool m_bound = false;
     QPlainTextEdit *Text1;
     QPushButton *Command1; // "Rename Text"
     QPushButton *Command2; // "Options"

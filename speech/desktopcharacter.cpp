@@ -54,7 +54,10 @@ void DesktopCharacter::Show()
 
 void DesktopCharacter::Speak(const QString &text)
 {
-    auto request = std::make_shared<Request>(Request{Kind::Speak, text, nullptr, true});
+    // The voice stops after ten minutes anyway; the balloon need not lay
+    // out what would never be spoken.
+    auto request = std::make_shared<Request>(
+        Request{Kind::Speak, text.left(longestSpokenText), nullptr, true});
     enqueue(request);
     // The voice starts now, while the character may still be appearing.
     SpeechEngine::load(this, [this, request](SpeechEngine *engine, const QString &error) {

@@ -36,6 +36,8 @@ public:
     // How long the idle animation plays on once a request is over; after
     // that the character holds still until the next one.
     static constexpr int idleAnimationMs = 10000;
+    // The longest text one Speak reads; ten minutes of speech are shorter.
+    static constexpr int longestSpokenText = 100000;
 
 signals:
     void appeared();
