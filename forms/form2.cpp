@@ -24,7 +24,7 @@ Form2::Form2(Forms &forms)
     // The note's colour is chosen to read on the light mascot picture: the
     // field stays light whatever the desktop's colours.
     QPalette light = Text1->palette();
-    light.setColor(QPalette::Base, QColor(255, 255, 250));
+    light.setColor(QPalette::Base, Qt::white);
     light.setColor(QPalette::Text, Qt::black);
     Text1->setPalette(light);
     // Tab leaves the note for the buttons rather than typing a tab into it.

@@ -25,13 +25,11 @@ public:
     ~CharacterWindow() override;
 
     void setImage(int index);
-    int image() const { return m_image; }
 
     void showBalloon(const QString &text);
     void setHighlight(int start, int length);
     void hideBalloon();
     bool isBalloonShown() const { return m_balloonShown; }
-    QString balloonText() const { return m_text; }
     QString highlightedWord() const;
 
     // Places the window at the lower right of the primary screen.
