@@ -35,7 +35,7 @@ void setShape(QWidget *window, const QRegion &region, bool clip);
 // mapped, asked for before mapping it, in the window's logical pixels.
 // Empty where the display is not X11, or no window manager runs that
 // answers in time.
-std::optional<QMargins> frameExtentsBeforeMapping(QWindow *window);
+std::optional<QMargins> frameExtentsBeforeMapping(QWindow *handle);
 
 // Whether a compositing manager and a notification area run, followed
 // through the display server's notices rather than asked for each time.

@@ -137,7 +137,7 @@ private:
     void succeeded();
     void failed(const Failure &failure);
     void checkpointWhenIdle();
-    static int walHook(void *store, sqlite3 *db, const char *name, int frames);
+    static int walHook(void *store, sqlite3 *db, const char *name, int pages);
 
     QString m_path;
     Defaults m_defaults;
