@@ -33,20 +33,12 @@ static void on_signal(int sig)
     stopping = sig;
 }
 
-static xcb_atom_t atom(const char *name) /* names live as long as the program */
+static xcb_atom_t atom(const char *name)
 {
-    static const char *names[16];
-    static xcb_atom_t atoms[16];
-    static int known;
-    for (int i = 0; i < known; ++i)
-        if (!strcmp(names[i], name))
-            return atoms[i];
     xcb_intern_atom_reply_t *r =
         xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, (uint16_t)strlen(name), name), NULL);
     xcb_atom_t a = r ? r->atom : XCB_ATOM_NONE;
     free(r);
-    if (known < 16)
-        names[known] = name, atoms[known++] = a;
     return a;
 }
 
@@ -214,17 +206,15 @@ int main(int argc, char **argv)
         return printf("%u\n", w), w ? 0 : 1;
     }
     if (argc == 3 && !strcmp(argv[1], "input")) {
+        xcb_window_t w = (xcb_window_t)strtoul(argv[2], NULL, 0);
         xcb_shape_get_rectangles_reply_t *r = xcb_shape_get_rectangles_reply(
-            c,
-            xcb_shape_get_rectangles(c, (xcb_window_t)strtoul(argv[2], NULL, 0),
-                                     XCB_SHAPE_SK_INPUT),
-            NULL);
-        int x0 = 1 << 30, y0 = 1 << 30, x1 = -(1 << 30), y1 = -(1 << 30);
-        xcb_rectangle_t *rect = r ? xcb_shape_get_rectangles_rectangles(r) : NULL;
-        for (int i = 0; r && i < xcb_shape_get_rectangles_rectangles_length(r); ++i, ++rect) {
-            x0 = rect->x < x0 ? rect->x : x0, y0 = rect->y < y0 ? rect->y : y0;
-            x1 = rect->x + rect->width > x1 ? rect->x + rect->width : x1;
-            y1 = rect->y + rect->height > y1 ? rect->y + rect->height : y1;
+            c, xcb_shape_get_rectangles(c, w, XCB_SHAPE_SK_INPUT), NULL);
+        int n = r ? xcb_shape_get_rectangles_rectangles_length(r) : 0, x0 = 1 << 30, y0 = x0;
+        int x1 = -x0, y1 = -x0;
+        for (xcb_rectangle_t *rc = n ? xcb_shape_get_rectangles_rectangles(r) : NULL; n--; ++rc) {
+            x0 = rc->x < x0 ? rc->x : x0, y0 = rc->y < y0 ? rc->y : y0;
+            x1 = rc->x + rc->width > x1 ? rc->x + rc->width : x1;
+            y1 = rc->y + rc->height > y1 ? rc->y + rc->height : y1;
         }
         free(r);
         return x1 < x0 ? 1 : (printf("%dx%d+%d+%d\n", x1 - x0, y1 - y0, x0, y0), 0);

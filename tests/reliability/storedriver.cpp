@@ -4,7 +4,6 @@
 //   write DIR          write "change N" into the note, N = 1, 2, ...; print N
 //                      once it is committed (the trial kills it at random)
 //   read DIR [NOTE]    print the note; with NOTE, write it first
-//   hold DIR           hold a write transaction until a line comes on stdin
 //   session DIR        take commands on stdin, answer one line each:
 //                        write N TAG  write "TAG 1".."TAG N", one call each
 //                        settle       wait (10 s at most) until all is kept
@@ -17,8 +16,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
-
-#include <sqlite3.h>
 
 #include <cstdio>
 #include <iostream>
@@ -92,18 +89,6 @@ int main(int argc, char **argv)
     if (args.size() < 3)
         return 2;
     const QString mode = args[1], dir = args[2];
-    if (mode == QLatin1String("hold")) {
-        sqlite3 *db = nullptr;
-        sqlite3_open(QDir(dir).filePath(NoteStore::fileName).toUtf8().constData(), &db);
-        if (sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
-            return 1;
-        std::printf("held\n");
-        std::fflush(stdout);
-        std::string line;
-        std::getline(std::cin, line);
-        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-        return sqlite3_close(db) == SQLITE_OK ? 0 : 1;
-    }
     auto store = openStore(dir);
     if (!store)
         return 1;

@@ -2,9 +2,6 @@
 # A private virtual desktop for the end-to-end cases, and helpers that drive the
 # program on it as a person would. Source it under `set -euo pipefail`. Every
 # process started here is stopped by its process id when the script exits.
-# Never pipe into a reader that may stop early (grep -q, head, awk's exit): the
-# writer dies of SIGPIPE and pipefail fails the pipeline at random. Capture
-# the output in a variable and match that.
 
 TITLE="Quornel Desktop Notes"
 STORE_NAME="Quornel Desktop Notes.save"
@@ -150,12 +147,11 @@ app_start() {
     esac
 }
 _stop_leftover() {   # a program that did not end as the case asked counts as a failure
-    app_running || return 0
+    [[ -n "$APP_PID" ]] && _alive "$APP_PID" || return 0
     fail_check "the program was still running (it was stopped by its process id)"
     kill -TERM "$APP_PID" && wait_for 5 app_gone || kill -KILL "$APP_PID"
     wait "$APP_PID" || true
 }
-app_running() { [[ -n "$APP_PID" ]] && _alive "$APP_PID"; }
 app_gone() { ! _alive "$APP_PID"; }
 
 # app_ends [STATUS]: the program ends by itself within a few seconds, with
@@ -210,9 +206,8 @@ menu() {
 # --- the note store -------------------------------------------------------------
 
 store() { sqlite3 -batch -cmd '.timeout 5000' "$WORK/$STORE_NAME" "$@"; }
-store_get() { store "SELECT typeof(\"$2\") || ':' || \"$2\" FROM \"$1\""; }   # TABLE FIELD
-store_set() { store "UPDATE \"$1\" SET \"$2\" = $3"; }                        # TABLE FIELD SQL
-store_is() { [[ "$(store_get "$1" "$2")" == "$3" ]]; }                          # TABLE FIELD TYPE:VALUE
+store_set() { store "UPDATE \"$1\" SET \"$2\" = $3"; }   # TABLE FIELD SQL
+store_is() { [[ "$(store "SELECT typeof(\"$2\") || ':' || \"$2\" FROM \"$1\"")" == "$3" ]]; }   # TABLE FIELD TYPE:VALUE
 
 # store_init: a complete store: the window at 300,200 px, shown, clock on,
 # speech off, opaque, no animations; change it with store_set.
