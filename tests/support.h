@@ -32,7 +32,6 @@ public:
     QList<quint32> colorAnswers; // next answers of the colour picker; none: cancel
     QList<quint32> colorsOffered;
     QStringList fileAnswers; // next answers of the file dialog; none: cancel
-    QStringList fileRequests;
 
     void message(const QString &text) override { messages << text; }
     quint32 pickColor(quint32 initial, const QString &) override
@@ -40,9 +39,8 @@ public:
         colorsOffered << initial;
         return colorAnswers.isEmpty() ? initial : colorAnswers.takeFirst();
     }
-    QString openFile(const QString &filter, const QString &) override
+    QString openFile(const QString &, const QString &) override
     {
-        fileRequests << filter;
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
 };

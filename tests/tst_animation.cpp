@@ -92,17 +92,27 @@ private slots:
     void opening_data()
     {
         QTest::addColumn<QVariant>("transEnabled");
+        QTest::addColumn<int>("switchTo"); // "Trans Enabled" from the sixth tick on; -1: none
         QTest::addColumn<int>("ticks");
+        QTest::addColumn<int>("count"); // lblCount at the end
         QTest::addColumn<QList<int>>("levels");
-        QTest::newRow("roll") << QVariant(0) << 114 << QList<int>();
-        QTest::newRow("fade") << QVariant(1) << 17 << range(15, 255, 15) + QList<int>{90};
+        QTest::newRow("roll") << QVariant(0) << -1 << 114 << 2280 << QList<int>();
+        QTest::newRow("fade") << QVariant(1) << -1 << 17 << 17 << range(15, 255, 15) + QList{90};
         // An odd switch reads as off: the window rolls open, never stranded.
-        QTest::newRow("odd switch") << QVariant(2) << 114 << QList<int>();
+        QTest::newRow("odd switch") << QVariant(2) << -1 << 114 << 2280 << QList<int>();
+        // Fading for 5 ticks leaves the counter at 5: rolling then adds 20 a
+        // tick and never meets 2280; it passes it after 114 more ticks.
+        QTest::newRow("fade, then roll")
+            << QVariant(1) << 0 << 5 + 114 << 2285 << range(15, 75, 15) + QList{255};
+        // Rolling for 5 ticks leaves 100, already past the fade's 17.
+        QTest::newRow("roll, then fade") << QVariant(0) << 1 << 5 + 1 << 101 << QList{15, 90};
     }
     void opening()
     {
         QFETCH(QVariant, transEnabled);
+        QFETCH(int, switchTo);
         QFETCH(int, ticks);
+        QFETCH(int, count);
         QFETCH(QList<int>, levels);
         TestProgram p;
         Form1 *main = p.start({{&fields::TransEnabled, transEnabled},
@@ -110,44 +120,16 @@ private slots:
                                {&fields::StartAni, QStringLiteral("True")}});
         QCOMPARE(main->height(), 1);
         Journal journal(p, main);
+        connect(child<QTimer>(main, "Open1"), &QTimer::timeout, this, [&] {
+            if (journal.ticks == 5 && switchTo >= 0)
+                p.set(fields::TransEnabled, switchTo); // read afresh at the next tick
+        });
         QVERIFY(journal.waitForOpening());
         QCOMPARE(journal.ticks, ticks);
         QCOMPARE(journal.levels, levels);
         QCOMPARE(main->outerHeightTwips(), 2670.0);
         QCOMPARE(main->height(), 156);
-        QCOMPARE(child<Label>(main, "lblCount")->caption(),
-                 QString::number(ticks == 17 ? 17 : 2280));
-    }
-
-    void switchingTransparencyWhileOpening_data()
-    {
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("ticksAfter");
-        QTest::addColumn<int>("level");
-        // Fading for 5 ticks leaves the counter at 5: rolling then adds 20 a
-        // tick and never meets 2280; it passes it after 114 more ticks.
-        QTest::newRow("fade, then roll") << 1 << 114 << 255;
-        // Rolling for 5 ticks leaves 100, already past the fade's 17.
-        QTest::newRow("roll, then fade") << 0 << 1 << 60;
-    }
-    void switchingTransparencyWhileOpening()
-    {
-        QFETCH(int, first);
-        QFETCH(int, ticksAfter);
-        QFETCH(int, level);
-        TestProgram p;
-        Form1 *main = p.start({{&fields::TransEnabled, first},
-                               {&fields::TransLevel, QStringLiteral("60")},
-                               {&fields::StartAni, QStringLiteral("True")}});
-        Journal journal(p, main);
-        connect(child<QTimer>(main, "Open1"), &QTimer::timeout, this, [&] {
-            if (journal.ticks == 5)
-                p.set(fields::TransEnabled, 1 - first); // read afresh at the next tick
-        });
-        QVERIFY(journal.waitForOpening());
-        QCOMPARE(journal.ticks, 5 + ticksAfter);
-        QCOMPARE(main->outerHeightTwips(), 2670.0);
-        QCOMPARE(levelOf(main->windowOpacity()), level);
+        QCOMPARE(child<Label>(main, "lblCount")->caption(), QString::number(count));
     }
 
     void hidingAndShowing_data()

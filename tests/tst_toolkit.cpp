@@ -25,7 +25,6 @@ private slots:
         QTest::newRow("full height") << 2670.0 << 156 << 2670.0;
         // An empty client area would unmap the window: one pixel is the least.
         QTest::newRow("collapsed") << 0.0 << 1 << 345.0;
-        QTest::newRow("caption only") << 330.0 << 1 << 345.0;
         // A height between pixels reads back as it was set, so that steps
         // smaller than a pixel add up.
         QTest::newRow("between pixels") << 400.0 << 5 << 400.0;
@@ -42,19 +41,6 @@ private slots:
         QCOMPARE(form.outerHeightTwips(), readBack);
         // Fixed size: the user cannot resize it.
         QCOMPARE(form.minimumSize(), form.maximumSize());
-    }
-
-    void positionsAreTwipsOfTheOuterCorner()
-    {
-        TestForm form;
-        form.setLeftTwips(1500);
-        form.setTopTwips(-300);
-        QCOMPARE(form.pos(), QPoint(100, -20));
-        QCOMPARE(form.leftTwips(), 1500.0);
-        QCOMPARE(form.topTwips(), -300.0);
-        QWidget control(&form);
-        Form::place(&control, 120, 240, 1455, 255);
-        QCOMPARE(control.geometry(), QRect(8, 16, 97, 17));
     }
 
     // Every locale's long time, without its time zone and what held it,

@@ -9,14 +9,13 @@
  * that is no tooltip (a menu). FX FY is the corner of its top-level ancestor (the frame), X Y W H
  * its own place on the screen.
  *
- * e2e-xprobe input WINDOW: the bounding box "WxH+X+Y" of where the window takes the mouse.
+ * e2e-xprobe input WINDOW: the height of the box around where the window takes the mouse.
  *
- * e2e-xprobe watch TITLE: samples the utility window TITLE every 2 ms until it is destroyed or a
- * signal comes; at each change prints "T_US H LEVEL VIEWABLE FX FY" (LEVEL the opacity 0..255;
+ * e2e-xprobe watch TITLE: samples the utility window TITLE every 2 ms until it is destroyed or the
+ * probe is stopped; at each change prints "T_US H LEVEL VIEWABLE FX FY" (LEVEL the opacity 0..255;
  * VIEWABLE 1 only while mapped inside the window manager's frame), at the end "T_US gone".
  */
 #define _POSIX_C_SOURCE 200809L // NOLINT(bugprone-reserved-identifier)
-#include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -26,12 +25,6 @@
 
 static xcb_connection_t *c;
 static xcb_window_t root;
-static volatile sig_atomic_t stopping;
-
-static void on_signal(int sig)
-{
-    stopping = sig;
-}
 
 static xcb_atom_t atom(const char *name)
 {
@@ -160,13 +153,10 @@ static int watch(const char *title)
     const struct timespec pause = {0, 2000000};
     const long long start = now_us();
     xcb_window_t w;
-    while (!(w = find_utility(root, title))) {
-        if (stopping)
-            return 1;
+    while (!(w = find_utility(root, title)))
         nanosleep(&pause, NULL);
-    }
     char last[64] = "", now[64];
-    while (!stopping) {
+    for (;;) {
         xcb_get_geometry_reply_t *g = xcb_get_geometry_reply(c, xcb_get_geometry(c, w), NULL);
         xcb_get_window_attributes_reply_t *a =
             xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), NULL);
@@ -187,7 +177,6 @@ static int watch(const char *title)
             printf("%lld %s\n", now_us() - start, strcpy(last, now)), fflush(stdout);
         nanosleep(&pause, NULL);
     }
-    return 0;
 }
 
 int main(int argc, char **argv)
@@ -196,8 +185,6 @@ int main(int argc, char **argv)
     if (xcb_connection_has_error(c))
         return fprintf(stderr, "e2e-xprobe: cannot open the display\n"), 2;
     root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    signal(SIGTERM, on_signal);
-    signal(SIGINT, on_signal);
     if (argc == 3 && !strcmp(argv[1], "owner")) {
         xcb_get_selection_owner_reply_t *o =
             xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom(argv[2])), NULL);
@@ -209,15 +196,13 @@ int main(int argc, char **argv)
         xcb_window_t w = (xcb_window_t)strtoul(argv[2], NULL, 0);
         xcb_shape_get_rectangles_reply_t *r = xcb_shape_get_rectangles_reply(
             c, xcb_shape_get_rectangles(c, w, XCB_SHAPE_SK_INPUT), NULL);
-        int n = r ? xcb_shape_get_rectangles_rectangles_length(r) : 0, x0 = 1 << 30, y0 = x0;
-        int x1 = -x0, y1 = -x0;
+        int n = r ? xcb_shape_get_rectangles_rectangles_length(r) : 0, y0 = 1 << 30, y1 = -y0;
         for (xcb_rectangle_t *rc = n ? xcb_shape_get_rectangles_rectangles(r) : NULL; n--; ++rc) {
-            x0 = rc->x < x0 ? rc->x : x0, y0 = rc->y < y0 ? rc->y : y0;
-            x1 = rc->x + rc->width > x1 ? rc->x + rc->width : x1;
+            y0 = rc->y < y0 ? rc->y : y0;
             y1 = rc->y + rc->height > y1 ? rc->y + rc->height : y1;
         }
         free(r);
-        return x1 < x0 ? 1 : (printf("%dx%d+%d+%d\n", x1 - x0, y1 - y0, x0, y0), 0);
+        return y1 < y0 ? 1 : (printf("%d\n", y1 - y0), 0);
     }
     if (argc == 2 && !strcmp(argv[1], "list"))
         return list(root, 0, 0, 0), 0;

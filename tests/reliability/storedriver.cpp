@@ -25,25 +25,10 @@ namespace {
 
 int messages = 0;
 
-std::unique_ptr<NoteStore> openStore(const QString &dir)
+void message(const QString &text)
 {
-    QString error;
-    auto store =
-        NoteStore::open(QDir(dir).filePath(NoteStore::fileName), {{1500, 900}, QString()}, &error);
-    if (!store) {
-        std::printf("error=1 %s\n", qPrintable(error));
-        return store;
-    }
-    store->setRetryInterval(50);
-    QObject::connect(store.get(), &NoteStore::writeFailed, store.get(), [](const QString &m) {
-        ++messages;
-        std::fprintf(stderr, "message: %s\n", qPrintable(m));
-    });
-    if (!store->readOnlyMessage().isEmpty()) {
-        ++messages;
-        std::fprintf(stderr, "message: %s\n", qPrintable(store->readOnlyMessage()));
-    }
-    return store;
+    ++messages;
+    std::fprintf(stderr, "message: %s\n", qPrintable(text));
 }
 
 void answer(NoteStore &store, const QString &more = QString())
@@ -88,10 +73,16 @@ int main(int argc, char **argv)
     const QStringList args = app.arguments();
     if (args.size() < 3)
         return 2;
-    const QString mode = args[1], dir = args[2];
-    auto store = openStore(dir);
+    const QString mode = args[1];
+    QString error;
+    const auto store = NoteStore::open(QDir(args[2]).filePath(NoteStore::fileName),
+                                       {{1500, 900}, QString()}, &error);
     if (!store)
-        return 1;
+        return std::printf("error=1 %s\n", qPrintable(error)), 1;
+    store->setRetryInterval(50);
+    QObject::connect(store.get(), &NoteStore::writeFailed, store.get(), message);
+    if (!store->readOnlyMessage().isEmpty())
+        message(store->readOnlyMessage());
     if (mode == QLatin1String("write")) {
         for (int n = 1;; ++n) {
             if (store->write({{fields::Note, QStringLiteral("change %1").arg(n)}}))

@@ -63,8 +63,7 @@ _on_exit() {
 check() { if "${@:2}" >/dev/null; then PASSED=$((PASSED + 1)); echo "PASS: $1"; else fail_check "$1"; fi; }
 fail_check() { FAILED=$((FAILED + 1)); echo "FAIL: $*"; }
 fail() { fail_check "$@"; exit 1; }   # set-up went wrong: no point going on
-expect_eq() { check "$1 (expected '$2', got '$3')" _same "$2" "$3"; }
-_same() { [[ "$1" == "$2" ]]; }
+expect_eq() { check "$1 (expected '$2', got '$3')" test "$2" = "$3"; }
 has() { [[ "$1" == *"$2"* ]]; }   # TEXT PART
 in_range() { check "$1 ($3, expected $2..$4)" test "$2" -le "$3" -a "$3" -le "$4"; }
 
@@ -73,10 +72,7 @@ in_range() { check "$1 ($3, expected $2..$4)" test "$2" -le "$3" -a "$3" -le "$4
 wait_for() {
     local end=$((${EPOCHREALTIME/./} + $1 * SCALE * 1000000))
     until "${@:2}" >/dev/null 2>&1; do
-        if ((${EPOCHREALTIME/./} > end)); then
-            echo "gave up after $1 s waiting for: ${*:2}" >&2
-            return 1
-        fi
+        ((${EPOCHREALTIME/./} <= end)) || { echo "gave up after $1 s waiting for: ${*:2}" >&2; return 1; }
         sleep 0.05
     done
 }
@@ -130,8 +126,6 @@ desktop_stop() {
     done
     PIDS=()
 }
-
-# --- the program ----------------------------------------------------------------
 
 # app_start [--hidden | --no-wait]: starts the program in the work folder and
 # waits for its main window (--hidden: for its tray icon instead).
@@ -203,8 +197,6 @@ menu() {
     click "$w" "$1" "$2" && wait_for 10 menus 1 && keys "${@:3}"
 }
 
-# --- the note store -------------------------------------------------------------
-
 store() { sqlite3 -batch -cmd '.timeout 5000' "$WORK/$STORE_NAME" "$@"; }
 store_set() { store "UPDATE \"$1\" SET \"$2\" = $3"; }   # TABLE FIELD SQL
 store_is() { [[ "$(store "SELECT typeof(\"$2\") || ':' || \"$2\" FROM \"$1\"")" == "$3" ]]; }   # TABLE FIELD TYPE:VALUE
@@ -221,8 +213,6 @@ CREATE TABLE "Note" ("Note", "Text Color", "Start Ani", "Close Ani");
 INSERT INTO "Note" VALUES ('Milk, bread and a call to the bench.', 0, 'False', 'False');
 SQL
 }
-
-# --- the main window seen from outside while it animates --------------------------
 
 # watch_start: samples the main window (before it appears, too) every 2 ms into
 # $WATCH: "T_US H LEVEL VIEWABLE FX FY" at each change, "T_US gone" at the end.
