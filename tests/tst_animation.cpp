@@ -135,44 +135,33 @@ private slots:
     void hidingAndShowing_data()
     {
         QTest::addColumn<int>("transEnabled");
-        QTest::addColumn<QString>("closeAni");
-        QTest::addColumn<QString>("startAni");
+        QTest::addColumn<bool>("animated"); // "Close Ani" and "Start Ani"
         QTest::addColumn<int>("hideHeights");
         QTest::addColumn<QList<int>>("hideLevels");
         QTest::addColumn<int>("showHeights");
         QTest::addColumn<QList<int>>("showLevels");
-        QTest::addColumn<int>("level");
         QTest::newRow("roll up, roll down")
-            << 0 << "True"
-            << "True" << 1 + 267 << QList<int>() << 267 << QList<int>() << 255;
+            << 0 << true << 1 + 267 << QList<int>() << 267 << QList<int>();
         // The faded-out window is at 0 already: the first new level is 15.
-        QTest::newRow("fade out, fade in") << 1 << "True"
-                                           << "True" << 1 << range(240, 0, -15) << 0
-                                           << range(15, 255, 15) + QList<int>{100} << 100;
-        // Without the opening animation the window comes back whole.
-        QTest::newRow("roll up, back without animation")
-            << 0 << "True"
-            << "False" << 1 + 267 << QList<int>() << 0 << QList<int>() << 255;
-        QTest::newRow("no animations") << 1 << "False"
-                                       << "False" << 0 << QList<int>() << 0 << QList<int>() << 100;
+        QTest::newRow("fade out, fade in")
+            << 1 << true << 1 << range(240, 0, -15) << 0 << range(15, 255, 15) + QList{100};
+        QTest::newRow("no animations") << 1 << false << 0 << QList<int>() << 0 << QList<int>();
     }
     void hidingAndShowing()
     {
         QFETCH(int, transEnabled);
-        QFETCH(QString, closeAni);
-        QFETCH(QString, startAni);
+        QFETCH(bool, animated);
         QFETCH(int, hideHeights);
         QFETCH(QList<int>, hideLevels);
         QFETCH(int, showHeights);
         QFETCH(QList<int>, showLevels);
-        QFETCH(int, level);
         TestProgram p;
         Form1 *main = p.start({{&fields::TransEnabled, transEnabled},
                                {&fields::TransLevel, QStringLiteral("100")},
                                {&fields::StartAni, QStringLiteral("True")}});
         QVERIFY(Journal(p, main).waitForOpening());
-        p.set(fields::CloseAni, closeAni);
-        p.set(fields::StartAni, startAni);
+        p.set(fields::CloseAni, QLatin1String(animated ? "True" : "False"));
+        p.set(fields::StartAni, QLatin1String(animated ? "True" : "False"));
 
         Journal hiding(p, main);
         choose(main, "Hide");
@@ -192,66 +181,66 @@ private slots:
         QCOMPARE(showing.levels, showLevels);
         QVERIFY(main->isVisible());
         QCOMPARE(main->outerHeightTwips(), 2670.0);
-        QCOMPARE(levelOf(main->windowOpacity()), level);
+        QCOMPARE(levelOf(main->windowOpacity()), transEnabled ? 100 : 255);
         QVERIFY(!child<QSystemTrayIcon>(main, "SystemTray")->isVisible());
         QCOMPARE(p.stored(fields::HideShow), QVariant(QStringLiteral("Show")));
         QVERIFY(!showing.othersRanBetweenSteps);
     }
 
-    void exitDuringTheOpening_data()
+    // Exit while the window opens, or the platform closing it while it is
+    // hidden: the close animation plays from where the window is, and the
+    // program ends.
+    void leavingMidWay_data()
     {
         QTest::addColumn<int>("transEnabled");
+        QTest::addColumn<bool>("hidden");
         QTest::addColumn<int>("heights");
         QTest::addColumn<QList<int>>("levels");
+        QTest::addColumn<QStringList>("shows");
         // The roll closes from the full height, the fade from the level the
-        // opening reached (5 ticks: 75).
-        QTest::newRow("roll") << 0 << 1 + 267 << QList<int>();
-        QTest::newRow("fade") << 1 << 0 << range(60, 0, -15);
+        // opening reached (5 ticks: 75); hidden, the roll shows the window
+        // first and the fade closes it unseen.
+        const QStringList exited{QStringLiteral("hidden tray=false stored=Show")};
+        QTest::newRow("exit while rolling open") << 0 << false << 1 + 267 << QList<int>() << exited;
+        QTest::newRow("exit while fading open") << 1 << false << 0 << range(60, 0, -15) << exited;
+        QTest::newRow("closed while hidden, roll")
+            << 0 << true << 1 + 267 << QList<int>()
+            << QStringList{QStringLiteral("shown tray=true stored=Hide"),
+                           QStringLiteral("hidden tray=false stored=Hide")};
+        QTest::newRow("closed while hidden, fade")
+            << 1 << true << 0 << QList<int>() << QStringList();
     }
-    void exitDuringTheOpening()
+    void leavingMidWay()
     {
         QFETCH(int, transEnabled);
+        QFETCH(bool, hidden);
         QFETCH(int, heights);
         QFETCH(QList<int>, levels);
+        QFETCH(QStringList, shows);
         TestProgram p;
         Form1 *main = p.start({{&fields::TransEnabled, transEnabled},
                                {&fields::StartAni, QStringLiteral("True")},
                                {&fields::CloseAni, QStringLiteral("True")}});
         Journal journal(p, main);
         QVERIFY(QTest::qWaitFor([&] { return journal.ticks == 5; }));
+        if (hidden) {
+            QVERIFY(journal.waitForOpening());
+            choose(main, "Hide");
+        }
+        const int ticks = journal.ticks;
         const QList<int> levelsBefore = journal.levels;
         journal.heights.clear();
-        choose(main, "Exit");
-        QCOMPARE(journal.ticks, 5);
+        journal.shows.clear();
+        if (hidden)
+            main->close(); // as the platform would
+        else
+            choose(main, "Exit");
+        QCOMPARE(journal.ticks, ticks);
         QCOMPARE(journal.heights.size(), heights);
         if (heights)
-            QCOMPARE(journal.heights.first(), 2670.0);
+            QVERIFY(journal.heights.first() == 2670.0 && journal.heights.last() == 345.0);
         QCOMPARE(journal.levels.mid(levelsBefore.size()), levels);
-        QVERIFY(!p.forms->form1.isLoaded() && p.ended == 1);
-    }
-
-    void leavingWhileHidden_data()
-    {
-        QTest::addColumn<int>("transEnabled");
-        QTest::addColumn<bool>("shown");
-        QTest::newRow("roll: shown at full height, then rolled up") << 0 << true;
-        QTest::newRow("fade: closes unseen") << 1 << false;
-    }
-    void leavingWhileHidden()
-    {
-        QFETCH(int, transEnabled);
-        QFETCH(bool, shown);
-        TestProgram p;
-        Form1 *main = p.start({{&fields::TransEnabled, transEnabled},
-                               {&fields::StartAni, QStringLiteral("True")},
-                               {&fields::CloseAni, QStringLiteral("True")}});
-        QVERIFY(Journal(p, main).waitForOpening());
-        choose(main, "Hide");
-        Journal journal(p, main);
-        main->close(); // as the platform would
-        QCOMPARE(journal.shows.contains(QStringLiteral("shown tray=true stored=Hide")), shown);
-        if (shown)
-            QCOMPARE(journal.heights.last(), 345.0);
+        QCOMPARE(journal.shows, shows);
         QVERIFY(!p.forms->form1.isLoaded() && p.ended == 1);
     }
 };

@@ -30,11 +30,9 @@ check "a move over the background stores the frame corner in twips" wait_for 5 s
 
 drag_caption 120 60 || fail "the window did not follow its caption bar"
 check "moving the window alone stores nothing" stored_at 300 200
-for spot in "3 3" "211 150" "100 135"; do   # each spot differs from the last: each is a move
-    store_set Form Left -7.0
-    move_over "$w" $spot
-    check "a move over the background at $spot stores the new corner 420 260" wait_for 5 stored_at 420 260
-done
+store_set Form Left -7.0
+move_over "$w" 211 150   # the far corner
+check "a move over the background stores the new corner 420 260" wait_for 5 stored_at 420 260
 
 drag_caption -200 100 || fail "the window did not follow its caption bar"
 close_box "$w"

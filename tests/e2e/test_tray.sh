@@ -27,11 +27,6 @@ app_start --hidden
 check "a stored \"Hide\" starts with the icon and no window" main_hidden
 click_icon || fail "no icon to click"
 check "a click on the icon shows the window started hidden" wait_for 10 main_window
-close_box "$(main_window)"
-check "the close box ends the program" app_ends
-
-store_set Form Hide/Show "'Show'"
-app_start
 menu 72 40 Up Up Return
 wait_for 10 tray_icon || fail "Hide docked no icon"
 kill -TERM "${PIDS[3]}"   # the notification area (trayer) goes away

@@ -2,15 +2,12 @@
 /* X queries that the end-to-end cases cannot make quickly with the stock tools.
  *
  * e2e-xprobe owner SELECTION: the selection's owner window; exit status 1 when it has none.
- *
  * e2e-xprobe list: every window that names its process (_NET_WM_PID), one a line,
  * "ID PID TYPE VIEWABLE FX FY X Y W H TITLE". TYPE is the _NET_WM_WINDOW_TYPE without its
  * prefix ("-" for none), TRAY for a window inside trayer, POPUP for an override-redirect window
  * that is no tooltip (a menu). FX FY is the corner of its top-level ancestor (the frame), X Y W H
  * its own place on the screen.
- *
  * e2e-xprobe input WINDOW: the height of the box around where the window takes the mouse.
- *
  * e2e-xprobe watch TITLE: samples the utility window TITLE every 2 ms until it is destroyed or the
  * probe is stopped; at each change prints "T_US H LEVEL VIEWABLE FX FY" (LEVEL the opacity 0..255;
  * VIEWABLE 1 only while mapped inside the window manager's frame), at the end "T_US gone".

@@ -1,11 +1,10 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
-# Reliability trials of the note store, each run from separate processes as
-# the program meets them: usage run.sh STORE-DRIVER. Every trial prints
-# "tried N, kept as promised N, changes lost N, messages N" and fails when a
-# promise was broken. A full disk and a read-only disk are small tmpfs
-# mounts in a mount namespace of our own (as root, or as a user through a
-# user namespace); where no namespace can be had, those trials are skipped.
+# Reliability trials, run from separate processes as the program meets them:
+# usage run.sh STORE-DRIVER [PACKER]. Every trial prints "tried N, kept as
+# promised N, changes lost N, messages N" and fails when a promise was broken.
+# A full disk and a read-only disk are tmpfs mounts in a mount namespace of our
+# own (as root, or through a user namespace); without one they are skipped.
 set -uo pipefail
 driver="$1"
 if [[ -z "${RELIABILITY_NS:-}" ]]; then
@@ -136,8 +135,7 @@ trial_hostile_files() {
     echo "  most memory used by one check: $((most / 1024)) MB"
 }
 
-# The trials, in order; another is a function trial_NAME that ends with
-# `report`, added to this list.
+# The trials, in order; another is a function trial_NAME that ends with `report`.
 packer="${2:-}" corpus="$(dirname "${BASH_SOURCE[0]}")/../fuzz/corpus"
 trials=(${RELIABILITY_TRIALS:-kill two_starts full_disk read_only ${packer:+hostile_files}})
 for t in "${trials[@]}"; do "trial_$t"; done
