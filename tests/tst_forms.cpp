@@ -80,6 +80,14 @@ private slots:
         QVERIFY(p.agent.calls.isEmpty() && p.prompts.messages.isEmpty());
         QVERIFY(!child<QTimer>(main, "Open1")->isActive());
         QCOMPARE(main->height(), 156);
+        // A long time takes a smaller face in the clock (how every locale's
+        // time fits is tst_toolkit's).
+        auto *label = child<Label>(main, "Label2");
+        label->setCaption(QStringLiteral("21 h 59 min 38 s"));
+        const QRect area = label->contentsRect();
+        QVERIFY(area.contains(
+            QFontMetrics(label->font())
+                .boundingRect(area, int(label->alignment()) | Qt::TextWordWrap, label->caption())));
         // The menu switches the clock.
         choose(main, "Clock");
         QCOMPARE(p.stored(fields::ClockEnabled), QVariant(qint64(!clock)));

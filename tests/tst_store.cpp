@@ -66,7 +66,8 @@ private slots:
         QTest::addColumn<const Field *>("field");
         QTest::addColumn<QString>("stored"); // an SQL literal
         QTest::addColumn<QVariant>("read");
-        auto row = [](const char *name, const Field &field, const char *stored, QVariant read) {
+        auto row = [](const char *name, const Field &field, const char *stored,
+                      const QVariant &read) {
             QTest::newRow(name) << &field << QString(stored) << read;
         };
         row("switch 2 reads off", fields::TransEnabled, "2", QVariant(0));

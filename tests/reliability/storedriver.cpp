@@ -73,7 +73,7 @@ int main(int argc, char **argv)
     const QStringList args = app.arguments();
     if (args.size() < 3)
         return 2;
-    const QString mode = args[1];
+    const QString &mode = args[1];
     QString error;
     const auto store = NoteStore::open(QDir(args[2]).filePath(NoteStore::fileName),
                                        {{1500, 900}, QString()}, &error);

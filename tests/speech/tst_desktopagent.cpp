@@ -26,8 +26,6 @@ public:
     QStringList messages;
 };
 
-constexpr int speechTimeoutMs = 20000;
-
 } // namespace
 
 class TestDesktopAgent : public QObject {
@@ -95,7 +93,7 @@ private slots:
         c->Speak(note);
         c->Speak(QStringLiteral("three"));
         QVERIFY(!w->isVisible() && appeared.isEmpty()); // only queued
-        QVERIFY(idle.wait(speechTimeoutMs));
+        QVERIFY(idle.wait(20000));
 
         QCOMPARE(appeared.size(), 1);
         QCOMPARE(started.size(), 2);
