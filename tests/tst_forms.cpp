@@ -193,25 +193,21 @@ private slots:
         QVERIFY(!p.forms->form2.isLoaded() && !p.forms->form3.isLoaded());
     }
 
-    void optionsFollowTheStore()
+    // Loaded again from the menu, the options show the stored switches and
+    // colour; each box writes at once; a picked colour reaches every text.
+    void theOptionsDialog()
     {
         TestProgram p;
-        Form1 *main = p.start({{&fields::StartAni, QStringLiteral("True")}});
-        p.forms->form3.unload(); // loaded again from the menu
+        Form1 *main = p.start({{&fields::StartAni, QStringLiteral("True")},
+                               {&fields::TextColor, qint64(0x00112233)}});
+        p.forms->form3.unload();
         choose(main, "AlSettings");
         Form *options = p.forms->form3.ifLoaded();
         QVERIFY(child<QCheckBox>(options, "Check1")->isChecked());
         QVERIFY(!child<QCheckBox>(options, "Check2")->isChecked());
-        // Each box writes at once.
+        QCOMPARE(textColors(p), QList<quint32>(4, 0x00112233u));
         child<QCheckBox>(options, "Check2")->click();
         QCOMPARE(p.stored(fields::CloseAni), QVariant(QStringLiteral("True")));
-    }
-
-    void aPickedColourReachesEveryText()
-    {
-        TestProgram p;
-        p.start({{&fields::TextColor, qint64(0x00112233)}});
-        Form *options = p.forms->form3.ifLoaded();
         p.prompts.colorAnswers = {0x00445566};
         child<QPushButton>(options, "Command3")->click();
         QCOMPARE(p.stored(fields::TextColor), QVariant(qint64(0x00445566)));

@@ -24,7 +24,6 @@ expect_eq "it grows, never shrinks" 0 "$downs"
 in_range "distinct heights seen on the way" 40 "$heights" 156
 expect_eq "it ends exactly at the full client height" "156 156" "$max_h $final_h"
 expect_eq "the frame stays at the stored corner all the way" "300,200" "$places"
-expect_eq "a roll sets no opacity" 255 "$levels"
 menu 40 120 Up Return
 app_ends || fail "Exit did not end the program"
 

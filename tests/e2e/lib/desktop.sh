@@ -172,7 +172,6 @@ wins() {
 win() { local r; r=$(wins "$@") && [[ -n "$r" ]] && echo "${r%% *}"; }   # the first one's id
 main_window() { win UTILITY "$TITLE"; }
 tray_icon() { win TRAY; }
-no_tray_icon() { ! tray_icon; }
 main_hidden() { ! main_window; }
 menus() { local r n=0; r=$(wins POPUP) || return 1; [[ -z "$r" ]] || n=$(wc -l <<<"$r"); ((n == ${1:-1})); }   # [N]: N open
 # main_at FX FY [H]: the main window's frame corner (and client height).
@@ -232,18 +231,16 @@ watch_stop() {
 watch_saw() { awk "NF == 6 { t = \$1; h = \$2; level = \$3; v = \$4 } NF == 6 && ($1) { f = 1 } END { exit !f }" "$WATCH"; }
 
 # watch_facts: for eval, from the viewable samples: first_h, final_h, max_h,
-# heights (how many distinct), downs (shrinking steps), and levels and places
-# (comma-separated, at each change).
+# heights (how many distinct), downs (shrinking steps) and places (at each change).
 watch_facts() {
     awk 'NF == 6 && $4 == 1 {
             if (!n++) first = $2
             if (n > 1 && $2 < h) downs++
             if (!($2 in seen)) { seen[$2]; heights++ }
             if ($2 > max) max = $2
-            if ($3 != level) levels = levels (levels == "" ? "" : ",") $3
             if ($5 "," $6 != place) places = places (places == "" ? "" : " ") $5 "," $6
-            h = $2; level = $3; place = $5 "," $6
+            h = $2; place = $5 "," $6
         }
-        END { printf "first_h=%d final_h=%d max_h=%d heights=%d downs=%d levels=%s places=\"%s\"\n",
-                     first, h, max, heights, downs, levels, places }' "$WATCH"
+        END { printf "first_h=%d final_h=%d max_h=%d heights=%d downs=%d places=\"%s\"\n",
+                     first, h, max, heights, downs, places }' "$WATCH"
 }
