@@ -92,17 +92,27 @@ private slots:
     void opening_data()
     {
         QTest::addColumn<QVariant>("transEnabled");
+        QTest::addColumn<int>("switchTo"); // "Trans Enabled" from the sixth tick on; -1: none
         QTest::addColumn<int>("ticks");
+        QTest::addColumn<int>("count"); // lblCount at the end
         QTest::addColumn<QList<int>>("levels");
-        QTest::newRow("roll") << QVariant(0) << 114 << QList<int>();
-        QTest::newRow("fade") << QVariant(1) << 17 << range(15, 255, 15) + QList<int>{90};
+        QTest::newRow("roll") << QVariant(0) << -1 << 114 << 2280 << QList<int>();
+        QTest::newRow("fade") << QVariant(1) << -1 << 17 << 17 << range(15, 255, 15) + QList{90};
         // An odd switch reads as off: the window rolls open, never stranded.
-        QTest::newRow("odd switch") << QVariant(2) << 114 << QList<int>();
+        QTest::newRow("odd switch") << QVariant(2) << -1 << 114 << 2280 << QList<int>();
+        // Fading for 5 ticks leaves the counter at 5: rolling then adds 20 a
+        // tick and never meets 2280; it passes it after 114 more ticks.
+        QTest::newRow("fade, then roll")
+            << QVariant(1) << 0 << 5 + 114 << 2285 << range(15, 75, 15) + QList{255};
+        // Rolling for 5 ticks leaves 100, already past the fade's 17.
+        QTest::newRow("roll, then fade") << QVariant(0) << 1 << 5 + 1 << 101 << QList{15, 90};
     }
     void opening()
     {
         QFETCH(QVariant, transEnabled);
+        QFETCH(int, switchTo);
         QFETCH(int, ticks);
+        QFETCH(int, count);
         QFETCH(QList<int>, levels);
         TestProgram p;
         Form1 *main = p.start({{&fields::TransEnabled, transEnabled},
@@ -110,95 +120,48 @@ private slots:
                                {&fields::StartAni, QStringLiteral("True")}});
         QCOMPARE(main->height(), 1);
         Journal journal(p, main);
-        QList<int> pixels;
         connect(child<QTimer>(main, "Open1"), &QTimer::timeout, this, [&] {
-            if (pixels.isEmpty() || pixels.last() != main->height())
-                pixels << main->height();
+            if (journal.ticks == 5 && switchTo >= 0)
+                p.set(fields::TransEnabled, switchTo); // read afresh at the next tick
         });
         QVERIFY(journal.waitForOpening());
         QCOMPARE(journal.ticks, ticks);
         QCOMPARE(journal.levels, levels);
         QCOMPARE(main->outerHeightTwips(), 2670.0);
         QCOMPARE(main->height(), 156);
-        QCOMPARE(child<Label>(main, "lblCount")->caption(),
-                 QString::number(ticks == 17 ? 17 : 2280));
-        // Roll steps smaller than a pixel add up: every tick shows a new height.
-        if (levels.isEmpty())
-            QCOMPARE(pixels.size(), 114);
-    }
-
-    void switchingTransparencyWhileOpening_data()
-    {
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("ticksAfter");
-        QTest::addColumn<int>("level");
-        // Fading for 5 ticks leaves the counter at 5: rolling then adds 20 a
-        // tick and never meets 2280; it passes it after 114 more ticks.
-        QTest::newRow("fade, then roll") << 1 << 114 << 255;
-        // Rolling for 5 ticks leaves 100, already past the fade's 17.
-        QTest::newRow("roll, then fade") << 0 << 1 << 60;
-    }
-    void switchingTransparencyWhileOpening()
-    {
-        QFETCH(int, first);
-        QFETCH(int, ticksAfter);
-        QFETCH(int, level);
-        TestProgram p;
-        Form1 *main = p.start({{&fields::TransEnabled, first},
-                               {&fields::TransLevel, QStringLiteral("60")},
-                               {&fields::StartAni, QStringLiteral("True")}});
-        Journal journal(p, main);
-        connect(child<QTimer>(main, "Open1"), &QTimer::timeout, this, [&] {
-            if (journal.ticks == 5)
-                p.set(fields::TransEnabled, 1 - first); // read afresh at the next tick
-        });
-        QVERIFY(journal.waitForOpening());
-        QCOMPARE(journal.ticks, 5 + ticksAfter);
-        QCOMPARE(main->outerHeightTwips(), 2670.0);
-        QCOMPARE(levelOf(main->windowOpacity()), level);
+        QCOMPARE(child<Label>(main, "lblCount")->caption(), QString::number(count));
     }
 
     void hidingAndShowing_data()
     {
         QTest::addColumn<int>("transEnabled");
-        QTest::addColumn<QString>("closeAni");
-        QTest::addColumn<QString>("startAni");
+        QTest::addColumn<bool>("animated"); // "Close Ani" and "Start Ani"
         QTest::addColumn<int>("hideHeights");
         QTest::addColumn<QList<int>>("hideLevels");
         QTest::addColumn<int>("showHeights");
         QTest::addColumn<QList<int>>("showLevels");
-        QTest::addColumn<int>("level");
         QTest::newRow("roll up, roll down")
-            << 0 << "True"
-            << "True" << 1 + 267 << QList<int>() << 267 << QList<int>() << 255;
+            << 0 << true << 1 + 267 << QList<int>() << 267 << QList<int>();
         // The faded-out window is at 0 already: the first new level is 15.
-        QTest::newRow("fade out, fade in") << 1 << "True"
-                                           << "True" << 1 << range(240, 0, -15) << 0
-                                           << range(15, 255, 15) + QList<int>{100} << 100;
-        // Without the opening animation the window comes back whole.
-        QTest::newRow("roll up, back without animation")
-            << 0 << "True"
-            << "False" << 1 + 267 << QList<int>() << 0 << QList<int>() << 255;
-        QTest::newRow("no animations") << 1 << "False"
-                                       << "False" << 0 << QList<int>() << 0 << QList<int>() << 100;
+        QTest::newRow("fade out, fade in")
+            << 1 << true << 1 << range(240, 0, -15) << 0 << range(15, 255, 15) + QList{100};
+        QTest::newRow("no animations") << 1 << false << 0 << QList<int>() << 0 << QList<int>();
     }
     void hidingAndShowing()
     {
         QFETCH(int, transEnabled);
-        QFETCH(QString, closeAni);
-        QFETCH(QString, startAni);
+        QFETCH(bool, animated);
         QFETCH(int, hideHeights);
         QFETCH(QList<int>, hideLevels);
         QFETCH(int, showHeights);
         QFETCH(QList<int>, showLevels);
-        QFETCH(int, level);
         TestProgram p;
         Form1 *main = p.start({{&fields::TransEnabled, transEnabled},
                                {&fields::TransLevel, QStringLiteral("100")},
                                {&fields::StartAni, QStringLiteral("True")}});
         QVERIFY(Journal(p, main).waitForOpening());
-        p.set(fields::CloseAni, closeAni);
-        p.set(fields::StartAni, startAni);
+        p.set(fields::CloseAni, QLatin1String(animated ? "True" : "False"));
+        p.set(fields::StartAni, QLatin1String(animated ? "True" : "False"));
 
         Journal hiding(p, main);
         choose(main, "Hide");
@@ -218,66 +181,66 @@ private slots:
         QCOMPARE(showing.levels, showLevels);
         QVERIFY(main->isVisible());
         QCOMPARE(main->outerHeightTwips(), 2670.0);
-        QCOMPARE(levelOf(main->windowOpacity()), level);
+        QCOMPARE(levelOf(main->windowOpacity()), transEnabled ? 100 : 255);
         QVERIFY(!child<QSystemTrayIcon>(main, "SystemTray")->isVisible());
         QCOMPARE(p.stored(fields::HideShow), QVariant(QStringLiteral("Show")));
         QVERIFY(!showing.othersRanBetweenSteps);
     }
 
-    void exitDuringTheOpening_data()
+    // Exit while the window opens, or the platform closing it while it is
+    // hidden: the close animation plays from where the window is, and the
+    // program ends.
+    void leavingMidWay_data()
     {
         QTest::addColumn<int>("transEnabled");
+        QTest::addColumn<bool>("hidden");
         QTest::addColumn<int>("heights");
         QTest::addColumn<QList<int>>("levels");
+        QTest::addColumn<QStringList>("shows");
         // The roll closes from the full height, the fade from the level the
-        // opening reached (5 ticks: 75).
-        QTest::newRow("roll") << 0 << 1 + 267 << QList<int>();
-        QTest::newRow("fade") << 1 << 0 << range(60, 0, -15);
+        // opening reached (5 ticks: 75); hidden, the roll shows the window
+        // first and the fade closes it unseen.
+        const QStringList exited{QStringLiteral("hidden tray=false stored=Show")};
+        QTest::newRow("exit while rolling open") << 0 << false << 1 + 267 << QList<int>() << exited;
+        QTest::newRow("exit while fading open") << 1 << false << 0 << range(60, 0, -15) << exited;
+        QTest::newRow("closed while hidden, roll")
+            << 0 << true << 1 + 267 << QList<int>()
+            << QStringList{QStringLiteral("shown tray=true stored=Hide"),
+                           QStringLiteral("hidden tray=false stored=Hide")};
+        QTest::newRow("closed while hidden, fade")
+            << 1 << true << 0 << QList<int>() << QStringList();
     }
-    void exitDuringTheOpening()
+    void leavingMidWay()
     {
         QFETCH(int, transEnabled);
+        QFETCH(bool, hidden);
         QFETCH(int, heights);
         QFETCH(QList<int>, levels);
+        QFETCH(QStringList, shows);
         TestProgram p;
         Form1 *main = p.start({{&fields::TransEnabled, transEnabled},
                                {&fields::StartAni, QStringLiteral("True")},
                                {&fields::CloseAni, QStringLiteral("True")}});
         Journal journal(p, main);
         QVERIFY(QTest::qWaitFor([&] { return journal.ticks == 5; }));
+        if (hidden) {
+            QVERIFY(journal.waitForOpening());
+            choose(main, "Hide");
+        }
+        const int ticks = journal.ticks;
         const QList<int> levelsBefore = journal.levels;
         journal.heights.clear();
-        choose(main, "Exit");
-        QCOMPARE(journal.ticks, 5);
+        journal.shows.clear();
+        if (hidden)
+            main->close(); // as the platform would
+        else
+            choose(main, "Exit");
+        QCOMPARE(journal.ticks, ticks);
         QCOMPARE(journal.heights.size(), heights);
         if (heights)
-            QCOMPARE(journal.heights.first(), 2670.0);
+            QVERIFY(journal.heights.first() == 2670.0 && journal.heights.last() == 345.0);
         QCOMPARE(journal.levels.mid(levelsBefore.size()), levels);
-        QVERIFY(!p.forms->form1.isLoaded() && p.ended == 1);
-    }
-
-    void leavingWhileHidden_data()
-    {
-        QTest::addColumn<int>("transEnabled");
-        QTest::addColumn<bool>("shown");
-        QTest::newRow("roll: shown at full height, then rolled up") << 0 << true;
-        QTest::newRow("fade: closes unseen") << 1 << false;
-    }
-    void leavingWhileHidden()
-    {
-        QFETCH(int, transEnabled);
-        QFETCH(bool, shown);
-        TestProgram p;
-        Form1 *main = p.start({{&fields::TransEnabled, transEnabled},
-                               {&fields::StartAni, QStringLiteral("True")},
-                               {&fields::CloseAni, QStringLiteral("True")}});
-        QVERIFY(Journal(p, main).waitForOpening());
-        choose(main, "Hide");
-        Journal journal(p, main);
-        main->close(); // as the platform would
-        QCOMPARE(journal.shows.contains(QStringLiteral("shown tray=true stored=Hide")), shown);
-        if (shown)
-            QCOMPARE(journal.heights.last(), 345.0);
+        QCOMPARE(journal.shows, shows);
         QVERIFY(!p.forms->form1.isLoaded() && p.ended == 1);
     }
 };

@@ -2,7 +2,10 @@
 # SPDX-License-Identifier: MIT
 # Reading aloud at the null sink: the character appears (frameless, on top, no
 # task-bar entry) and speaks the note for about as long as its voice takes;
-# after it has appeared, Exit and the close box still end the program.
+# after it has appeared, Exit still ends the program. The installed program,
+# its prefix moved away (as if the build folder were gone) and started with
+# --user from /, reads aloud on start with the bundled character, also when
+# the store names that character at a place that is gone.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh"
 e2e_init "$1"
@@ -15,14 +18,6 @@ grown() { (($(stat -c %s "$1") > $2)); }   # FILE BYTES
 sounding() {
     sox "$1" -n silence 1 0.02 0.5% reverse silence 1 0.02 0.5% reverse stat 2>"$1.stat"
     awk '/^Length/ { print $3 }' "$1.stat"
-}
-# read_aloud: "Read Current Notes"; waits until the character has appeared and
-# has finished speaking.
-read_aloud() {
-    menu 40 120 Down Down Return
-    wait_for 20 win UTILITY Quornel || fail "the character did not appear"
-    wait_for 20 speaking || fail "no sound stream was opened"
-    wait_for 60 silent || fail "the character did not finish speaking"
 }
 
 store_init
@@ -39,7 +34,10 @@ parecord -d nullsink.monitor --rate=22050 --channels=1 --format=s16le --file-for
 recorder=$!
 _record "$recorder"
 wait_for 20 grown "$rec" 44 || fail "the recording of the null sink did not start"
-read_aloud
+menu 40 120 Down Down Return   # "Read Current Notes"
+wait_for 20 win UTILITY Quornel || fail "the character did not appear"
+wait_for 20 speaking || fail "no sound stream was opened"
+wait_for 60 silent || fail "the character did not finish speaking"
 read -r ch fx fy x y _ <<<"$(wins UTILITY Quornel)"
 expect_eq "the character has no frame" "$fx $fy" "$x $y"
 state=$(xprop -id "$ch" _NET_WM_STATE)
@@ -55,14 +53,27 @@ check "a second reading speaks again" wait_for 20 speaking
 wait_for 60 silent || fail "the character did not finish speaking"
 # Under the compositor the window is whole, but once the balloon has gone it
 # takes the mouse only where the character is, not in the space above it.
-read -r _ _ _ _ _ cw chh <<<"$(wins UTILITY Quornel)"
-takes_little() { local i; i=$("$XPROBE" input "$ch") && [[ "$i" =~ x([0-9]+) ]] && ((BASH_REMATCH[1] < chh * 3 / 4)); }
-check "the character's empty parts let the mouse through (it takes $("$XPROBE" input "$ch") of ${cw}x$chh)" \
+read -r _ _ _ _ _ _ chh <<<"$(wins UTILITY Quornel)"
+takes_little() { local h; h=$("$XPROBE" input "$ch") && ((h < chh * 3 / 4)); }
+check "the character's empty parts let the mouse through (it takes $("$XPROBE" input "$ch") of $chh px)" \
     wait_for 10 takes_little
 menu 40 120 Up Return
 check "after the character has spoken, Exit ends the program" app_ends
 
-app_start
-read_aloud
+cmake --install "$(dirname "$APP")" --prefix "$E2E_DIR/installed" >/dev/null
+mv "$E2E_DIR/installed" "$E2E_DIR/moved"
+APP="$E2E_DIR/moved/bin/quornel-desktop-notes"
+WORK="$XDG_DATA_HOME/quornel-desktop-notes"
+mkdir -p "$WORK"
+store_init
+store_set Form "Speech Enabled" 1
+store_set Form "Read on Start" 1
+store_set Form "Agent Name" "'$(dirname "$APP")/../../gone/characters/quornel.qchar'"
+(cd / && exec "$APP" --user) >>"$LOGS/app.log" 2>&1 &
+APP_PID=$!
+_record "$APP_PID"
+check "the installed program, moved, reads aloud on start with the bundled character" \
+    wait_for 30 speaking
+check "... which appeared on the desktop" win UTILITY Quornel
 close_box "$(main_window)"
-check "after the character has spoken, the close box ends the program" app_ends
+check "the close box ends it" app_ends

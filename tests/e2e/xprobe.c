@@ -2,21 +2,17 @@
 /* X queries that the end-to-end cases cannot make quickly with the stock tools.
  *
  * e2e-xprobe owner SELECTION: the selection's owner window; exit status 1 when it has none.
- *
  * e2e-xprobe list: every window that names its process (_NET_WM_PID), one a line,
  * "ID PID TYPE VIEWABLE FX FY X Y W H TITLE". TYPE is the _NET_WM_WINDOW_TYPE without its
  * prefix ("-" for none), TRAY for a window inside trayer, POPUP for an override-redirect window
  * that is no tooltip (a menu). FX FY is the corner of its top-level ancestor (the frame), X Y W H
  * its own place on the screen.
- *
- * e2e-xprobe input WINDOW: the bounding box "WxH+X+Y" of where the window takes the mouse.
- *
- * e2e-xprobe watch TITLE: samples the utility window TITLE every 2 ms until it is destroyed or a
- * signal comes; at each change prints "T_US H LEVEL VIEWABLE FX FY" (LEVEL the opacity 0..255;
+ * e2e-xprobe input WINDOW: the height of the box around where the window takes the mouse.
+ * e2e-xprobe watch TITLE: samples the utility window TITLE every 2 ms until it is destroyed or the
+ * probe is stopped; at each change prints "T_US H LEVEL VIEWABLE FX FY" (LEVEL the opacity 0..255;
  * VIEWABLE 1 only while mapped inside the window manager's frame), at the end "T_US gone".
  */
 #define _POSIX_C_SOURCE 200809L // NOLINT(bugprone-reserved-identifier)
-#include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -26,27 +22,13 @@
 
 static xcb_connection_t *c;
 static xcb_window_t root;
-static volatile sig_atomic_t stopping;
 
-static void on_signal(int sig)
+static xcb_atom_t atom(const char *name)
 {
-    stopping = sig;
-}
-
-static xcb_atom_t atom(const char *name) /* names live as long as the program */
-{
-    static const char *names[16];
-    static xcb_atom_t atoms[16];
-    static int known;
-    for (int i = 0; i < known; ++i)
-        if (!strcmp(names[i], name))
-            return atoms[i];
     xcb_intern_atom_reply_t *r =
         xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, (uint16_t)strlen(name), name), NULL);
     xcb_atom_t a = r ? r->atom : XCB_ATOM_NONE;
     free(r);
-    if (known < 16)
-        names[known] = name, atoms[known++] = a;
     return a;
 }
 
@@ -168,13 +150,10 @@ static int watch(const char *title)
     const struct timespec pause = {0, 2000000};
     const long long start = now_us();
     xcb_window_t w;
-    while (!(w = find_utility(root, title))) {
-        if (stopping)
-            return 1;
+    while (!(w = find_utility(root, title)))
         nanosleep(&pause, NULL);
-    }
     char last[64] = "", now[64];
-    while (!stopping) {
+    for (;;) {
         xcb_get_geometry_reply_t *g = xcb_get_geometry_reply(c, xcb_get_geometry(c, w), NULL);
         xcb_get_window_attributes_reply_t *a =
             xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), NULL);
@@ -195,7 +174,6 @@ static int watch(const char *title)
             printf("%lld %s\n", now_us() - start, strcpy(last, now)), fflush(stdout);
         nanosleep(&pause, NULL);
     }
-    return 0;
 }
 
 int main(int argc, char **argv)
@@ -204,8 +182,6 @@ int main(int argc, char **argv)
     if (xcb_connection_has_error(c))
         return fprintf(stderr, "e2e-xprobe: cannot open the display\n"), 2;
     root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    signal(SIGTERM, on_signal);
-    signal(SIGINT, on_signal);
     if (argc == 3 && !strcmp(argv[1], "owner")) {
         xcb_get_selection_owner_reply_t *o =
             xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom(argv[2])), NULL);
@@ -214,20 +190,16 @@ int main(int argc, char **argv)
         return printf("%u\n", w), w ? 0 : 1;
     }
     if (argc == 3 && !strcmp(argv[1], "input")) {
+        xcb_window_t w = (xcb_window_t)strtoul(argv[2], NULL, 0);
         xcb_shape_get_rectangles_reply_t *r = xcb_shape_get_rectangles_reply(
-            c,
-            xcb_shape_get_rectangles(c, (xcb_window_t)strtoul(argv[2], NULL, 0),
-                                     XCB_SHAPE_SK_INPUT),
-            NULL);
-        int x0 = 1 << 30, y0 = 1 << 30, x1 = -(1 << 30), y1 = -(1 << 30);
-        xcb_rectangle_t *rect = r ? xcb_shape_get_rectangles_rectangles(r) : NULL;
-        for (int i = 0; r && i < xcb_shape_get_rectangles_rectangles_length(r); ++i, ++rect) {
-            x0 = rect->x < x0 ? rect->x : x0, y0 = rect->y < y0 ? rect->y : y0;
-            x1 = rect->x + rect->width > x1 ? rect->x + rect->width : x1;
-            y1 = rect->y + rect->height > y1 ? rect->y + rect->height : y1;
+            c, xcb_shape_get_rectangles(c, w, XCB_SHAPE_SK_INPUT), NULL);
+        int n = r ? xcb_shape_get_rectangles_rectangles_length(r) : 0, y0 = 1 << 30, y1 = -y0;
+        for (xcb_rectangle_t *rc = n ? xcb_shape_get_rectangles_rectangles(r) : NULL; n--; ++rc) {
+            y0 = rc->y < y0 ? rc->y : y0;
+            y1 = rc->y + rc->height > y1 ? rc->y + rc->height : y1;
         }
         free(r);
-        return x1 < x0 ? 1 : (printf("%dx%d+%d+%d\n", x1 - x0, y1 - y0, x0, y0), 0);
+        return y1 < y0 ? 1 : (printf("%d\n", y1 - y0), 0);
     }
     if (argc == 2 && !strcmp(argv[1], "list"))
         return list(root, 0, 0, 0), 0;

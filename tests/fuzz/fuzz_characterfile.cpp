@@ -16,14 +16,11 @@ void require(bool condition)
         std::abort();
 }
 
-bool framesValid(const QVector<CharacterFrame> &frames, int images)
+void requireFrames(const QVector<CharacterFrame> &frames, int images)
 {
-    for (const CharacterFrame &f : frames) {
-        if (f.image < 0 || f.image >= images || f.ms < characterfile::minFrameMs ||
-            f.ms > characterfile::maxFrameMs)
-            return false;
-    }
-    return true;
+    for (const CharacterFrame &f : frames)
+        require(f.image >= 0 && f.image < images && f.ms >= characterfile::minFrameMs &&
+                f.ms <= characterfile::maxFrameMs);
 }
 
 // Reads the bytes at one device pixel ratio and checks what comes back.
@@ -49,7 +46,9 @@ void readAt(const QByteArray &bytes, qreal ratio)
     require(pixels <= characterfile::maxTotalPixels);
     require(c->size().width() <= characterfile::maxImageSide &&
             c->size().height() <= characterfile::maxImageSide);
-    require(!c->idle.isEmpty() && framesValid(c->idle, images) && framesValid(c->appear, images));
+    require(!c->idle.isEmpty());
+    requireFrames(c->idle, images);
+    requireFrames(c->appear, images);
     require(c->mouths.size() >= characterfile::minMouths);
     for (const CharacterMouth &m : c->mouths)
         require(m.image >= 0 && m.image < images);

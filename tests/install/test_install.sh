@@ -53,8 +53,6 @@ for page in quornel-desktop-notes qchar-pack; do
 done
 check "the installed program tells its version without a display" \
     test "$(env -u DISPLAY "$p/bin/quornel-desktop-notes" --version)" = "quornel-desktop-notes $version"
-check "the installed packer checks the installed character" \
-    validates "$p/bin/qchar-pack" --check "$p/share/quornel-desktop-notes/characters/quornel.qchar"
 check "the character file format is documented" test -s "$p/share/doc/quornel-desktop-notes/QCHAR-FORMAT.md"
 # Stripping leaves run paths and compiled-in strings, so binaries are searched too.
 check "no installed file names the build or source folder" \

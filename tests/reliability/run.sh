@@ -1,11 +1,10 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
-# Reliability trials of the note store, each run from separate processes as
-# the program meets them: usage run.sh STORE-DRIVER. Every trial prints
-# "tried N, kept as promised N, changes lost N, messages N" and fails when a
-# promise was broken. A full disk and a read-only disk are small tmpfs
-# mounts in a mount namespace of our own (as root, or as a user through a
-# user namespace); where no namespace can be had, those trials are skipped.
+# Reliability trials, run from separate processes as the program meets them:
+# usage run.sh STORE-DRIVER [PACKER]. Every trial prints "tried N, kept as
+# promised N, changes lost N, messages N" and fails when a promise was broken.
+# A full disk and a read-only disk are tmpfs mounts in a mount namespace of our
+# own (as root, or through a user namespace); without one they are skipped.
 set -uo pipefail
 driver="$1"
 if [[ -z "${RELIABILITY_NS:-}" ]]; then
@@ -30,7 +29,7 @@ new_dir() { rm -rf "$work/$1"; mkdir -p "$work/$1"; echo "$work/$1"; }
 disk() { mkdir -p "$work/$1" && mount -t tmpfs -o "size=$2" tmpfs "$work/$1" && echo "$work/$1"; }
 can_mount() { [[ -n "${RELIABILITY_NS:-}" ]] || { echo "$1 skipped: no mount namespace here"; return 1; }; }
 
-# A store session on stdin/stdout (fds 5/6) and a lock holder (fds 7/8).
+# A store session on stdin/stdout (fds 5/6).
 session_start() {
     rm -f "$work"/s.*; mkfifo "$work/s.in" "$work/s.out"
     "$driver" session "$1" <"$work/s.in" >"$work/s.out" 2>>"$work/stderr" & spid=$!
@@ -38,13 +37,6 @@ session_start() {
 }
 say() { echo "$*" >&5; reply=""; read -r -t 30 reply <&6; }
 session_end() { echo quit >&5; exec 5>&- 6<&-; wait "$spid"; }
-hold_start() {
-    rm -f "$work"/h.*; mkfifo "$work/h.in" "$work/h.out"
-    "$driver" hold "$1" <"$work/h.in" >"$work/h.out" & hpid=$!
-    exec 7>"$work/h.in" 8<"$work/h.out"
-    read -r -t 10 line <&8 && [[ $line == held ]]
-}
-hold_end() { echo >&7; exec 7>&- 8<&-; wait "$hpid"; }
 # holds_committed NOTE N: the note is change N or a later one (written, but
 # killed before it could say so).
 holds_committed() { [[ $1 =~ ^change\ ([0-9]+)$ ]] && (( BASH_REMATCH[1] >= $2 )); }
@@ -86,28 +78,25 @@ trial_two_starts() {
     report "two starts" "$n" "$kept" 0 "$errors"
 }
 
-# A write that meets CONDITION fails at once and is held; once the condition
-# is gone the held change lands, with one message for the episode.
-held_until_gone() { # NAME DIR START-CONDITION END-CONDITION
-    local n kept=0 lost=0 ok
+# A write to a full disk fails at once and is held; once there is room the
+# held change lands, with one message for the episode.
+trial_full_disk() {
+    can_mount "full disk" || return 0
+    local n kept=0 lost=0 ok d; d=$(disk disk1 1m)
     for ((n = 0; n < 3; n++)); do
-        session_start "$2"; say write 1 before; ok=$(word landed "$reply")
-        $3 "$2" || ok=0
-        say write 20 "$1"
+        session_start "$d"; say write 1 before; ok=$(word landed "$reply")
+        dd if=/dev/zero of="$d/filler" bs=4k 2>/dev/null
+        say write 20 full
         [[ $(word landed "$reply") == 0 && $(word messages "$reply") == 1 &&
            $(word slowest_us "$reply") -lt 100000 ]] || ok=0
-        $4 "$2"; say settle; session_end
+        rm "$d/filler"; say settle; session_end
         [[ $(word keeping "$reply") == 1 ]] || ok=0
-        if [[ $(word note "$("$driver" read "$2")") == "$1 20" ]]; then
+        if [[ $(word note "$("$driver" read "$d")") == "full 20" ]]; then
             kept=$((kept + ok))
         else lost=$((lost + 1)); fi
     done
-    report "$1" "$n" "$kept" "$lost" "$(messages)"
+    report "full disk" "$n" "$kept" "$lost" "$(messages)"
 }
-fill() { dd if=/dev/zero of="$1/filler" bs=4k 2>/dev/null; true; }
-unfill() { rm "$1/filler"; }
-trial_full_disk() { can_mount "full disk" && held_until_gone "full" "$(disk disk1 1m)" fill unfill; }
-trial_locked() { held_until_gone "locked" "$(new_dir locked)" hold_start hold_end; }
 
 # A read-only disk holding a store that was closed cleanly, or left behind
 # by a killed program: the note shows, with one message, and is not changed.
@@ -146,9 +135,8 @@ trial_hostile_files() {
     echo "  most memory used by one check: $((most / 1024)) MB"
 }
 
-# The trials, in order; another is a function trial_NAME that ends with
-# `report`, added to this list.
+# The trials, in order; another is a function trial_NAME that ends with `report`.
 packer="${2:-}" corpus="$(dirname "${BASH_SOURCE[0]}")/../fuzz/corpus"
-trials=(${RELIABILITY_TRIALS:-kill two_starts full_disk read_only locked ${packer:+hostile_files}})
+trials=(${RELIABILITY_TRIALS:-kill two_starts full_disk read_only ${packer:+hostile_files}})
 for t in "${trials[@]}"; do "trial_$t"; done
 exit $failed

@@ -4,7 +4,6 @@
 //   write DIR          write "change N" into the note, N = 1, 2, ...; print N
 //                      once it is committed (the trial kills it at random)
 //   read DIR [NOTE]    print the note; with NOTE, write it first
-//   hold DIR           hold a write transaction until a line comes on stdin
 //   session DIR        take commands on stdin, answer one line each:
 //                        write N TAG  write "TAG 1".."TAG N", one call each
 //                        settle       wait (10 s at most) until all is kept
@@ -18,8 +17,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 
-#include <sqlite3.h>
-
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -28,25 +25,10 @@ namespace {
 
 int messages = 0;
 
-std::unique_ptr<NoteStore> openStore(const QString &dir)
+void message(const QString &text)
 {
-    QString error;
-    auto store =
-        NoteStore::open(QDir(dir).filePath(NoteStore::fileName), {{1500, 900}, QString()}, &error);
-    if (!store) {
-        std::printf("error=1 %s\n", qPrintable(error));
-        return store;
-    }
-    store->setRetryInterval(50);
-    QObject::connect(store.get(), &NoteStore::writeFailed, store.get(), [](const QString &m) {
-        ++messages;
-        std::fprintf(stderr, "message: %s\n", qPrintable(m));
-    });
-    if (!store->readOnlyMessage().isEmpty()) {
-        ++messages;
-        std::fprintf(stderr, "message: %s\n", qPrintable(store->readOnlyMessage()));
-    }
-    return store;
+    ++messages;
+    std::fprintf(stderr, "message: %s\n", qPrintable(text));
 }
 
 void answer(NoteStore &store, const QString &more = QString())
@@ -91,22 +73,16 @@ int main(int argc, char **argv)
     const QStringList args = app.arguments();
     if (args.size() < 3)
         return 2;
-    const QString mode = args[1], dir = args[2];
-    if (mode == QLatin1String("hold")) {
-        sqlite3 *db = nullptr;
-        sqlite3_open(QDir(dir).filePath(NoteStore::fileName).toUtf8().constData(), &db);
-        if (sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
-            return 1;
-        std::printf("held\n");
-        std::fflush(stdout);
-        std::string line;
-        std::getline(std::cin, line);
-        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-        return sqlite3_close(db) == SQLITE_OK ? 0 : 1;
-    }
-    auto store = openStore(dir);
+    const QString &mode = args[1];
+    QString error;
+    const auto store = NoteStore::open(QDir(args[2]).filePath(NoteStore::fileName),
+                                       {{1500, 900}, QString()}, &error);
     if (!store)
-        return 1;
+        return std::printf("error=1 %s\n", qPrintable(error)), 1;
+    store->setRetryInterval(50);
+    QObject::connect(store.get(), &NoteStore::writeFailed, store.get(), message);
+    if (!store->readOnlyMessage().isEmpty())
+        message(store->readOnlyMessage());
     if (mode == QLatin1String("write")) {
         for (int n = 1;; ++n) {
             if (store->write({{fields::Note, QStringLiteral("change %1").arg(n)}}))

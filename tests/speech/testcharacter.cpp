@@ -5,6 +5,15 @@
 #include <QColor>
 #include <QPainter>
 
+QByteArray pngOf(const QImage &image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
+}
+
 QByteArray testPng(QSize size, QColor color)
 {
     QImage image(size, QImage::Format_ARGB32);
@@ -14,11 +23,7 @@ QByteArray testPng(QSize size, QColor color)
     painter.setPen(Qt::NoPen);
     painter.drawEllipse(QRect(QPoint(0, 0), size).adjusted(1, 1, -1, -1));
     painter.end();
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return png;
+    return pngOf(image);
 }
 
 CharacterSource testCharacterSource(QSize size)

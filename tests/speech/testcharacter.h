@@ -12,3 +12,4 @@ QByteArray testCharacterFile();
 
 // A PNG of the given size, filled with `color`.
 QByteArray testPng(QSize size, QColor color);
+QByteArray pngOf(const QImage &image);

@@ -23,8 +23,6 @@ extern "C" const char *__asan_default_options() // NOLINT(bugprone-reserved-iden
 
 namespace {
 
-using SourceEdit = std::function<void(CharacterSource &)>;
-
 quint32 crc32(const QByteArray &data)
 {
     quint32 crc = 0xffffffffu;
@@ -91,7 +89,8 @@ CharacterSource doubleSizeSource()
     return s;
 }
 
-QByteArray withSource(const SourceEdit &edit, CharacterSource s = testCharacterSource(tinySize))
+QByteArray withSource(const std::function<void(CharacterSource &)> &edit,
+                      CharacterSource s = testCharacterSource(tinySize))
 {
     edit(s);
     QString reason;
@@ -107,15 +106,6 @@ QImage decoded(const QByteArray &png, qreal ratio = 1)
         QImage::fromData(png, "PNG").convertToFormat(QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     return image;
-}
-
-QByteArray pngOf(const QImage &image)
-{
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return png;
 }
 
 } // namespace
@@ -179,17 +169,9 @@ private slots:
         QTest::newRow("voice name climbs out") << withManifest([](QJsonObject &o) {
             o["voice"] = QJsonObject{{"name", "../../etc/passwd"}, {"rate", 165}, {"pitch", 50}};
         }) << "not a valid voice name";
-        QTest::newRow("rate huge") << withManifest([](QJsonObject &o) {
-            o["voice"] = QJsonObject{{"name", "en"}, {"rate", 1e300}, {"pitch", 50}};
-        }) << "\"voice.rate\" must be a whole number from 80 to 450";
         QTest::newRow("picture length lies") << withManifest([](QJsonObject &o) {
             o["images"] = QJsonArray{QJsonObject{{"length", 1000000}}};
         }) << "ends early: picture 0 needs 1000000 bytes";
-        QTest::newRow("bytes after the pictures") << testCharacterFile() + "tail"
-                                                  << "4 bytes follow";
-        QTest::newRow("frame names a missing picture") << withManifest([](QJsonObject &o) {
-            o["appear"] = QJsonArray{QJsonObject{{"image", 5}, {"ms", 30}}};
-        }) << "\"appear[0].image\" must be a whole number from 0 to 4";
 
         QTest::newRow("picture declares a huge size")
             << withSource([](CharacterSource &s) { s.pngs[1] = pngDeclaring(100000, 100000); })
@@ -266,8 +248,6 @@ private slots:
         for (qsizetype i = 0; i < palette.sizeInBytes(); ++i)
             palette.bits()[i] = uchar(i % 3);
         QTest::newRow("palette and transparency") << pngOf(palette) << "";
-        QTest::newRow("16-bit grey")
-            << pngOf(palette.convertToFormat(QImage::Format_Grayscale16)) << "";
         QImage deep(1024, 1024, QImage::Format_RGBA64);
         deep.fill(QColor(10, 20, 30, 40));
         QTest::newRow("16-bit RGBA, largest") << pngOf(deep) << "";
@@ -301,49 +281,24 @@ private slots:
         }
     }
 
-    void fileErrors_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("missing") << "missing.qchar"
-                                 << "it does not exist";
-        QTest::newRow("pipe") << "pipe.qchar"
-                              << "not a regular file";
-        QTest::newRow("huge") << "huge.qchar"
-                              << "a character file may have at most";
-    }
-
     void fileErrors()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, reason);
         QTemporaryDir dir;
-        QVERIFY(dir.isValid());
         QVERIFY(mkfifo(QFile::encodeName(dir.filePath("pipe.qchar")).constData(), 0600) == 0);
         QFile huge(dir.filePath("huge.qchar"));
         QVERIFY(huge.open(QIODevice::WriteOnly));
         QVERIFY(huge.resize(characterfile::maxFileBytes + 1)); // sparse: costs no disk
         huge.close();
-
-        const QString path = dir.filePath(name);
-        QString error;
-        QVERIFY(!characterfile::load(path, &error));
-        QVERIFY2(error.contains(QStringLiteral("\"%1\"").arg(path)), qPrintable(error));
-        QVERIFY2(error.contains(reason), qPrintable(error));
-    }
-
-    // The writer refuses what the reader would.
-    void writerRefusesBadSources()
-    {
-        CharacterSource s = testCharacterSource(tinySize);
-        s.idle[0].image = 9;
-        QString reason;
-        QVERIFY(!characterfile::write(s, &reason));
-        QVERIFY2(reason.contains("refers to picture 9"), qPrintable(reason));
-        s = testCharacterSource(tinySize);
-        s.doublePngs = {s.pngs.first()};
-        QVERIFY(!characterfile::write(s, &reason));
-        QVERIFY2(reason.contains("for every picture or for none"), qPrintable(reason));
+        const std::pair<const char *, const char *> cases[] = {
+            {"missing.qchar", "it does not exist"},
+            {"pipe.qchar", "not a regular file"},
+            {"huge.qchar", "a character file may have at most"}};
+        for (const auto &[name, reason] : cases) {
+            const QString path = dir.filePath(name);
+            QString error;
+            QVERIFY(!characterfile::load(path, &error));
+            QVERIFY2(error.contains('"' + path + '"') && error.contains(reason), qPrintable(error));
+        }
     }
 };
 

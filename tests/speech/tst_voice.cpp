@@ -4,7 +4,6 @@
 
 #include "speech/engine.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -48,27 +47,21 @@ class TestVoice : public QObject {
     Q_OBJECT
 
 private slots:
+    // Word positions are positions in the QString, also past letters that
+    // take several bytes or two UTF-16 units.
     void sentenceGivesSoundAndWords()
     {
-        const Speech *s = speak(QStringLiteral("You have the following notes: buy milk"));
+        const Speech *s = speak(QStringLiteral("You have the notes: na\u00efve \U0001F600 tea"));
         QVERIFY2(s->error.isEmpty(), qPrintable(s->error));
         // About two seconds of clearly audible speech.
         const qsizetype ms = s->loudness.size() * Speech::loudnessSliceMs;
         QVERIFY2(ms > 1000 && ms < 6000, qPrintable(QString::number(ms)));
         QVERIFY(loudest(s) > 1000);
-        QCOMPARE(wordsOf(s),
-                 QStringList({"You", "have", "the", "following", "notes", "buy", "milk"}));
+        const QStringList words = wordsOf(s);
+        QCOMPARE(words.first(5), QStringList({"You", "have", "the", "notes", "na\u00efve"}));
+        QCOMPARE(words.last(), QStringLiteral("tea"));
         for (int i = 1; i < s->words.size(); ++i)
             QVERIFY(s->words.at(i).ms > s->words.at(i - 1).ms);
-    }
-
-    // Word positions are positions in the QString, also past letters that
-    // take several bytes or two UTF-16 units.
-    void positionsPastWideCharacters()
-    {
-        const Speech *s = speak(QStringLiteral("Caf\u00e9 na\u00efve \U0001F600 tea"));
-        QVERIFY(wordsOf(s).contains(QStringLiteral("na\u00efve")));
-        QVERIFY(wordsOf(s).contains(QStringLiteral("tea")));
     }
 
     // Only voices of the installed data: one that would hand the speech to

@@ -2,9 +2,6 @@
 # A private virtual desktop for the end-to-end cases, and helpers that drive the
 # program on it as a person would. Source it under `set -euo pipefail`. Every
 # process started here is stopped by its process id when the script exits.
-# Never pipe into a reader that may stop early (grep -q, head, awk's exit): the
-# writer dies of SIGPIPE and pipefail fails the pipeline at random. Capture
-# the output in a variable and match that.
 
 TITLE="Quornel Desktop Notes"
 STORE_NAME="Quornel Desktop Notes.save"
@@ -66,8 +63,7 @@ _on_exit() {
 check() { if "${@:2}" >/dev/null; then PASSED=$((PASSED + 1)); echo "PASS: $1"; else fail_check "$1"; fi; }
 fail_check() { FAILED=$((FAILED + 1)); echo "FAIL: $*"; }
 fail() { fail_check "$@"; exit 1; }   # set-up went wrong: no point going on
-expect_eq() { check "$1 (expected '$2', got '$3')" _same "$2" "$3"; }
-_same() { [[ "$1" == "$2" ]]; }
+expect_eq() { check "$1 (expected '$2', got '$3')" test "$2" = "$3"; }
 has() { [[ "$1" == *"$2"* ]]; }   # TEXT PART
 in_range() { check "$1 ($3, expected $2..$4)" test "$2" -le "$3" -a "$3" -le "$4"; }
 
@@ -76,10 +72,7 @@ in_range() { check "$1 ($3, expected $2..$4)" test "$2" -le "$3" -a "$3" -le "$4
 wait_for() {
     local end=$((${EPOCHREALTIME/./} + $1 * SCALE * 1000000))
     until "${@:2}" >/dev/null 2>&1; do
-        if ((${EPOCHREALTIME/./} > end)); then
-            echo "gave up after $1 s waiting for: ${*:2}" >&2
-            return 1
-        fi
+        ((${EPOCHREALTIME/./} <= end)) || { echo "gave up after $1 s waiting for: ${*:2}" >&2; return 1; }
         sleep 0.05
     done
 }
@@ -134,8 +127,6 @@ desktop_stop() {
     PIDS=()
 }
 
-# --- the program ----------------------------------------------------------------
-
 # app_start [--hidden | --no-wait]: starts the program in the work folder and
 # waits for its main window (--hidden: for its tray icon instead).
 app_start() {
@@ -150,12 +141,11 @@ app_start() {
     esac
 }
 _stop_leftover() {   # a program that did not end as the case asked counts as a failure
-    app_running || return 0
+    [[ -n "$APP_PID" ]] && _alive "$APP_PID" || return 0
     fail_check "the program was still running (it was stopped by its process id)"
     kill -TERM "$APP_PID" && wait_for 5 app_gone || kill -KILL "$APP_PID"
     wait "$APP_PID" || true
 }
-app_running() { [[ -n "$APP_PID" ]] && _alive "$APP_PID"; }
 app_gone() { ! _alive "$APP_PID"; }
 
 # app_ends [STATUS]: the program ends by itself within a few seconds, with
@@ -182,7 +172,6 @@ wins() {
 win() { local r; r=$(wins "$@") && [[ -n "$r" ]] && echo "${r%% *}"; }   # the first one's id
 main_window() { win UTILITY "$TITLE"; }
 tray_icon() { win TRAY; }
-no_tray_icon() { ! tray_icon; }
 main_hidden() { ! main_window; }
 menus() { local r n=0; r=$(wins POPUP) || return 1; [[ -z "$r" ]] || n=$(wc -l <<<"$r"); ((n == ${1:-1})); }   # [N]: N open
 # main_at FX FY [H]: the main window's frame corner (and client height).
@@ -207,12 +196,9 @@ menu() {
     click "$w" "$1" "$2" && wait_for 10 menus 1 && keys "${@:3}"
 }
 
-# --- the note store -------------------------------------------------------------
-
 store() { sqlite3 -batch -cmd '.timeout 5000' "$WORK/$STORE_NAME" "$@"; }
-store_get() { store "SELECT typeof(\"$2\") || ':' || \"$2\" FROM \"$1\""; }   # TABLE FIELD
-store_set() { store "UPDATE \"$1\" SET \"$2\" = $3"; }                        # TABLE FIELD SQL
-store_is() { [[ "$(store_get "$1" "$2")" == "$3" ]]; }                          # TABLE FIELD TYPE:VALUE
+store_set() { store "UPDATE \"$1\" SET \"$2\" = $3"; }   # TABLE FIELD SQL
+store_is() { [[ "$(store "SELECT typeof(\"$2\") || ':' || \"$2\" FROM \"$1\"")" == "$3" ]]; }   # TABLE FIELD TYPE:VALUE
 
 # store_init: a complete store: the window at 300,200 px, shown, clock on,
 # speech off, opaque, no animations; change it with store_set.
@@ -226,8 +212,6 @@ CREATE TABLE "Note" ("Note", "Text Color", "Start Ani", "Close Ani");
 INSERT INTO "Note" VALUES ('Milk, bread and a call to the bench.', 0, 'False', 'False');
 SQL
 }
-
-# --- the main window seen from outside while it animates --------------------------
 
 # watch_start: samples the main window (before it appears, too) every 2 ms into
 # $WATCH: "T_US H LEVEL VIEWABLE FX FY" at each change, "T_US gone" at the end.
@@ -247,18 +231,16 @@ watch_stop() {
 watch_saw() { awk "NF == 6 { t = \$1; h = \$2; level = \$3; v = \$4 } NF == 6 && ($1) { f = 1 } END { exit !f }" "$WATCH"; }
 
 # watch_facts: for eval, from the viewable samples: first_h, final_h, max_h,
-# heights (how many distinct), downs (shrinking steps), and levels and places
-# (comma-separated, at each change).
+# heights (how many distinct), downs (shrinking steps) and places (at each change).
 watch_facts() {
     awk 'NF == 6 && $4 == 1 {
             if (!n++) first = $2
             if (n > 1 && $2 < h) downs++
             if (!($2 in seen)) { seen[$2]; heights++ }
             if ($2 > max) max = $2
-            if ($3 != level) levels = levels (levels == "" ? "" : ",") $3
             if ($5 "," $6 != place) places = places (places == "" ? "" : " ") $5 "," $6
-            h = $2; level = $3; place = $5 "," $6
+            h = $2; place = $5 "," $6
         }
-        END { printf "first_h=%d final_h=%d max_h=%d heights=%d downs=%d levels=%s places=\"%s\"\n",
-                     first, h, max, heights, downs, levels, places }' "$WATCH"
+        END { printf "first_h=%d final_h=%d max_h=%d heights=%d downs=%d places=\"%s\"\n",
+                     first, h, max, heights, downs, places }' "$WATCH"
 }
