@@ -39,22 +39,11 @@ constexpr int shownNoteCharacters = 4096;
 QIcon programIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icon-%1.png").arg(size), QSize(size, size));
+    // Sizes for the notification area and the window list; larger ones come
+    // from the installed icon theme, through the desktop entry's name.
+    for (int size : {16, 32, 48, 64})
+        icon.addPixmap(Form::picture(QStringLiteral(":/icon-%1.png").arg(size)));
     return icon;
-}
-
-// The mascot, drawn for the screen's pixel density.
-QPixmap mascot(qreal ratio)
-{
-    QPixmap picture;
-    if (ratio > 1)
-        picture.load(QStringLiteral(":/mascot@2x.png"));
-    if (picture.isNull())
-        picture.load(QStringLiteral(":/mascot.bmp"));
-    else
-        picture.setDevicePixelRatio(2);
-    return picture;
 }
 
 // "Agent Name" names a character unless it is "None" or empty of any value.
@@ -90,7 +79,7 @@ void Form1::buildControls()
     Picture = named(new Label(QString(), this), "Picture");
     Picture->setGeometry(rect());
     Picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture->setPixmap(mascot(devicePixelRatioF()));
+    Picture->setPixmap(picture(QStringLiteral(":/mascot.png"), devicePixelRatioF()));
     Picture->setAccessibleName(QStringLiteral("Quornel"));
     Picture->setAccessibleDescription(
         QStringLiteral("Click for the menu, or press the menu key or Shift+F10."));

@@ -12,7 +12,6 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
@@ -62,7 +61,7 @@ Form3::Form3(Forms &forms) : Form(QStringLiteral("Settings"), 3870, 2730), m_for
 
     Image1 = new QLabel(this);
     place(Image1, 2640, 120, 480, 480);
-    Image1->setPixmap(QIcon(QStringLiteral(":/loudspeaker.png")).pixmap(32, 32));
+    Image1->setPixmap(picture(QStringLiteral(":/loudspeaker.png"), devicePixelRatioF()));
     Image1->setAccessibleName(QStringLiteral("Loudspeaker"));
 
     setTabOrder(Check1, Check2);

@@ -8,8 +8,11 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QKeyEvent>
+#include <QPixmap>
 #include <QShowEvent>
 #include <QTimer>
 #include <QWindow>
@@ -178,6 +181,25 @@ QFont Form::noteFont()
     font.setPointSizeF(9.75);
     font.setWeight(QFont::Normal);
     return font;
+}
+
+QPixmap Form::picture(const QString &path, qreal ratio)
+{
+    const auto read = [](const QString &file) {
+        QImageReader reader(file, QFileInfo(file).suffix().toLatin1());
+        reader.setAutoDetectImageFormat(false);
+        return QPixmap::fromImage(reader.read());
+    };
+    const QFileInfo info(path);
+    if (ratio > 1) {
+        QPixmap sharp = read(info.path() + QLatin1Char('/') + info.completeBaseName() +
+                             QStringLiteral("@2x.png"));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2);
+            return sharp;
+        }
+    }
+    return read(path);
 }
 
 QFrame *Form::addLine(QWidget *parent, int x1, int y, int x2)

@@ -58,6 +58,12 @@ public:
     static QFont dialogFont();
     // The note's face: the platform's sans-serif at 9.75 points.
     static QFont noteFont();
+    // A picture of the program's own, drawn for a screen of `ratio` device
+    // pixels to a pixel: above 1 from "<name>@2x.png" beside it, where there
+    // is one. Each is read by the decoder its suffix names; Qt would
+    // otherwise load every image plugin to ask each whether it reads the
+    // format, and keep them mapped for good.
+    static QPixmap picture(const QString &path, qreal ratio = 1);
     // A straight line across a dialog, from (x1, y) to (x2, y), in twips.
     static QFrame *addLine(QWidget *parent, int x1, int y, int x2);
 

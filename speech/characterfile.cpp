@@ -401,6 +401,7 @@ QImage decodePng(const PngPicture &picture, QString *reason)
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "png");
+    reader.setAutoDetectImageFormat(false); // the PNG decoder alone, no image plugin
     reader.setAutoTransform(false);
     if (reader.size() != picture.size) {
         *reason = QStringLiteral("is not a readable PNG picture");

@@ -26,7 +26,7 @@ save() {
 }
 
 # The main window's picture.
-render "$art/mascot.svg" '' | save "BMP3:$res/mascot.bmp" -alpha off -type TrueColor
+render "$art/mascot.svg" '' | save "PNG24:$res/mascot.png"
 render "$art/mascot.svg" '' -z 2 | save "PNG24:$res/mascot@2x.png"
 
 # The program's icon. Small sizes leave out the thin rings, which would only blur, and keep an

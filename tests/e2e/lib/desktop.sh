@@ -5,7 +5,7 @@
 
 TITLE="Quornel Desktop Notes"
 STORE_NAME="Quornel Desktop Notes.save"
-MASCOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)/resources/mascot.bmp"
+MASCOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)/resources/mascot.png"
 SCALE="${E2E_TIME_SCALE:-1}"   # multiplies every deadline
 PASSED=0 FAILED=0 PIDS=() APP_PID="" APP_STATUS="" WATCH_PID="" WATCHES=0 APP_ARGS=()
 
