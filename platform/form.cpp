@@ -7,8 +7,8 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFrame>
 #include <QFileInfo>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QKeyEvent>
