@@ -21,13 +21,21 @@ FLOOR="$build/benchmarks/bench-floor" ONSET="$build/benchmarks/bench-onset"
 SHORT="Buy milk and eggs."
 LONG=$(printf 'Remember to water the plants and call the bench. %.0s' {1..20})
 
-switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt/ { s += $2 } END { print s }' || true; }
-wakeups() {   # PID SECONDS: voluntary context switches of all threads, per second
-    local a b
+# Voluntary context switches of each thread: "TID COUNT" lines.
+switches() {
+    local t
+    for t in /proc/"$1"/task/*; do
+        echo "${t##*/} $(awk '/^voluntary_ctxt/ { print $2 }' "$t/status" 2>/dev/null)"
+    done
+}
+wakeups() {   # PID SECONDS: per second, over the threads alive at the end (a thread
+    local a   # that ended meanwhile would otherwise take its count off the sum)
     a=$(switches "$1")
     sleep "$2"
-    b=$(switches "$1")
-    awk -v a="$a" -v b="$b" -v t="$2" 'BEGIN { printf "%.1f", (b - a) / t }'
+    switches "$1" | awk -v a="$a" -v t="$2" '
+        BEGIN { n = split(a, l, "\n"); for (i = 1; i <= n; i++) { split(l[i], f, " "); was[f[1]] = f[2] } }
+        NF == 2 { s += $2 - was[$1] }
+        END { printf "%.1f", s / t }'
 }
 memory() { awk '/^Rss:/ { r = $2 } /^Pss:/ { p = $2 } END { printf "RSS %.1f MB, PSS %.1f MB", r / 1024, p / 1024 }' "/proc/$1/smaps_rollup"; }
 cpu_ms() { awk '{ print ($14 + $15) * 10 }' "/proc/$1/stat"; }
