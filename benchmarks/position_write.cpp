@@ -103,7 +103,7 @@ int main(int argc, char **argv)
         gapNs);
     QCoreApplication::processEvents();
     std::printf("  one every %lld us; log folded %d times on the worker thread, largest log %lld "
-                "KB;\n  %d writes held back a moment while the log started afresh; all kept: "
+                "KB;\n  %d writes held back a moment while the log was folded; all kept: "
                 "%s\n",
                 gapNs / 1000, store->folds(), largestLog / 1024, heldBack,
                 store->isKeeping() ? "yes" : "no");

@@ -265,8 +265,8 @@ std::unique_ptr<NoteStore> NoteStore::open(const QString &path, const Defaults &
         store->load(i);
     sqlite3_wal_hook(db, &NoteStore::walHook, store.get());
     NoteStore *self = store.get();
-    store->m_worker = std::make_unique<StoreWorker>(
-        file, db, [self] { emit self->workerFinished(QPrivateSignal()); });
+    store->m_worker =
+        std::make_unique<StoreWorker>(db, [self] { emit self->workerFinished(QPrivateSignal()); });
     return store;
 }
 

@@ -9,9 +9,8 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-StoreWorker::StoreWorker(const QByteArray &path, sqlite3 *storeConnection,
-                         std::function<void()> done)
-    : m_path(path), m_store(storeConnection), m_done(std::move(done)), m_thread([this] { run(); })
+StoreWorker::StoreWorker(sqlite3 *storeConnection, std::function<void()> done)
+    : m_store(storeConnection), m_done(std::move(done)), m_thread([this] { run(); })
 {}
 
 StoreWorker::~StoreWorker()
@@ -68,40 +67,26 @@ void StoreWorker::run()
         }
         lock.lock();
     }
-    lock.unlock();
-    sqlite3_close(m_db);
 }
 
 void StoreWorker::fold()
 {
-    // A connection sees the log only once it has read the file.
-    if (!m_db &&
-        (sqlite3_open_v2(m_path.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
-                         nullptr) != SQLITE_OK ||
-         sqlite3_exec(m_db, "SELECT 1 FROM sqlite_master LIMIT 1", nullptr, nullptr, nullptr) !=
-             SQLITE_OK)) {
-        sqlite3_close(m_db);
-        m_db = nullptr;
-        return;
-    }
-    // The bulk of the work, beside the store's writes. A fold that finds
-    // the log busy ends; the next request finishes the job.
-    int pages = 0, folded = 0;
-    if (sqlite3_wal_checkpoint_v2(m_db, nullptr, SQLITE_CHECKPOINT_PASSIVE, &pages, &folded) !=
-            SQLITE_OK ||
-        pages <= 0)
-        return;
     {
-        // Then, with the store's connection aside, what its writes added
-        // meanwhile (a few pages), and the fresh start of the log.
+        // Through the store's own connection, which the store leaves alone
+        // meanwhile. A second connection in this process would share the
+        // log's index with the store's, and a store write could then wait on
+        // this thread for the index.
         std::lock_guard<std::mutex> connection(m_connection);
-        if (sqlite3_wal_checkpoint_v2(m_db, nullptr, SQLITE_CHECKPOINT_PASSIVE, &pages, &folded) ==
-                SQLITE_OK &&
-            pages == folded)
-            startLogAfresh();
+        int pages = 0, folded = 0;
+        if (sqlite3_wal_checkpoint_v2(m_store, nullptr, SQLITE_CHECKPOINT_PASSIVE, &pages,
+                                      &folded) == SQLITE_OK &&
+            pages > 0) {
+            if (pages == folded)
+                startLogAfresh();
+            ++m_folds;
+        }
     }
-    ++m_folds;
-    m_done();
+    m_done(); // the store writes what it held meanwhile
 }
 
 // Writes the file's user version back unchanged: the write starts the log

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QByteArray>
-
 #include <atomic>
 #include <condition_variable>
 #include <deque>
@@ -15,19 +13,18 @@ struct sqlite3;
 // The store's work that takes long, on a thread of its own, so that no call
 // made from the user interface waits for it or flushes anything to the disk:
 //
-// - Folding the write-ahead log back into the file, over a connection of
-//   its own: a passive fold never blocks a writer. A log folded whole is
+// - Folding the write-ahead log back into the file. A log folded whole is
 //   started afresh by the next write, which flushes the log's header to the
 //   disk; so this thread starts it itself, with a write of its own.
 // - Writing a record too large to write in passing (a long note).
 //
-// Both of those writes go through the store's own connection, so that the
-// store does not take them for another program's; meanwhile the store
+// All of it goes through the store's own connection, so that the store
+// does not take these writes for another program's; meanwhile the store
 // leaves the connection alone: it never waits for it (see tryConnection()).
 class StoreWorker {
 public:
     // `done` runs on the worker thread after each use of the connection.
-    StoreWorker(const QByteArray &path, sqlite3 *storeConnection, std::function<void()> done);
+    StoreWorker(sqlite3 *storeConnection, std::function<void()> done);
     ~StoreWorker(); // finishes the work asked for, then ends the thread
 
     StoreWorker(const StoreWorker &) = delete;
@@ -51,9 +48,7 @@ private:
     void fold();
     void startLogAfresh();
 
-    QByteArray m_path;
-    sqlite3 *m_store;        // the store's connection, used under m_connection
-    sqlite3 *m_db = nullptr; // this thread's own, for folding
+    sqlite3 *m_store; // the store's connection, used under m_connection
     std::function<void()> m_done;
     std::mutex m_connection;
     std::mutex m_mutex; // guards what follows
