@@ -13,7 +13,7 @@ Form2::Form2(Forms &forms)
     : Form(QStringLiteral("Rename Text"), 2205, 2595), m_forms(forms),
       Data1(forms.store(), Table::Note)
 {
-    setFont(dialogFont());
+    useDialogFont();
 
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));

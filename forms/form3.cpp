@@ -17,7 +17,7 @@
 
 Form3::Form3(Forms &forms) : Form(QStringLiteral("Settings"), 3870, 2730), m_forms(forms)
 {
-    setFont(dialogFont());
+    useDialogFont();
 
     Frame2 = new QGroupBox(QStringLiteral("Animation"), this);
     place(Frame2, 120, 120, 1935, 1215);

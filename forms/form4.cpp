@@ -12,7 +12,7 @@
 
 Form4::Form4(Forms &forms) : Form(QStringLiteral("Speech Settings"), 2325, 2055), m_forms(forms)
 {
-    setFont(dialogFont());
+    useDialogFont();
 
     Check1 = new QCheckBox(QStringLiteral("Enable Speech"), this);
     Check1->setObjectName(QStringLiteral("Check1"));

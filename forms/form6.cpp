@@ -26,7 +26,7 @@ int percentOf(int level)
 Form6::Form6(Forms &forms)
     : Form(QStringLiteral("Transparency Settings"), 4785, 1440), m_forms(forms)
 {
-    setFont(dialogFont());
+    useDialogFont();
 
     chkTrans =
         new QCheckBox(QStringLiteral("Enable Transparency (Compositing Desktops Only)"), this);

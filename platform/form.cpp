@@ -118,6 +118,8 @@ void Form::setTopTwips(double top)
 
 void Form::setVisible(bool visible)
 {
+    if (visible && std::exchange(m_dialogFace, false))
+        setFont(dialogFont());
     if (visible && !isVisible() && m_placement)
         placeBeforeFraming(*std::exchange(m_placement, std::nullopt));
     if (!visible)

@@ -56,6 +56,9 @@ public:
     // with the widths the designed control sizes were made for. The
     // platform's default face is wider and would cut the captions short.
     static QFont dialogFont();
+    // Gives the window dialogFont() when it first shows: a dialog loaded
+    // hidden at start-up does not load the face for nothing.
+    void useDialogFont() { m_dialogFace = true; }
     // The note's face: the platform's sans-serif at 9.75 points.
     static QFont noteFont();
     // A picture of the program's own, drawn for a screen of `ratio` device
@@ -87,6 +90,7 @@ private:
 
     bool m_loaded = false;
     bool m_unloading = false;
+    bool m_dialogFace = false; // to be given at the first show
     // The outer height last set, in twips, finer than the pixels it maps to.
     float m_outerHeightTwips = -1;
     // The outer corner last asked for, until the window is next shown.
