@@ -5,8 +5,10 @@
 // each: the calls over 1 ms, the median, the 99th percentile and the
 // longest; then how often the log was folded and how long it grew. A call
 // over 1 ms is told apart by what the thread did meanwhile: taken off the
-// processor by the scheduler for other programs (the machine is busy), or
-// waiting of its own accord (a lock, a sleep, the disk).
+// processor by the scheduler for other programs (the machine is busy),
+// waiting of its own accord (a lock, a sleep, the disk), or neither (the
+// kernel saw no switch: a virtual machine's host may have taken the
+// processor).
 //
 //   bench-position-write [WRITES [GAP_US]]    (default 100000 writes, one
 //                                              every 100 us: 10,000 a second,
@@ -68,9 +70,10 @@ void timeCalls(const char *what, int count, const std::function<void(int)> &call
     auto at = [&](double q) { return double(ns[size_t(q * double(ns.size() - 1))]) / 1000.0; };
     std::printf("%-34s %7d calls, over 1 ms: %lld, p50 %6.1f us, p99 %6.1f us, max %7.1f us\n"
                 "  of those over 1 ms: %ld taken off the processor, %ld waiting of their own "
-                "accord\n",
+                "accord, %lld with no switch the kernel saw\n",
                 what, count, static_cast<long long>(over), at(0.50), at(0.99),
-                double(ns.back()) / 1000.0, preempted, waited);
+                double(ns.back()) / 1000.0, preempted, waited,
+                static_cast<long long>(over) - preempted - waited);
 }
 
 } // namespace
