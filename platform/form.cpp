@@ -96,13 +96,25 @@ void Form::keepPlaceWhileFraming(QSize size)
     handle->setGeometry(QRect(*m_framingPlace, size));
 }
 
+QPoint Form::outerCorner() const
+{
+    const QWindow *handle = windowHandle();
+    if (!m_expectedFrame || !handle)
+        return pos();
+    if (!handle->frameMargins().isNull()) {
+        m_expectedFrame.reset();
+        return pos();
+    }
+    return geometry().topLeft() - QPoint(m_expectedFrame->left(), m_expectedFrame->top());
+}
+
 double Form::leftTwips() const
 {
-    return twips::fromPx(pos().x());
+    return twips::fromPx(outerCorner().x());
 }
 double Form::topTwips() const
 {
-    return twips::fromPx(pos().y());
+    return twips::fromPx(outerCorner().y());
 }
 void Form::setLeftTwips(double left)
 {
@@ -153,6 +165,7 @@ void Form::placeBeforeFraming(QPoint corner)
     // is already the true one.
     handle->setGeometry(client);
     m_framingPlace = client.topLeft();
+    m_expectedFrame = frame;
 }
 
 void Form::placeClientTwips(double left, double top)

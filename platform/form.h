@@ -98,4 +98,9 @@ private:
     // The client area's place given before the window manager framed the
     // window, until it has.
     std::optional<QPoint> m_framingPlace;
+    // The frame the window manager said it would draw, until Qt has heard
+    // of the frame itself: until then Qt takes the client area's corner for
+    // the outer one.
+    mutable std::optional<QMargins> m_expectedFrame;
+    QPoint outerCorner() const;
 };
