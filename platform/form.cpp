@@ -98,14 +98,17 @@ void Form::keepPlaceWhileFraming(QSize size)
 
 QPoint Form::outerCorner() const
 {
+    // The window's own account, not pos(): a widget learns of its frame only
+    // with its next move or resize, while the window asks the display.
     const QWindow *handle = windowHandle();
-    if (!m_expectedFrame || !handle)
+    if (!handle)
         return pos();
-    if (!handle->frameMargins().isNull()) {
+    QMargins frame = handle->frameMargins();
+    if (!frame.isNull())
         m_expectedFrame.reset();
-        return pos();
-    }
-    return geometry().topLeft() - QPoint(m_expectedFrame->left(), m_expectedFrame->top());
+    else if (m_expectedFrame)
+        frame = *m_expectedFrame;
+    return handle->geometry().topLeft() - QPoint(frame.left(), frame.top());
 }
 
 double Form::leftTwips() const

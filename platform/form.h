@@ -98,9 +98,8 @@ private:
     // The client area's place given before the window manager framed the
     // window, until it has.
     std::optional<QPoint> m_framingPlace;
-    // The frame the window manager said it would draw, until Qt has heard
-    // of the frame itself: until then Qt takes the client area's corner for
-    // the outer one.
+    // The frame the window manager said it would draw, until the window has
+    // heard of the frame itself.
     mutable std::optional<QMargins> m_expectedFrame;
     QPoint outerCorner() const;
 };
