@@ -16,6 +16,8 @@
 #include <cmath>
 #include <cstring>
 
+#include <zlib.h>
+
 QSize CharacterData::size() const
 {
     QSize s;
@@ -193,25 +195,6 @@ QVector<CharacterFrame> readFrames(ManifestReader &r, const QJsonObject &root, c
     return frames;
 }
 
-// The CRC-32 that guards each PNG chunk's type and data.
-quint32 pngCrc(const char *p, qsizetype n)
-{
-    static const std::array<quint32, 256> table = [] {
-        std::array<quint32, 256> t{};
-        for (quint32 i = 0; i < 256; ++i) {
-            quint32 c = i;
-            for (int k = 0; k < 8; ++k)
-                c = (c & 1u) ? 0xedb88320u ^ (c >> 1) : c >> 1;
-            t[i] = c;
-        }
-        return t;
-    }();
-    quint32 crc = 0xffffffffu;
-    for (qsizetype i = 0; i < n; ++i)
-        crc = table[(crc ^ quint8(p[i])) & 0xffu] ^ (crc >> 8);
-    return ~crc;
-}
-
 // Whether a PNG header's bit depth goes with its colour type.
 bool validDepth(int colorType, int depth)
 {
@@ -303,7 +286,8 @@ bool inspectPng(const QByteArray &png, int maxSide, PngPicture *picture, QString
                                .arg(QString::fromLatin1(type)));
         // A fuzzer cannot make checksums: in a fuzzing build a wrong one is let
         // through, so that it reaches the decoder, which sees them recomputed.
-        const quint32 crc = pngCrc(p + at + 4, 4 + qsizetype(length));
+        const auto crc =
+            quint32(crc32(0, reinterpret_cast<const Bytef *>(p + at + 4), uInt(4 + length)));
 #ifndef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
         if (crc != readBE32(p + at + 8 + length))
             return damaged(QStringLiteral("its \"%1\" chunk's checksum is wrong")

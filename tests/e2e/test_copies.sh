@@ -3,9 +3,7 @@
 # Starting the program: --help needs no display; --user keeps
 # the note in the per-user store; one copy runs per store, and a second
 # start brings it forward; a lock left by a copy that died is taken over.
-set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh"
-e2e_init "$1"
+source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
 
 out=$(env -u DISPLAY "$APP" --help)
 check "--help lists the options without a display" has "$out" "--store <file>"
@@ -22,14 +20,6 @@ status=0; (cd / && "$APP" --user) || status=$?
 expect_eq "a second start on the same store ends at once, with status" 0 "$status"
 check "... and the first copy comes back from the tray" wait_for 10 main_window
 
-# Another store runs beside it.
-"$APP" --store "$WORK/other.save" >>"$LOGS/other.log" 2>&1 &
-other=$!
-_record "$other"
-check "a copy on another store runs beside it" wait_for 20 eval \
-    '[[ "$("$XPROBE" list)" == *" $other UTILITY 1 "* ]]'
-close_box "$(xdotool search --all --onlyvisible --pid "$other" --name "^$TITLE\$")"
-check "... and ends by its close box" wait_for 10 eval '! _alive $other'
 close_box "$(main_window)"
 check "the close box ends the first copy" app_ends
 

@@ -3,9 +3,7 @@
 # The opening animation seen from outside: the roll grows the window from
 # little more than its caption bar to the full client height at its stored
 # place; the fade ends at the stored level, and the window shows translucent.
-set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh"
-e2e_init "$1"
+source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
 desktop_start
 
 # shade FILE X Y: the mean brightness of the plain picture below the clock of

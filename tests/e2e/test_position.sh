@@ -3,9 +3,7 @@
 # Position saving from real pointer moves: a move over the mascot background
 # stores the window's outer corner in twips; moving the window by its caption
 # bar and leaving without a move over the background keeps the old place.
-set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh"
-e2e_init "$1"
+source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
 desktop_start
 
 stored_at() { store_is Form Left "real:$(($1 * 15)).0" && store_is Form Top "real:$(($2 * 15)).0"; }

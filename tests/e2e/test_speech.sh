@@ -6,9 +6,7 @@
 # its prefix moved away (as if the build folder were gone) and started with
 # --user from /, reads aloud on start with the bundled character, also when
 # the store names that character at a place that is gone.
-set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh"
-e2e_init "$1"
+source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
 desktop_start --audio
 
 speaking() { local s; s=$(pactl list short sink-inputs) && [[ -n "$s" ]]; }

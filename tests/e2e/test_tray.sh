@@ -3,9 +3,7 @@
 # The tray: Hide from the popup menu docks the icon in trayer and hides the
 # window; a click on the icon brings the window back; a stored "Hide" starts
 # with only the icon, except on a desktop without a notification area.
-set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh"
-e2e_init "$1"
+source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
 desktop_start
 
 click_icon() { local i; i=$(tray_icon) && click "$i" 8 8; }

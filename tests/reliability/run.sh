@@ -1,7 +1,7 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
 # Reliability trials, run from separate processes as the program meets them:
-# usage run.sh STORE-DRIVER [PACKER]. Every trial prints "tried N, kept as
+# usage run.sh STORE-DRIVER. Every trial prints "tried N, kept as
 # promised N, changes lost N, messages N" and fails when a promise was broken.
 # A full disk and a read-only disk are tmpfs mounts in a mount namespace of our
 # own (as root, or through a user namespace); without one they are skipped.
@@ -29,14 +29,6 @@ new_dir() { rm -rf "$work/$1"; mkdir -p "$work/$1"; echo "$work/$1"; }
 disk() { mkdir -p "$work/$1" && mount -t tmpfs -o "size=$2" tmpfs "$work/$1" && echo "$work/$1"; }
 can_mount() { [[ -n "${RELIABILITY_NS:-}" ]] || { echo "$1 skipped: no mount namespace here"; return 1; }; }
 
-# A store session on stdin/stdout (fds 5/6).
-session_start() {
-    rm -f "$work"/s.*; mkfifo "$work/s.in" "$work/s.out"
-    "$driver" session "$1" <"$work/s.in" >"$work/s.out" 2>>"$work/stderr" & spid=$!
-    exec 5>"$work/s.in" 6<"$work/s.out"
-}
-say() { echo "$*" >&5; reply=""; read -r -t 30 reply <&6; }
-session_end() { echo quit >&5; exec 5>&- 6<&-; wait "$spid"; }
 # holds_committed NOTE N: the note is change N or a later one (written, but
 # killed before it could say so).
 holds_committed() { [[ $1 =~ ^change\ ([0-9]+)$ ]] && (( BASH_REMATCH[1] >= $2 )); }
@@ -82,18 +74,14 @@ trial_two_starts() {
 # held change lands, with one message for the episode.
 trial_full_disk() {
     can_mount "full disk" || return 0
-    local n kept=0 lost=0 ok d; d=$(disk disk1 1m)
+    local n kept=0 lost=0 d reply; d=$(disk disk1 1m)
     for ((n = 0; n < 3; n++)); do
-        session_start "$d"; say write 1 before; ok=$(word landed "$reply")
-        dd if=/dev/zero of="$d/filler" bs=4k 2>/dev/null
-        say write 20 full
-        [[ $(word landed "$reply") == 0 && $(word messages "$reply") == 1 &&
-           $(word slowest_us "$reply") -lt 100000 ]] || ok=0
-        rm "$d/filler"; say settle; session_end
-        [[ $(word keeping "$reply") == 1 ]] || ok=0
-        if [[ $(word note "$("$driver" read "$d")") == "full 20" ]]; then
-            kept=$((kept + ok))
-        else lost=$((lost + 1)); fi
+        reply=$("$driver" full "$d" 2>>"$work/stderr")
+        if [[ $(word note "$("$driver" read "$d")") != "full 20" ]]; then lost=$((lost + 1))
+        elif [[ $(word before "$reply") == 1 && $(word landed "$reply") == 0 &&
+                $(word messages "$reply") == 1 && $(word slowest_us "$reply") -lt 100000 &&
+                $(word keeping "$reply") == 1 ]]; then kept=$((kept + 1))
+        else echo "  $reply"; fi
     done
     report "full disk" "$n" "$kept" "$lost" "$(messages)"
 }
@@ -118,25 +106,7 @@ trial_read_only() {
     report "read-only" "$n" "$kept" "$lost" "$(messages)"
 }
 
-# Hostile character files (the fuzzing corpus's bombs and their siblings):
-# each refused with a reason by the packer's check, or read without what
-# it hides, within 64 MB of memory and without a crash.
-trial_hostile_files() {
-    local f n=0 kept=0 refused=0 out rc peak most=0
-    for f in "$corpus"/bomb-*.qchar; do
-        n=$((n + 1))
-        out=$( (ulimit -v 1048576; /usr/bin/time -f 'peak %M' "$packer" --check "$f") 2>&1) && rc=0 || rc=$?
-        peak=$(awk '/^peak/ { print $2 }' <<<"$out")
-        [[ $rc == 1 && "$out" == *"cannot be used: "* ]] && refused=$((refused + 1))
-        [[ ($rc == 0 || "$out" == *"cannot be used: "*) && "$peak" -lt 65536 ]] && kept=$((kept + 1))
-        ((peak > most)) && most=$peak
-    done
-    report "hostile files" "$n" "$kept" 0 "$refused"
-    echo "  most memory used by one check: $((most / 1024)) MB"
-}
-
 # The trials, in order; another is a function trial_NAME that ends with `report`.
-packer="${2:-}" corpus="$(dirname "${BASH_SOURCE[0]}")/../fuzz/corpus"
-trials=(${RELIABILITY_TRIALS:-kill two_starts full_disk read_only ${packer:+hostile_files}})
+trials=(${RELIABILITY_TRIALS:-kill two_starts full_disk read_only})
 for t in "${trials[@]}"; do "trial_$t"; done
 exit $failed

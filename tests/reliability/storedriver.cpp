@@ -4,10 +4,9 @@
 //   write DIR          write "change N" into the note, N = 1, 2, ...; print N
 //                      once it is committed (the trial kills it at random)
 //   read DIR [NOTE]    print the note; with NOTE, write it first
-//   session DIR        take commands on stdin, answer one line each:
-//                        write N TAG  write "TAG 1".."TAG N", one call each
-//                        settle       wait (10 s at most) until all is kept
-//                        quit
+//   full DIR           write "before", fill the disk (a file beside the store),
+//                      write "full 1".."full 20" (one call each), free the
+//                      disk and wait (10 s at most) until all is kept
 // Answers are "key=value" words.
 
 #include "store/notestore.h"
@@ -16,10 +15,9 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 
 #include <cstdio>
-#include <iostream>
-#include <string>
 
 namespace {
 
@@ -37,31 +35,30 @@ void answer(NoteStore &store, const QString &more = QString())
     std::fflush(stdout);
 }
 
-int session(NoteStore &store)
+int fullDisk(NoteStore &store, const QString &dir)
 {
-    std::string line;
-    while (std::getline(std::cin, line)) {
-        const QStringList words = QString::fromStdString(line).split(u' ');
-        if (words[0] == QLatin1String("write")) {
-            int landed = 0;
-            qint64 slowest = 0;
-            for (int i = 1; i <= words.value(1).toInt(); ++i) {
-                QElapsedTimer t;
-                t.start();
-                landed += store.write({{fields::Note, words.value(2) + u' ' + QString::number(i)}});
-                slowest = std::max(slowest, t.nsecsElapsed());
-            }
-            answer(store,
-                   QStringLiteral("landed=%1 slowest_us=%2").arg(landed).arg(slowest / 1000));
-        } else if (words[0] == QLatin1String("settle")) {
-            const QDeadlineTimer deadline(10000);
-            while (!store.isKeeping() && !deadline.hasExpired())
-                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-            answer(store);
-        } else {
-            break;
+    const bool before = store.write({{fields::Note, QStringLiteral("before")}});
+    QFile filler(QDir(dir).filePath(QStringLiteral("filler")));
+    const QByteArray block(4096, '\0');
+    if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        while (filler.write(block) == block.size()) {
         }
+    int landed = 0;
+    qint64 slowest = 0;
+    for (int i = 1; i <= 20; ++i) {
+        QElapsedTimer t;
+        t.start();
+        landed += store.write({{fields::Note, QStringLiteral("full %1").arg(i)}});
+        slowest = std::max(slowest, t.nsecsElapsed());
     }
+    filler.remove();
+    const QDeadlineTimer deadline(10000);
+    while (!store.isKeeping() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    answer(store, QStringLiteral("before=%1 landed=%2 slowest_us=%3")
+                      .arg(int(before))
+                      .arg(landed)
+                      .arg(slowest / 1000));
     return 0;
 }
 
@@ -96,8 +93,8 @@ int main(int argc, char **argv)
         answer(*store, QStringLiteral("note=") + store->value(fields::Note).toString());
         return 0;
     }
-    if (mode == QLatin1String("session"))
-        return session(*store);
+    if (mode == QLatin1String("full"))
+        return fullDisk(*store, args[2]);
     std::printf("opened\n");
     return 0;
 }

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # A private virtual desktop for the end-to-end cases, and helpers that drive the
-# program on it as a person would. Source it under `set -euo pipefail`. Every
+# program on it as a person would. A case sources it with the program as its
+# argument, which sets -euo pipefail and prepares the case (e2e_init). Every
 # process started here is stopped by its process id when the script exits.
 
 TITLE="Quornel Desktop Notes"
@@ -244,3 +245,6 @@ watch_facts() {
         END { printf "first_h=%d final_h=%d max_h=%d heights=%d downs=%d places=\"%s\"\n",
                      first, h, max, heights, downs, places }' "$WATCH"
 }
+
+set -euo pipefail
+e2e_init "${1:-}"
