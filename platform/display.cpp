@@ -17,8 +17,10 @@
 #include <xcb/xcb.h>
 #include <xcb/xfixes.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -108,6 +110,23 @@ xcb_window_t standIn(xcb_connection_t *c, xcb_window_t root, xcb_window_t from)
     return copy;
 }
 
+// Sends a window manager's message about `window` to the root window.
+void sendToRoot(xcb_connection_t *c, xcb_window_t root, xcb_window_t window, xcb_atom_t type,
+                std::initializer_list<uint32_t> data)
+{
+    xcb_client_message_event_t ev;
+    std::memset(&ev, 0, sizeof ev);
+    ev.response_type = XCB_CLIENT_MESSAGE;
+    ev.format = 32;
+    ev.window = window;
+    ev.type = type;
+    std::copy(data.begin(), data.end(), ev.data.data32);
+    xcb_send_event(c, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char *>(&ev));
+    xcb_flush(c);
+}
+
 } // namespace
 
 namespace display {
@@ -127,20 +146,9 @@ void setSkipTaskbar(QWidget *window)
     // it with the states it sets when it maps the window.
     xcb_change_property(c, XCB_PROP_MODE_APPEND, id, state, XCB_ATOM_ATOM, 32, 1, &skip);
 
-    // Once mapped, only the window manager changes the state: ask it.
-    xcb_client_message_event_t ev;
-    std::memset(&ev, 0, sizeof ev);
-    ev.response_type = XCB_CLIENT_MESSAGE;
-    ev.format = 32;
-    ev.window = id;
-    ev.type = state;
-    ev.data.data32[0] = 1; // _NET_WM_STATE_ADD
-    ev.data.data32[1] = uint32_t(skip);
-    ev.data.data32[3] = 1; // source: an ordinary application
-    xcb_send_event(c, 0, rootOf(c),
-                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
-                   reinterpret_cast<const char *>(&ev));
-    xcb_flush(c);
+    // Once mapped, only the window manager changes the state: ask it to
+    // add (1) the state, for an ordinary application (1).
+    sendToRoot(c, rootOf(c), id, state, {1, uint32_t(skip), 0, 1});
 }
 
 void flush()
@@ -191,11 +199,10 @@ void setShape(QWidget *window, const QRegion &region, bool clip)
 
 std::optional<QMargins> frameExtentsBeforeMapping(QWindow *handle)
 {
-    auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *c = x11 ? x11->connection() : nullptr;
+    xcb_connection_t *c = connection();
     if (!c)
         return std::nullopt;
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const xcb_window_t root = rootOf(c);
     // A window manager that left may have left its properties behind: the
     // check window names itself only while its manager runs.
     const xcb_atom_t check = atom(c, "_NET_SUPPORTING_WM_CHECK");
@@ -212,16 +219,7 @@ std::optional<QMargins> frameExtentsBeforeMapping(QWindow *handle)
     // resize; a stand-in with the same properties gets the same frame and
     // keeps the notice from Qt.
     const xcb_window_t asked = standIn(c, root, xcb_window_t(handle->winId()));
-    xcb_client_message_event_t ask;
-    std::memset(&ask, 0, sizeof ask);
-    ask.response_type = XCB_CLIENT_MESSAGE;
-    ask.format = 32;
-    ask.window = asked;
-    ask.type = request;
-    xcb_send_event(c, 0, root,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
-                   reinterpret_cast<const char *>(&ask));
-    xcb_flush(c);
+    sendToRoot(c, root, asked, request, {});
 
     // Qt reads the display's events on its own; asking again and again
     // leaves them to it.

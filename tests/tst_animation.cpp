@@ -98,8 +98,6 @@ private slots:
         QTest::addColumn<QList<int>>("levels");
         QTest::newRow("roll") << QVariant(0) << -1 << 114 << 2280 << QList<int>();
         QTest::newRow("fade") << QVariant(1) << -1 << 17 << 17 << range(15, 255, 15) + QList{90};
-        // An odd switch reads as off: the window rolls open, never stranded.
-        QTest::newRow("odd switch") << QVariant(2) << -1 << 114 << 2280 << QList<int>();
         // Fading for 5 ticks leaves the counter at 5: rolling then adds 20 a
         // tick and never meets 2280; it passes it after 114 more ticks.
         QTest::newRow("fade, then roll")
