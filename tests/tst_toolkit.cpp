@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "platform/form.h"
-#include "platform/label.h"
-#include "platform/timeformat.h"
 
 #include <QTest>
 
@@ -41,40 +39,6 @@ private slots:
         QCOMPARE(form.outerHeightTwips(), readBack);
         // Fixed size: the user cannot resize it.
         QCOMPARE(form.minimumSize(), form.maximumSize());
-    }
-
-    // Every locale's long time, without its time zone and what held it,
-    // fits the clock's designed rectangle.
-    void everyLocalesTimeFitsTheClock()
-    {
-        QWidget window;
-        Label clock(QString(), &window);
-        Form::place(&clock, 120, 120, 855, 375);
-        clock.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        clock.setShrinkToFit(5);
-        const auto locales = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
-                                                      QLocale::AnyTerritory);
-        for (const QLocale &locale : locales) {
-            const QString format = longTimeFormat(locale);
-            for (const char *leftover : {"()", "[]", "B", "t"})
-                QVERIFY2(!format.contains(QLatin1String(leftover)) ||
-                             format.contains(QLatin1Char('\'')),
-                         qPrintable(locale.name() + QLatin1Char(' ') + format));
-            for (QTime time : {QTime(9, 5, 28), QTime(21, 59, 38)}) {
-                clock.setCaption(longTimeText(time, locale));
-                // A script this machine has no face for shows as boxes.
-                const auto text = clock.caption().toUcs4();
-                if (!std::all_of(text.begin(), text.end(),
-                                 [&](char32_t c) { return clock.fontMetrics().inFontUcs4(c); }))
-                    continue;
-                const QRect needed =
-                    QFontMetrics(clock.font())
-                        .boundingRect(clock.contentsRect(),
-                                      int(clock.alignment()) | Qt::TextWordWrap, clock.caption());
-                QVERIFY2(clock.contentsRect().contains(needed),
-                         qPrintable(locale.name() + QLatin1Char(' ') + clock.caption()));
-            }
-        }
     }
 };
 
