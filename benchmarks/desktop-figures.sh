@@ -12,8 +12,7 @@
 #   benchmarks/desktop-figures.sh BUILD_DIR
 set -euo pipefail
 build="$(realpath "${1:-build}")"
-source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/lib/desktop.sh"
-e2e_init "$build/quornel-desktop-notes"
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/lib/desktop.sh" "$build/quornel-desktop-notes"
 desktop_start --audio
 # The character and the sound say when it appeared and when the sound began.
 export QT_LOGGING_RULES="quornel.*.debug=true" QT_MESSAGE_PATTERN="%{time process} %{message}"
