@@ -11,8 +11,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
-#include <QFile>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -55,6 +53,9 @@ private slots:
             << Values{{&fields::Left, 3000.0}, {&fields::Top, 1500.0}} << true << QPoint(200, 100);
         QTest::newRow("clock 0, the defaults' place")
             << Values{{&fields::ClockEnabled, 0}} << false << QPoint(100, 60);
+        // With no notification area to hide to, a stored "Hide" starts shown.
+        QTest::newRow("hidden, no notification area")
+            << Values{{&fields::HideShow, QStringLiteral("Hide")}} << true << QPoint(100, 60);
     }
     void startUp()
     {
@@ -171,16 +172,24 @@ private slots:
         QCOMPARE(p.stored(fields::Left), QVariant(4800.0));
     }
 
+    // The editor keeps a light field on a dark desktop: the note colour is
+    // chosen to read on the light picture.
     void renaming()
     {
+        const QPalette before = QApplication::palette();
+        QPalette dark(QColor(40, 40, 40));
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        QApplication::setPalette(dark);
         TestProgram p;
         Form1 *main = p.start({{&fields::Note, QStringLiteral("old")}});
+        QApplication::setPalette(before);
         p.set(fields::TextColor, qint64(0x000000FF)); // changed since start-up
         QTest::mouseClick(child(main, "Label1"), Qt::LeftButton);
         Form *rename = p.forms->form2.ifLoaded();
         QVERIFY(rename->isVisible());
         auto *text = child<QPlainTextEdit>(rename, "Text1");
         QCOMPARE(colorOf(text, QPalette::Text), 0x000000FFu);
+        QVERIFY(text->palette().color(QPalette::Base).lightness() > 200);
         QCOMPARE(text->toPlainText(), QStringLiteral("old"));
 
         // An empty note disables both buttons.
@@ -381,36 +390,6 @@ private slots:
                                     w->metaObject()->className()));
             }
         }
-    }
-
-    // The note keeps a light field, whatever the desktop's colours: the
-    // note colour is chosen to read on the light picture.
-    void theEditorStaysLightOnADarkDesktop()
-    {
-        const QPalette before = QApplication::palette();
-        QPalette dark(QColor(40, 40, 40));
-        dark.setColor(QPalette::Base, QColor(30, 30, 30));
-        QApplication::setPalette(dark);
-        TestProgram p;
-        p.start({{&fields::TextColor, qint64(0x00502814)}});
-        QWidget *text = child(p.forms->form2.ifLoaded(), "Text1");
-        QApplication::setPalette(before);
-        QVERIFY(text->palette().color(QPalette::Base).lightness() > 200);
-        QCOMPARE(colorOf(text, QPalette::Text), 0x00502814u);
-    }
-
-    // The common dialogs leave no settings file behind.
-    void noFilesButTheStore()
-    {
-        QTemporaryDir config;
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-        Prompts prompts;
-        QTimer::singleShot(200, qApp, [] {
-            if (QWidget *dialog = QApplication::activeModalWidget())
-                dialog->close();
-        });
-        prompts.openFile(QStringLiteral("Speech Agent Characters|*.qchar"), QDir::tempPath());
-        QVERIFY(QDir(config.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
     }
 };
 

@@ -31,14 +31,13 @@ struct Other {
     }
     QString one(const QString &sql) // the first value of the first row, as text
     {
-        QString out;
-        sqlite3_exec(
-            db, sql.toUtf8().constData(),
-            [](void *to, int, char **values, char **) {
-                *static_cast<QString *>(to) = QString::fromUtf8(values[0]);
-                return 1; // the first row only
-            },
-            &out, nullptr);
+        sqlite3_stmt *st = nullptr;
+        sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr);
+        QString out =
+            sqlite3_step(st) == SQLITE_ROW
+                ? QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st, 0)))
+                : QString();
+        sqlite3_finalize(st);
         return out;
     }
 };

@@ -57,19 +57,6 @@ trial_kill() {
     report "kill -9" "$n" "$kept" "$lost" "$(messages)"
 }
 
-trial_two_starts() {
-    local n=0 kept=0 errors=0 d a b
-    for ((n = 0; n < ${RELIABILITY_PAIRS:-40}; n++)); do
-        d=$(new_dir pair)
-        "$driver" open "$d" >"$d.a" 2>&1 & a=$!
-        "$driver" open "$d" >"$d.b" 2>&1 & b=$!
-        if wait "$a" && wait "$b" && [[ "$(cat "$d.a" "$d.b")" == $'opened\nopened' ]]; then
-            kept=$((kept + 1))
-        else errors=$((errors + 1)); cat "$d.a" "$d.b"; fi
-    done
-    report "two starts" "$n" "$kept" 0 "$errors"
-}
-
 # A write to a full disk fails at once and is held; once there is room the
 # held change lands, with one message for the episode.
 trial_full_disk() {
@@ -107,6 +94,6 @@ trial_read_only() {
 }
 
 # The trials, in order; another is a function trial_NAME that ends with `report`.
-trials=(${RELIABILITY_TRIALS:-kill two_starts full_disk read_only})
+trials=(${RELIABILITY_TRIALS:-kill full_disk read_only})
 for t in "${trials[@]}"; do "trial_$t"; done
 exit $failed

@@ -50,8 +50,9 @@ _on_exit() {
     set +e
     exec 1>&8 2>&9
     kill "$WATCHDOG" 2>/dev/null
-    _stop_leftover
+    ! _left_running || fail_check "the program was still running at the end (it ends with its desktop)"
     desktop_stop
+    [[ -z "$APP_PID" ]] || wait_for 10 app_gone || echo "the program outlived its desktop" >&2
     ((rc == 0 || FAILED > 0)) || fail_check "the script stopped early (exit status $rc)"
     echo "$PASSED passed, $FAILED failed"
     if ((FAILED == 0)); then rm -rf "$E2E_DIR"; exit 0; fi
@@ -87,7 +88,7 @@ _start() {
     wait_for 30 eval "$2" || { echo "$1 did not get ready:" >&2; tail -n 20 "$LOGS/$1.log" >&2; return 1; }
 }
 
-# desktop_start [--audio] [--no-tray]: Xvfb, openbox, xcompmgr,
+# desktop_start [--audio]: Xvfb, openbox, xcompmgr,
 # trayer and, when asked, PulseAudio with a null sink, with private XDG folders.
 desktop_start() {
     local d
@@ -104,7 +105,7 @@ desktop_start() {
     _start openbox '[[ "$(xprop -root _NET_SUPPORTING_WM_CHECK)" == *"window id"* ]]' \
         openbox --sm-disable
     _start xcompmgr '"$XPROBE" owner _NET_WM_CM_S0' xcompmgr -n
-    [[ " $* " == *" --no-tray "* ]] || _start trayer '"$XPROBE" owner _NET_SYSTEM_TRAY_S0' \
+    _start trayer '"$XPROBE" owner _NET_SYSTEM_TRAY_S0' \
         trayer --edge bottom --align right --widthtype request --height 24 \
         --SetDockType true --SetPartialStrut true --transparent false --expand true
     [[ " $* " == *" --audio "* ]] || return 0
@@ -131,7 +132,7 @@ desktop_stop() {
 # app_start [--hidden | --no-wait]: starts the program in the work folder and
 # waits for its main window (--hidden: for its tray icon instead).
 app_start() {
-    _stop_leftover
+    ! _left_running || fail "the program was still running when the case started it again"
     (cd "$WORK" && exec "$APP" "${APP_ARGS[@]}") >>"$LOGS/app.log" 2>&1 8>&- 9>&- &
     APP_PID=$! APP_STATUS=""
     _record "$APP_PID"
@@ -141,12 +142,9 @@ app_start() {
         *) wait_for 20 main_window || fail "the main window did not appear" ;;
     esac
 }
-_stop_leftover() {   # a program that did not end as the case asked counts as a failure
-    [[ -n "$APP_PID" ]] && _alive "$APP_PID" || return 0
-    fail_check "the program was still running (it was stopped by its process id)"
-    kill -TERM "$APP_PID" && wait_for 5 app_gone || kill -KILL "$APP_PID"
-    wait "$APP_PID" || true
-}
+# A program that did not end as the case asked is a failure. It is never
+# signalled: it ends with its desktop, when the X server goes away.
+_left_running() { [[ -n "$APP_PID" ]] && _alive "$APP_PID"; }
 app_gone() { ! _alive "$APP_PID"; }
 
 # app_ends [STATUS]: the program ends by itself within a few seconds, with
