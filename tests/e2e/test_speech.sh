@@ -69,7 +69,6 @@ store_set Form "Read on Start" 1
 store_set Form "Agent Name" "'$(dirname "$APP")/../../gone/characters/quornel.qchar'"
 (cd / && exec "$APP" --user) >>"$LOGS/app.log" 2>&1 &
 APP_PID=$!
-_record "$APP_PID"
 check "the installed program, moved, reads aloud on start with the bundled character" \
     wait_for 30 speaking
 check "... which appeared on the desktop" win UTILITY Quornel

@@ -2,7 +2,8 @@
 # A private virtual desktop for the end-to-end cases, and helpers that drive the
 # program on it as a person would. A case sources it with the program as its
 # argument, which sets -euo pipefail and prepares the case (e2e_init). Every
-# process started here is stopped by its process id when the script exits.
+# desktop piece started here is stopped by its process id when the script
+# exits; the program is never signalled: it ends by itself, or with its desktop.
 
 TITLE="Quornel Desktop Notes"
 STORE_NAME="Quornel Desktop Notes.save"
@@ -135,7 +136,6 @@ app_start() {
     ! _left_running || fail "the program was still running when the case started it again"
     (cd "$WORK" && exec "$APP" "${APP_ARGS[@]}") >>"$LOGS/app.log" 2>&1 8>&- 9>&- &
     APP_PID=$! APP_STATUS=""
-    _record "$APP_PID"
     case "${1:-}" in
         --no-wait) ;;
         --hidden) wait_for 20 tray_icon || fail "no tray icon of the program appeared" ;;
