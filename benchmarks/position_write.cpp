@@ -8,12 +8,6 @@
 // processor by the scheduler for other programs (the machine is busy),
 // waiting of its own accord (a lock, a sleep, the disk), or neither.
 //
-// The floor beside them is a call that only spins on the clock for the
-// position write's median time, timed the same way: on a virtual machine
-// whose host takes the processor now and then without telling the guest,
-// it too has calls over 1 ms, and the store's calls of the third kind can
-// be held against its count.
-//
 //   bench-position-write [WRITES [GAP_US]]    (default 100000 writes, one
 //                                              every 100 us: 10,000 a second,
 //                                              far more than a pointer makes)
@@ -43,9 +37,9 @@ std::pair<long, long> switches()
     return {usage.ru_nivcsw, usage.ru_nvcsw};
 }
 
-// Times `call` (not `before`) `count` times; returns the median in ns.
-qint64 timeCalls(const char *what, int count, const std::function<void(int)> &call,
-                 const std::function<void(int)> &before = {}, qint64 gapNs = 0)
+// Times `call` (not `before`) `count` times.
+void timeCalls(const char *what, int count, const std::function<void(int)> &call,
+               const std::function<void(int)> &before = {}, qint64 gapNs = 0)
 {
     std::vector<qint64> ns;
     ns.reserve(size_t(count));
@@ -78,7 +72,6 @@ qint64 timeCalls(const char *what, int count, const std::function<void(int)> &ca
                 what, count, static_cast<long long>(over), at(0.50), at(0.99),
                 double(ns.back()) / 1000.0, preempted, waited,
                 static_cast<long long>(over) - preempted - waited);
-    return ns[ns.size() / 2];
 }
 
 } // namespace
@@ -97,11 +90,10 @@ int main(int argc, char **argv)
         return 1;
     }
     qint64 largestLog = 0;
-    int heldBack = 0;
-    const qint64 writeMedian = timeCalls(
+    timeCalls(
         "position write (Left, Top)", writes,
         [&](int i) {
-            heldBack += !store->write(
+            store->write(
                 {{fields::Left, double(1000 + i % 300)}, {fields::Top, double(600 + i % 200)}});
         },
         [&](int i) {
@@ -109,22 +101,11 @@ int main(int argc, char **argv)
                 largestLog = std::max(largestLog, QFileInfo(path + "-wal").size());
         },
         gapNs);
-    QCoreApplication::processEvents();
+    while (store->isWaiting() && store->isKeeping())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     std::printf("  one every %lld us; log folded %d times on the worker thread, largest log %lld "
-                "KB;\n  %d writes held back a moment while the log was folded; all kept: "
-                "%s\n",
-                gapNs / 1000, store->folds(), largestLog / 1024, heldBack,
-                store->isKeeping() ? "yes" : "no");
-
-    timeCalls(
-        "floor: spinning for that median", writes,
-        [&](int) {
-            QElapsedTimer spin;
-            spin.start();
-            while (spin.nsecsElapsed() < writeMedian) {
-            }
-        },
-        {}, gapNs);
+                "KB; all kept: %s\n",
+                gapNs / 1000, store->folds(), largestLog / 1024, store->isKeeping() ? "yes" : "no");
 
     timeCalls("read, file unchanged", writes, [&](int) { store->value(fields::Left).toDouble(); });
 

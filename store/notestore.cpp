@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
+#include <vector>
 
 const QString NoteStore::fileName = QStringLiteral("Quornel Desktop Notes.save");
 
@@ -34,9 +35,6 @@ constexpr int foldAfterPages = 1000;
 constexpr qint64 logSizeLimit = 4 << 20;
 // Writes pause this long (ms) before the log is folded.
 constexpr int idleDelay = 1500;
-// A note this long (in characters) makes the note row's writes too slow to
-// make in passing: they are made on the worker thread.
-constexpr qsizetype longNote = 1 << 16;
 
 QByteArray quoted(const QString &identifier)
 {
@@ -174,11 +172,11 @@ NoteStore::NoteStore(const QString &path, const Defaults &defaults)
 NoteStore::~NoteStore()
 {
     m_worker.reset(); // ends the work under way
+    Failure ignored;
     if (m_sent->done)
-        takeSent();
+        takeSent(&ignored);
     if (m_db && !m_readOnly) {
         sqlite3_busy_timeout(m_db, closingWait);
-        Failure ignored;
         land(&ignored);
     }
     for (sqlite3_stmt *st : std::as_const(m_statements))
@@ -559,32 +557,34 @@ NoteStore::Update NoteStore::heldUpdate(Table table) const
     return update;
 }
 
-// Writes everything held, the note row on the worker thread when the note
-// is long; a failure starts an episode (reported once) and the retry timer,
-// and everything landing ends both.
+// Writes everything held: on the worker thread, so that no call from the
+// user interface waits for a lock or the disk; on this thread only to put
+// back a record or table another program removed. A failure starts an
+// episode (reported once) and the retry timer; everything landing ends both.
 bool NoteStore::flush()
 {
-    std::unique_lock<std::mutex> connection;
-    if (!mayUseConnection(&connection)) {
-        m_heldBack = true;
-        return false;
+    if (m_sent->inFlight)
+        return false; // sent when the worker is done
+    if (!m_repair[0] && !m_repair[1]) {
+        if (isWaiting())
+            send();
+        return !isWaiting();
     }
-    m_heldBack = false;
-    if (m_worker && !m_sent->inFlight && !m_repair[int(Table::Note)] && anyHeld(Table::Note) &&
-        slot(fields::Note).current().toString().size() > longNote)
-        sendNote();
+    std::unique_lock<std::mutex> connection;
+    if (!mayUseConnection(&connection))
+        return false; // the retry comes back
     Failure f;
     if (!land(&f)) {
         failed(f);
         return false;
     }
     succeeded();
-    return !m_sent->inFlight;
+    return true;
 }
 
 bool NoteStore::land(Failure *failure)
 {
-    const bool held[2] = {anyHeld(Table::Form), anyHeld(Table::Note) && !m_sent->inFlight};
+    const bool held[2] = {anyHeld(Table::Form), anyHeld(Table::Note)};
     if (!held[0] && !held[1])
         return true;
     bool ok = run("BEGIN IMMEDIATE", failure);
@@ -626,14 +626,17 @@ bool NoteStore::land(Failure *failure)
     return true;
 }
 
-// Hands the note row's held changes to the worker thread. Until it is done,
-// they are read back from here and the note row's next changes wait.
-void NoteStore::sendNote()
+// Hands every held change to the worker thread, in one transaction. Until
+// it is done they are read back from here and later changes wait.
+void NoteStore::send()
 {
-    const Update update = heldUpdate(Table::Note);
-    for (int i = 0; i < fieldCount; ++i) {
-        Slot &s = m_slots[size_t(i)];
-        if (fields::all[i]->table == Table::Note && s.isHeld) {
+    std::vector<std::pair<Table, Update>> updates;
+    for (Table t : {Table::Form, Table::Note}) {
+        if (anyHeld(t))
+            updates.emplace_back(t, heldUpdate(t));
+    }
+    for (Slot &s : m_slots) {
+        if (s.isHeld) {
             s.sent = s.held;
             s.isSent = true;
             s.held = QVariant();
@@ -642,35 +645,43 @@ void NoteStore::sendNote()
     }
     m_sent->inFlight = true;
     m_sent->done = false;
-    std::shared_ptr<Sent> sent = m_sent;
-    m_worker->use([update, sent](sqlite3 *db) {
-        sqlite3_stmt *st = nullptr;
+    m_sent->gone = -1;
+    m_worker->use([updates = std::move(updates), sent = m_sent](sqlite3 *db) {
         int rc = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-        if (rc == SQLITE_OK)
+        rc = rc == SQLITE_OK ? SQLITE_DONE : rc;
+        for (const auto &[table, update] : updates) {
+            if (rc != SQLITE_DONE)
+                break;
+            sqlite3_stmt *st = nullptr;
             rc = sqlite3_prepare_v2(db, update.sql.constData(), int(update.sql.size()), &st,
                                     nullptr);
-        if (rc == SQLITE_OK)
-            rc = runUpdate(st, update.values);
-        sent->changes = sqlite3_changes(db);
-        sqlite3_finalize(st);
-        if (rc == SQLITE_DONE && sent->changes > 0) {
+            if (rc == SQLITE_OK)
+                rc = runUpdate(st, update.values);
+            sqlite3_finalize(st);
+            if (isGone(rc, sqlite3_changes(db))) {
+                sent->gone = int(table);
+                break;
+            }
+        }
+        if (rc == SQLITE_DONE && sent->gone < 0) {
             const int commit = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
             rc = commit == SQLITE_OK ? SQLITE_DONE : commit;
         }
-        if (rc != SQLITE_DONE || sent->changes == 0)
+        if (rc != SQLITE_DONE && sent->gone < 0)
             sent->failure = failure(db, rc);
         if (!sqlite3_get_autocommit(db))
             sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-        sent->code = rc;
+        sent->landed = rc == SQLITE_DONE && sent->gone < 0;
         sent->done = true;
     });
 }
 
 // What the worker sent landed, or it failed and is held again (unless a
-// newer change is held already). Returns whether it landed.
-bool NoteStore::takeSent()
+// newer change is held already). A record found gone is put back by the
+// next write. Returns whether it landed.
+bool NoteStore::takeSent(Failure *failure)
 {
-    const bool landed = m_sent->code == SQLITE_DONE && m_sent->changes > 0;
+    const bool landed = m_sent->landed;
     for (Slot &s : m_slots) {
         if (!s.isSent)
             continue;
@@ -683,6 +694,12 @@ bool NoteStore::takeSent()
         s.sent = QVariant();
         s.isSent = false;
     }
+    if (m_sent->gone >= 0) {
+        m_repair[m_sent->gone] = true;
+        *failure = gone(Table(m_sent->gone));
+    } else if (!landed) {
+        *failure = m_sent->failure;
+    }
     m_sent->inFlight = false;
     m_sent->done = false;
     return landed;
@@ -690,24 +707,15 @@ bool NoteStore::takeSent()
 
 void NoteStore::workerDone()
 {
-    if (m_sent->inFlight && m_sent->done) {
-        const int code = m_sent->code, changes = m_sent->changes;
-        const Failure failure = m_sent->failure;
-        if (!takeSent()) {
-            if (isGone(code, changes)) {
-                m_repair[int(Table::Note)] = true;
-                failed(gone(Table::Note));
-            } else {
-                failed(failure);
-            }
-            return;
-        }
-        m_heldBack = m_heldBack || isWaiting();
-        if (!m_heldBack)
-            succeeded();
+    if (!m_sent->inFlight || !m_sent->done)
+        return; // a fold: writes never wait for one
+    Failure f;
+    if (!takeSent(&f)) {
+        failed(f);
+        return;
     }
-    if (m_heldBack)
-        flush();
+    succeeded();
+    flush(); // what was changed meanwhile
 }
 
 bool NoteStore::isWaiting() const

@@ -29,7 +29,7 @@ class StoreWorker;
 // be written is held here, read back by every read, and written with the
 // next write or by a retry a moment later, until it lands. Calls made while
 // the program runs never wait for a lock, flush to the disk or fold the
-// log; a long note is written on a worker thread.
+// log: changes are written on a worker thread.
 class NoteStore : public QObject {
     Q_OBJECT
 
@@ -58,9 +58,10 @@ public:
     // will lie there once the change not yet written for it is.
     QVariant stored(const Field &field);
 
-    // Sets fields of one table's first record in one transaction, together
-    // with every change still held. Returns whether everything is in the
-    // file now; if not, the values are read back and written later.
+    // Sets fields of one table's first record. The change is read back at
+    // once and written on the worker thread together with every change
+    // still held; returns whether everything is in the file already (seldom
+    // so). A failure is reported by writeFailed().
     bool write(std::initializer_list<Assignment> values);
 
     // Whether every change is kept: false from a failed write until all
@@ -131,8 +132,8 @@ private:
     Update heldUpdate(Table table) const;
     bool flush();
     bool land(Failure *failure);
-    void sendNote();
-    bool takeSent();
+    void send();
+    bool takeSent(Failure *failure);
     void workerDone();
     void succeeded();
     void failed(const Failure &failure);
@@ -149,14 +150,13 @@ private:
     bool m_repair[2] = {false, false}; // the record or table went missing
     qint64 m_dataVersion = -1;
     QHash<QByteArray, sqlite3_stmt *> m_statements;
-    bool m_keeping = true;   // no failure episode going on
-    bool m_heldBack = false; // a write stood aside while the worker used the connection
-    // The note row's update on the worker thread, and how it went.
+    bool m_keeping = true; // no failure episode going on
+    // The changes on their way on the worker thread, and how it went.
     struct Sent {
         bool inFlight = false;
         std::atomic<bool> done{false};
-        int code = 0;
-        int changes = 0;
+        bool landed = false;
+        int gone = -1; // the table whose record or table went missing
         Failure failure;
     };
     std::shared_ptr<Sent> m_sent = std::make_shared<Sent>();

@@ -16,7 +16,7 @@ struct sqlite3;
 // - Folding the write-ahead log back into the file. A log folded whole is
 //   started afresh by the next write, which flushes the log's header to the
 //   disk; so this thread starts it itself, with a write of its own.
-// - Writing a record too large to write in passing (a long note).
+// - Writing the store's changes.
 //
 // All of it goes through the store's own connection, so that the store
 // does not take these writes for another program's; meanwhile the store

@@ -339,13 +339,14 @@ private slots:
         TestProgram p;
         Form1 *main = p.start();
         p.store->setRetryInterval(20);
+        QTRY_VERIFY(!p.store->isWaiting());
         sqlite3 *other = nullptr;
         sqlite3_open(qPrintable(p.store->path()), &other);
         QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
         choose(main, "Clock");
         choose(main, "Clock");
         choose(main, "Clock");
-        QVERIFY(child(main, "NotKept")->isVisibleTo(main));
+        QTRY_VERIFY(child(main, "NotKept")->isVisibleTo(main));
         sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
         sqlite3_close(other);
         QTRY_VERIFY(!child(main, "NotKept")->isVisibleTo(main));

@@ -57,7 +57,7 @@ trial_kill() {
     report "kill -9" "$n" "$kept" "$lost" "$(messages)"
 }
 
-# A write to a full disk fails at once and is held; once there is room the
+# A write to a full disk fails, with a message, and is held; once there is room the
 # held change lands, with one message for the episode.
 trial_full_disk() {
     can_mount "full disk" || return 0
@@ -65,7 +65,7 @@ trial_full_disk() {
     for ((n = 0; n < 3; n++)); do
         reply=$("$driver" full "$d" 2>>"$work/stderr")
         if [[ $(word note "$("$driver" read "$d")") != "full 20" ]]; then lost=$((lost + 1))
-        elif [[ $(word before "$reply") == 1 && $(word landed "$reply") == 0 &&
+        elif [[ $(word before "$reply") == 1 && $(word told "$reply") == 1 &&
                 $(word messages "$reply") == 1 && $(word slowest_us "$reply") -lt 100000 &&
                 $(word keeping "$reply") == 1 ]]; then kept=$((kept + 1))
         else echo "  $reply"; fi

@@ -4,8 +4,8 @@
 //                      once it is committed (the trial kills it at random)
 //   read DIR [NOTE]    print the note; with NOTE, write it first
 //   full DIR           write "before", fill the disk (a file beside the store),
-//                      write "full 1".."full 20" (one call each), free the
-//                      disk and wait (10 s at most) until all is kept
+//                      write "full 1".."full 20" (one call each), wait for
+//                      the message, free the disk and wait until all is kept
 // Answers are "key=value" words.
 
 #include "store/notestore.h"
@@ -17,10 +17,25 @@
 #include <QFile>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
 int messages = 0;
+
+// Runs the store's events until `done` holds or 10 s have passed.
+bool waitFor(const std::function<bool()> &done)
+{
+    const QDeadlineTimer deadline(10000);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    return done();
+}
+
+bool landed(const NoteStore &store)
+{
+    return waitFor([&] { return !store.isWaiting() || !store.isKeeping(); }) && store.isKeeping();
+}
 
 void message(const QString &text)
 {
@@ -36,27 +51,26 @@ void answer(NoteStore &store, const QString &more = QString())
 
 int fullDisk(NoteStore &store, const QString &dir)
 {
-    const bool before = store.write({{fields::Note, QStringLiteral("before")}});
+    store.write({{fields::Note, QStringLiteral("before")}});
+    const bool before = landed(store);
     QFile filler(QDir(dir).filePath(QStringLiteral("filler")));
     const QByteArray block(4096, '\0');
     if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         while (filler.write(block) == block.size()) {
         }
-    int landed = 0;
     qint64 slowest = 0;
     for (int i = 1; i <= 20; ++i) {
         QElapsedTimer t;
         t.start();
-        landed += store.write({{fields::Note, QStringLiteral("full %1").arg(i)}});
+        store.write({{fields::Note, QStringLiteral("full %1").arg(i)}});
         slowest = std::max(slowest, t.nsecsElapsed());
     }
+    const bool told = waitFor([] { return messages > 0; });
     filler.remove();
-    const QDeadlineTimer deadline(10000);
-    while (!store.isKeeping() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    answer(store, QStringLiteral("before=%1 landed=%2 slowest_us=%3")
+    waitFor([&] { return store.isKeeping(); });
+    answer(store, QStringLiteral("before=%1 told=%2 slowest_us=%3")
                       .arg(int(before))
-                      .arg(landed)
+                      .arg(int(told))
                       .arg(slowest / 1000));
     return 0;
 }
@@ -81,7 +95,8 @@ int main(int argc, char **argv)
         message(store->readOnlyMessage());
     if (mode == QLatin1String("write")) {
         for (int n = 1;; ++n) {
-            if (store->write({{fields::Note, QStringLiteral("change %1").arg(n)}}))
+            store->write({{fields::Note, QStringLiteral("change %1").arg(n)}});
+            if (landed(*store))
                 std::printf("%d\n", n);
             std::fflush(stdout);
         }
