@@ -231,10 +231,15 @@ std::unique_ptr<NoteStore> NoteStore::open(const QString &path, const Defaults &
     }
 
     sqlite3 *&db = store->m_db;
+    // Two small records: no memory is set aside up front for the page cache
+    // or for small allocations, as it is for larger databases. (The first
+    // setting takes only before SQLite's first use in the process.)
+    sqlite3_config(SQLITE_CONFIG_PAGECACHE, nullptr, 0, 0);
     const int flags = SQLITE_OPEN_READWRITE | (fresh ? SQLITE_OPEN_CREATE : 0);
     if (sqlite3_open_v2(file.constData(), &db, flags, nullptr) != SQLITE_OK)
         return fail(failure(db, sqlite3_extended_errcode(db)).reason);
     sqlite3_extended_result_codes(db, 1);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_LOOKASIDE, nullptr, 0, 0);
     sqlite3_busy_timeout(db, openingWait);
 
     // Read the whole file before anything is written to it, so that a

@@ -99,9 +99,11 @@ struct TestProgram {
         return main;
     }
     // Puts a value into the file as another program would, bypassing the
-    // field's encoding: a hand-edited store.
+    // field's encoding: a hand-edited store, once the program's own writes
+    // have landed.
     void set(const Field &field, const QVariant &v)
     {
+        QTRY_VERIFY(!store->isWaiting());
         QString literal = QStringLiteral("NULL");
         if (v.typeId() == QMetaType::Double)
             literal = QString::number(v.toDouble(), 'e', 17); // an exponent makes it real
