@@ -173,7 +173,7 @@ NoteStore::~NoteStore()
 {
     m_worker.reset(); // ends the work under way
     Failure ignored;
-    if (m_sent->done)
+    if (m_sent.done)
         takeSent(&ignored);
     if (m_db && !m_readOnly) {
         sqlite3_busy_timeout(m_db, closingWait);
@@ -568,7 +568,7 @@ NoteStore::Update NoteStore::heldUpdate(Table table) const
 // episode (reported once) and the retry timer; everything landing ends both.
 bool NoteStore::flush()
 {
-    if (m_sent->inFlight)
+    if (m_sent.inFlight)
         return false; // sent when the worker is done
     if (!m_repair[0] && !m_repair[1]) {
         if (isWaiting())
@@ -596,16 +596,8 @@ bool NoteStore::land(Failure *failure)
     for (Table t : {Table::Form, Table::Note}) {
         if (!ok || !held[int(t)] || (m_repair[int(t)] && !(ok = ensureTable(t, failure))))
             continue;
-        const Update update = heldUpdate(t);
-        sqlite3_stmt *st = statement(update.sql);
-        const int rc = st ? runUpdate(st, update.values) : sqlite3_extended_errcode(m_db);
-        ok = rc == SQLITE_DONE && sqlite3_changes(m_db) > 0;
-        if (isGone(rc, sqlite3_changes(m_db))) {
-            m_repair[int(t)] = true;
-            *failure = gone(t);
-        } else if (!ok) {
-            *failure = this->failure(m_db, rc);
-        }
+        ok = update(t, heldUpdate(t), failure);
+        m_repair[int(t)] = m_repair[int(t)] || (!ok && failure->code == SQLITE_DONE);
     }
     ok = ok && run("COMMIT", failure);
     if (!ok) {
@@ -631,6 +623,19 @@ bool NoteStore::land(Failure *failure)
     return true;
 }
 
+// Updates the table's first record, inside a transaction. A record or table
+// found missing fails with the code SQLITE_DONE (see gone()).
+bool NoteStore::update(Table table, const Update &update, Failure *failure)
+{
+    sqlite3_stmt *st = statement(update.sql);
+    const int rc = st ? runUpdate(st, update.values) : sqlite3_extended_errcode(m_db);
+    if (isGone(rc, sqlite3_changes(m_db)))
+        *failure = gone(table);
+    else if (rc != SQLITE_DONE)
+        *failure = this->failure(m_db, rc);
+    return rc == SQLITE_DONE && sqlite3_changes(m_db) > 0;
+}
+
 // Hands every held change to the worker thread, in one transaction. Until
 // it is done they are read back from here and later changes wait.
 void NoteStore::send()
@@ -648,36 +653,24 @@ void NoteStore::send()
             s.isHeld = false;
         }
     }
-    m_sent->inFlight = true;
-    m_sent->done = false;
-    m_sent->gone = -1;
-    m_worker->use([updates = std::move(updates), sent = m_sent](sqlite3 *db) {
-        int rc = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-        rc = rc == SQLITE_OK ? SQLITE_DONE : rc;
+    m_sent.inFlight = true;
+    m_sent.done = false;
+    m_sent.gone = -1;
+    // On the worker thread, which holds the connection (and with it the
+    // statements) meanwhile.
+    m_worker->use([this, updates = std::move(updates)](sqlite3 *) {
+        Failure f;
+        bool ok = run("BEGIN IMMEDIATE", &f);
         for (const auto &[table, update] : updates) {
-            if (rc != SQLITE_DONE)
-                break;
-            sqlite3_stmt *st = nullptr;
-            rc = sqlite3_prepare_v2(db, update.sql.constData(), int(update.sql.size()), &st,
-                                    nullptr);
-            if (rc == SQLITE_OK)
-                rc = runUpdate(st, update.values);
-            sqlite3_finalize(st);
-            if (isGone(rc, sqlite3_changes(db))) {
-                sent->gone = int(table);
-                break;
-            }
+            if (ok && !(ok = this->update(table, update, &f)) && f.code == SQLITE_DONE)
+                m_sent.gone = int(table);
         }
-        if (rc == SQLITE_DONE && sent->gone < 0) {
-            const int commit = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-            rc = commit == SQLITE_OK ? SQLITE_DONE : commit;
-        }
-        if (rc != SQLITE_DONE && sent->gone < 0)
-            sent->failure = failure(db, rc);
-        if (!sqlite3_get_autocommit(db))
-            sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-        sent->landed = rc == SQLITE_DONE && sent->gone < 0;
-        sent->done = true;
+        ok = ok && run("COMMIT", &f);
+        if (!ok && !sqlite3_get_autocommit(m_db))
+            run("ROLLBACK", nullptr);
+        m_sent.failure = f;
+        m_sent.landed = ok;
+        m_sent.done = true;
     });
 }
 
@@ -686,7 +679,7 @@ void NoteStore::send()
 // next write. Returns whether it landed.
 bool NoteStore::takeSent(Failure *failure)
 {
-    const bool landed = m_sent->landed;
+    const bool landed = m_sent.landed;
     for (Slot &s : m_slots) {
         if (!s.isSent)
             continue;
@@ -699,20 +692,18 @@ bool NoteStore::takeSent(Failure *failure)
         s.sent = QVariant();
         s.isSent = false;
     }
-    if (m_sent->gone >= 0) {
-        m_repair[m_sent->gone] = true;
-        *failure = gone(Table(m_sent->gone));
-    } else if (!landed) {
-        *failure = m_sent->failure;
-    }
-    m_sent->inFlight = false;
-    m_sent->done = false;
+    if (!landed)
+        *failure = m_sent.failure;
+    if (m_sent.gone >= 0)
+        m_repair[m_sent.gone] = true;
+    m_sent.inFlight = false;
+    m_sent.done = false;
     return landed;
 }
 
 void NoteStore::workerDone()
 {
-    if (!m_sent->inFlight || !m_sent->done)
+    if (!m_sent.inFlight || !m_sent.done)
         return; // a fold: writes never wait for one
     Failure f;
     if (!takeSent(&f)) {
@@ -725,7 +716,7 @@ void NoteStore::workerDone()
 
 bool NoteStore::isWaiting() const
 {
-    return anyHeld(Table::Form) || anyHeld(Table::Note) || m_sent->inFlight;
+    return anyHeld(Table::Form) || anyHeld(Table::Note) || m_sent.inFlight;
 }
 
 void NoteStore::succeeded()

@@ -130,6 +130,7 @@ private:
     void load(int index);
     bool anyHeld(Table table) const;
     Update heldUpdate(Table table) const;
+    bool update(Table table, const Update &update, Failure *failure);
     bool flush();
     bool land(Failure *failure);
     void send();
@@ -159,7 +160,7 @@ private:
         int gone = -1; // the table whose record or table went missing
         Failure failure;
     };
-    std::shared_ptr<Sent> m_sent = std::make_shared<Sent>();
+    Sent m_sent;
     QTimer m_retry;
     QTimer m_idle;
     QElapsedTimer m_sinceWrite;
