@@ -15,7 +15,7 @@ public:
         Q_ASSERT(field.table == m_table);
         return m_store.value(field);
     }
-    bool write(std::initializer_list<Assignment> values) { return m_store.write(values); }
+    void write(std::initializer_list<Assignment> values) { m_store.write(values); }
 
 private:
     NoteStore &m_store;

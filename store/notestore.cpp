@@ -163,7 +163,7 @@ NoteStore::NoteStore(const QString &path, const Defaults &defaults)
         m_slots[size_t(i)].stored =
             asStored(fields::encode(*fields::all[i], defaults.fresh(*fields::all[i])));
     m_retry.setInterval(1000);
-    connect(&m_retry, &QTimer::timeout, this, [this] { flush(); });
+    connect(&m_retry, &QTimer::timeout, this, &NoteStore::flush);
     m_idle.setSingleShot(true);
     connect(&m_idle, &QTimer::timeout, this, &NoteStore::checkpointWhenIdle);
     connect(this, &NoteStore::workerFinished, this, &NoteStore::workerDone, Qt::QueuedConnection);
@@ -527,7 +527,7 @@ QVariant NoteStore::value(const Field &field)
     return fields::read(field, stored(field), m_defaults);
 }
 
-bool NoteStore::write(std::initializer_list<Assignment> values)
+void NoteStore::write(std::initializer_list<Assignment> values)
 {
     for (const Assignment &a : values) {
         Q_ASSERT(a.field.table == values.begin()->field.table);
@@ -535,7 +535,8 @@ bool NoteStore::write(std::initializer_list<Assignment> values)
         s.held = asStored(fields::encode(a.field, a.value));
         s.isHeld = true;
     }
-    return !m_readOnly && flush();
+    if (!m_readOnly)
+        flush();
 }
 
 bool NoteStore::anyHeld(Table table) const
@@ -566,25 +567,23 @@ NoteStore::Update NoteStore::heldUpdate(Table table) const
 // user interface waits for a lock or the disk; on this thread only to put
 // back a record or table another program removed. A failure starts an
 // episode (reported once) and the retry timer; everything landing ends both.
-bool NoteStore::flush()
+void NoteStore::flush()
 {
     if (m_sent.inFlight)
-        return false; // sent when the worker is done
+        return; // sent when the worker is done
     if (!m_repair[0] && !m_repair[1]) {
         if (isWaiting())
             send();
-        return !isWaiting();
+        return;
     }
     std::unique_lock<std::mutex> connection;
     if (!mayUseConnection(&connection))
-        return false; // the retry comes back
+        return; // the retry comes back
     Failure f;
-    if (!land(&f)) {
+    if (land(&f))
+        succeeded();
+    else
         failed(f);
-        return false;
-    }
-    succeeded();
-    return true;
 }
 
 bool NoteStore::land(Failure *failure)

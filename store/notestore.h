@@ -60,9 +60,8 @@ public:
 
     // Sets fields of one table's first record. The change is read back at
     // once and written on the worker thread together with every change
-    // still held; returns whether everything is in the file already (seldom
-    // so). A failure is reported by writeFailed().
-    bool write(std::initializer_list<Assignment> values);
+    // still held; a failure is reported by writeFailed().
+    void write(std::initializer_list<Assignment> values);
 
     // Whether every change is kept: false from a failed write until all
     // that was held has been written, and from the start when the store is
@@ -131,7 +130,7 @@ private:
     bool anyHeld(Table table) const;
     Update heldUpdate(Table table) const;
     bool update(Table table, const Update &update, Failure *failure);
-    bool flush();
+    void flush();
     bool land(Failure *failure);
     void send();
     bool takeSent(Failure *failure);
