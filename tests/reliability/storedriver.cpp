@@ -13,7 +13,6 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 
 #include <cstdio>
@@ -58,20 +57,12 @@ int fullDisk(NoteStore &store, const QString &dir)
     if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         while (filler.write(block) == block.size()) {
         }
-    qint64 slowest = 0;
-    for (int i = 1; i <= 20; ++i) {
-        QElapsedTimer t;
-        t.start();
+    for (int i = 1; i <= 20; ++i)
         store.write({{fields::Note, QStringLiteral("full %1").arg(i)}});
-        slowest = std::max(slowest, t.nsecsElapsed());
-    }
-    const bool told = waitFor([] { return messages > 0; });
+    waitFor([] { return messages > 0; }); // the failure is seen while the disk is full
     filler.remove();
     waitFor([&] { return store.isKeeping(); });
-    answer(store, QStringLiteral("before=%1 told=%2 slowest_us=%3")
-                      .arg(int(before))
-                      .arg(int(told))
-                      .arg(slowest / 1000));
+    answer(store, QStringLiteral("before=%1").arg(int(before)));
     return 0;
 }
 
