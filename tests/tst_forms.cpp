@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
@@ -143,7 +144,7 @@ private slots:
         QTest::newRow("on start") << with(1, 1, path) << load + speak << speak;
         QTest::newRow("on request") << with(0, 1, path) << QStringList() << load + speak;
         QTest::newRow("speech off") << with(1, 0, path) << QStringList() << QStringList();
-        QTest::newRow("no character") << with(1, 1, fields::none) << QStringList()
+        QTest::newRow("no character") << with(1, 1, QStringLiteral("None")) << QStringList()
                                       << QStringList{QStringLiteral("! You must pick a Speech")};
         QTest::newRow("a character named none")
             << with(0, 1, QStringLiteral("none")) << QStringList()
@@ -250,8 +251,18 @@ private slots:
         QCOMPARE(textColors(p), QList<quint32>(4, 0x00112233u));
         child<QCheckBox>(options, "Check2")->click();
         QCOMPARE(p.stored(fields::CloseAni), QVariant(QStringLiteral("True")));
-        p.prompts.colorAnswers = {0x00445566};
+        // The real colour picker offers the stored colour; the one picked in
+        // it reaches every text.
+        QColor offered;
+        whenModal<QColorDialog>([&](QColorDialog *picker) {
+            offered = picker->currentColor();
+            picker->setCurrentColor(QColor(0x66, 0x55, 0x44));
+            QMetaObject::invokeMethod(picker, &QDialog::accept);
+        });
+        p.prompts.real = true;
         child<QPushButton>(options, "Command3")->click();
+        p.prompts.real = false;
+        QCOMPARE(offered, QColor(0x33, 0x22, 0x11));
         QCOMPARE(p.stored(fields::TextColor), QVariant(qint64(0x00445566)));
         QCOMPARE(textColors(p), QList<quint32>(4, 0x00445566u));
         // Cancelled: the colour stays and is written once more.
@@ -319,14 +330,7 @@ private slots:
         for (const char *name : {"a.qchar", "b.txt"})
             QVERIFY(QFile(folder.filePath(name)).open(QIODevice::WriteOnly));
         QStringList listed;
-        QTimer::singleShot(0, this, [&] {
-            QFileDialog *files = nullptr;
-            for (int i = 0; i < 100 && !files; ++i) {
-                QTest::qWait(50);
-                files = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            }
-            if (!files)
-                return;
+        whenModal<QFileDialog>([&](QFileDialog *files) {
             files->setDirectory(folder.path());
             auto *view = files->findChild<QListView *>(QStringLiteral("listView"));
             for (int i = 0; i < 100 && view->model()->rowCount(view->rootIndex()) == 0; ++i)
@@ -337,9 +341,9 @@ private slots:
                 ->setText(QStringLiteral("a.qchar"));
             QMetaObject::invokeMethod(files, &QDialog::accept);
         });
-        p.prompts.realFileDialog = true;
+        p.prompts.real = true;
         child<QPushButton>(dialog, "Command1")->click();
-        p.prompts.realFileDialog = false;
+        p.prompts.real = false;
         QCOMPARE(listed, QStringList{QStringLiteral("a.qchar")});
         QCOMPARE(p.stored(fields::AgentName), QVariant(folder.filePath(QStringLiteral("a.qchar"))));
 
@@ -360,8 +364,8 @@ private slots:
 
         // Switching speech off forgets the character.
         speech->click();
-        QCOMPARE(p.stored(fields::AgentName), QVariant(fields::none));
-        QCOMPARE(child<Label>(dialog, "Label2")->caption(), fields::none);
+        QCOMPARE(p.stored(fields::AgentName), QVariant(QStringLiteral("None")));
+        QCOMPARE(child<Label>(dialog, "Label2")->caption(), QStringLiteral("None"));
         QCOMPARE(p.stored(fields::ReadOnStart), QVariant(qint64(0)));
     }
 

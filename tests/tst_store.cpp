@@ -44,7 +44,7 @@ struct Other {
 
 struct Scratch {
     QTemporaryDir dir;
-    QString path() const { return dir.filePath(NoteStore::fileName); }
+    QString path() const { return dir.filePath(QStringLiteral("Quornel Desktop Notes.save")); }
     std::unique_ptr<NoteStore> open(QString *error = nullptr)
     {
         auto store = NoteStore::open(path(), defaults, error);
@@ -213,7 +213,7 @@ private slots:
         QVERIFY2(error.contains(files.path()) && error.contains("cannot be used"),
                  qPrintable(error));
         QCOMPARE(bytesOf(files.path()), contents);
-        QCOMPARE(QDir(files.dir.path()).entryList(QDir::Files), QStringList{NoteStore::fileName});
+        QCOMPARE(QDir(files.dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Quornel Desktop Notes.save")});
     }
 
     // Fail, still failing, recover, fail again: one message per episode,
@@ -237,7 +237,7 @@ private slots:
         QVERIFY(!store->isKeeping());
         QCOMPARE(store->value(fields::Note).toString(), note);
         QCOMPARE(store->value(fields::Left).toDouble(), 30.0);
-        QCOMPARE(other.one("SELECT \"Note\" FROM \"Note\""), defaults.fresh(fields::Note));
+        QCOMPARE(other.one("SELECT \"Note\" FROM \"Note\""), "Click here to rename text.");
 
         QVERIFY(other.exec("COMMIT"));
         QTRY_VERIFY(store->isKeeping());
