@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "placement.h"
 
+#include "display.h"
+
+#include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -38,6 +41,20 @@ std::optional<QPoint> keptOnScreen(const QRect &outer)
     if (!nearest)
         return std::nullopt;
     return fitInto(outer, nearest->availableGeometry());
+}
+
+void fitSizeOnScreen(QWidget *window)
+{
+    const QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    window->winId(); // the native window, whose properties decide the frame
+    if (!screen || !window->windowHandle())
+        return;
+    const QMargins frame =
+        display::frameExtentsBeforeMapping(window->windowHandle()).value_or(QMargins());
+    const QSize room = screen->availableGeometry().marginsRemoved(frame).size();
+    window->resize(window->size().boundedTo(room).expandedTo(window->minimumSizeHint()));
 }
 
 QScreen *screenOf(const QWidget *window)

@@ -22,6 +22,11 @@ QPoint fitInto(const QRect &outer, const QRect &area);
 // bar, moved the least.
 std::optional<QPoint> keptOnScreen(const QRect &outer);
 
+// Shrinks a resizable window not yet shown to what the screen under the
+// pointer holds, frame included: Qt's own dialogs are sized for a large
+// screen, and open on the one under the pointer.
+void fitSizeOnScreen(QWidget *window);
+
 // The screen `window` lies on, by the middle of its frame; the primary
 // screen when there is no window or it lies between screens.
 QScreen *screenOf(const QWidget *window);
