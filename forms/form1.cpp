@@ -10,6 +10,7 @@
 #include "platform/color.h"
 #include "platform/display.h"
 #include "platform/label.h"
+#include "platform/placement.h"
 #include "platform/prompts.h"
 #include "platform/timeformat.h"
 #include "platform/twips.h"
@@ -265,36 +266,17 @@ void Form1::showKeeping(bool keeping)
                                : QStringLiteral("Click to show Quornel Desktop Notes.\n") + why);
 }
 
-// A place stored for a larger or absent screen would leave the window out
-// of reach: it shows on the nearest screen instead, its caption bar and most
-// of it in view.
+// A place stored for a larger or absent screen, or a screen gone while the
+// widget runs, would leave the window out of reach: it shows on the nearest
+// screen instead. The store keeps the stored place until the user moves it.
 void Form1::keepOnScreen()
 {
     const QRect outer(pos(), QSize(width() + 2, twips::toPx(fullHeight)));
-    const QPoint caption = outer.topLeft() + QPoint(outer.width() / 2, 10);
-    const QScreen *nearest = nullptr;
-    int best = INT_MAX;
-    for (const QScreen *screen : QGuiApplication::screens()) {
-        const QRect area = screen->availableGeometry();
-        const QRect shown = outer.intersected(area);
-        if (area.contains(caption) && shown.width() * 2 >= outer.width() &&
-            shown.height() * 2 >= outer.height())
-            return;
-        const QPoint nearestPoint(qBound(area.left(), caption.x(), area.right()),
-                                  qBound(area.top(), caption.y(), area.bottom()));
-        const int distance = (nearestPoint - caption).manhattanLength();
-        if (distance < best) {
-            best = distance;
-            nearest = screen;
-        }
-    }
-    if (!nearest)
+    const std::optional<QPoint> place = placement::keptOnScreen(outer);
+    if (!place)
         return;
-    const QRect area = nearest->availableGeometry();
-    const QPoint place(qBound(area.left(), outer.left(), area.right() + 1 - outer.width()),
-                       qBound(area.top(), outer.top(), area.bottom() + 1 - outer.height()));
-    setLeftTwips(twips::fromPx(place.x()));
-    setTopTwips(twips::fromPx(place.y()));
+    setLeftTwips(twips::fromPx(place->x()));
+    setTopTwips(twips::fromPx(place->y()));
     m_keptOnScreenAt = pos();
 }
 

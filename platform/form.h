@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPointer>
 #include <QWidget>
 
 #include <optional>
@@ -46,8 +47,14 @@ public:
     double topTwips() const;
     void setLeftTwips(double left);
     void setTopTwips(double top);
-    // Places the client area's top-left corner on the screen.
+    // Places the client area's top-left corner on the screen: the window's
+    // designed place, where it opens when it fits (see openOnHomeScreen).
     void placeClientTwips(double left, double top);
+    // The window whose screen a dialog opens on: the main window.
+    void setHomeWindow(const QWidget *home) { m_home = home; }
+    // Runs once the screens have settled after one came, went or changed:
+    // a shown window left with too little in view moves into view.
+    virtual void keepOnScreen();
 
     // Places a control at a designed rectangle (twips) within its parent.
     static void place(QWidget *control, int left, int top, int width, int height);
@@ -86,6 +93,7 @@ protected:
 
 private:
     void placeBeforeFraming(QPoint corner);
+    void openOnHomeScreen();
     void keepPlaceWhileFraming(QSize size);
 
     bool m_loaded = false;
@@ -95,6 +103,10 @@ private:
     float m_outerHeightTwips = -1;
     // The outer corner last asked for, until the window is next shown.
     std::optional<QPoint> m_placement;
+    // Where the client area opens, as designed, and the window whose
+    // screen it opens on.
+    std::optional<QPoint> m_designedClient;
+    QPointer<const QWidget> m_home;
     // The client area's place given before the window manager framed the
     // window, until it has.
     std::optional<QPoint> m_framingPlace;

@@ -5,7 +5,9 @@
 
 #include <QBitmap>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -49,6 +51,11 @@ CharacterWindow::CharacterWindow(const CharacterData &character)
     if (!character.idle.isEmpty())
         m_image = character.idle.constFirst().image;
     m_opaque.resize(character.images.size());
+
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(QStringLiteral("CharacterMenu"));
+    connect(m_menu->addAction(QStringLiteral("Hide")), &QAction::triggered, this,
+            &CharacterWindow::hideChosen);
 }
 
 int CharacterWindow::firstOpaqueRow(const QImage &image)
@@ -336,4 +343,10 @@ void CharacterWindow::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton)
         m_dragging = false;
     QWidget::mouseReleaseEvent(event);
+}
+
+void CharacterWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    m_menu->popup(event->globalPos());
+    event->accept();
 }
