@@ -13,15 +13,27 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QPixmap>
+#include <QPointer>
 #include <QShowEvent>
 #include <QTimer>
 #include <QWindow>
 
 #include <utility>
 
+namespace {
+
+// The window the others belong to, where there is one.
+QPointer<Form> mainWindow;
+
+Qt::WindowFlags formFlags(Qt::WindowType type)
+{
+    return type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+}
+
+} // namespace
+
 Form::Form(const QString &caption, int clientWidthTwips, int clientHeightTwips)
-    : QWidget(nullptr,
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr, formFlags(display::onXWayland() ? Qt::Dialog : Qt::Tool))
 {
     setWindowTitle(caption);
     setFixedSize(twips::toPx(clientWidthTwips), twips::toPx(clientHeightTwips));
@@ -31,6 +43,13 @@ Form::Form(const QString &caption, int clientWidthTwips, int clientHeightTwips)
 }
 
 Form::~Form() = default;
+
+void Form::becomeMainWindow()
+{
+    mainWindow = this;
+    if (display::onXWayland())
+        setWindowFlags(formFlags(Qt::Window));
+}
 
 void Form::load()
 {

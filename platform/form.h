@@ -24,6 +24,13 @@ public:
     explicit Form(const QString &caption, int clientWidthTwips, int clientHeightTwips);
     ~Form() override;
 
+    // Makes this the window the others belong to. On a Wayland compositor
+    // (through XWayland) it is then an ordinary window there, and the others
+    // open as its dialogs: the compositor gives the keyboard only to such
+    // windows, never to tool windows, and stacks and places dialogs by the
+    // window they belong to.
+    void becomeMainWindow();
+
     // Runs the window's load handler once, right after construction.
     void load();
     void unload();
