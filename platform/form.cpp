@@ -13,7 +13,6 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QPixmap>
-#include <QPointer>
 #include <QShowEvent>
 #include <QTimer>
 #include <QWindow>
@@ -21,9 +20,6 @@
 #include <utility>
 
 namespace {
-
-// The window the others belong to, where there is one.
-QPointer<Form> mainWindow;
 
 Qt::WindowFlags formFlags(Qt::WindowType type)
 {
@@ -46,7 +42,6 @@ Form::~Form() = default;
 
 void Form::becomeMainWindow()
 {
-    mainWindow = this;
     if (display::onXWayland())
         setWindowFlags(formFlags(Qt::Window));
 }
