@@ -17,8 +17,8 @@ class Watcher : public QObject {
 
 public:
     bool hostRegistered() const { return true; }
-    QDBusServiceWatcher items{{}, QDBusConnection::sessionBus(),
-                              QDBusServiceWatcher::WatchForUnregistration};
+    QDBusServiceWatcher items{
+        {}, QDBusConnection::sessionBus(), QDBusServiceWatcher::WatchForUnregistration};
 
 public slots:
     void RegisterStatusNotifierItem(const QString &service)
