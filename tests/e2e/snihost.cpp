@@ -32,8 +32,8 @@ public slots:
     void RegisterStatusNotifierHost(const QString &) {}
 
 signals:
-    void StatusNotifierItemRegistered(const QString &service);
-    void StatusNotifierItemUnregistered(const QString &service);
+    void StatusNotifierItemRegistered(const QString &);
+    void StatusNotifierItemUnregistered(const QString &);
     void StatusNotifierHostRegistered();
     void StatusNotifierHostUnregistered();
 
