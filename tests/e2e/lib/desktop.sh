@@ -124,26 +124,20 @@ desktop_start() {
 
 _start_weston() {
     SEAT_DISPLAY="$DISPLAY" MAIN_TYPE=NORMAL
-    _start weston 'has "$(<"$LOGS/weston.log")" "xserver listening on display :"' \
-        weston --backend=x11-backend.so --xwayland --socket=wayland-e2e --width=1200 \
-        --height=760 --use-pixman --idle-time=0
-    local log; log=$(<"$LOGS/weston.log"); log=${log##*xserver listening on display }
-    export DISPLAY="${log%%[[:space:]]*}" WAYLAND_DISPLAY=wayland-e2e
-    unset QT_QPA_PLATFORM   # the program picks XWayland itself
+    _start weston 'has "$(<"$LOGS/weston.log")" "listening on display :"' weston --xwayland \
+        --backend=x11-backend.so --socket=wl-e2e --width=1200 --height=760 --use-pixman --idle-time=0
+    local log; log=$(<"$LOGS/weston.log"); log=${log##*listening on display }
+    export DISPLAY="${log%%[[:space:]]*}" WAYLAND_DISPLAY=wl-e2e && unset QT_QPA_PLATFORM
 }
-# seat_click X Y: a click at X Y through weston's seat; the pointer first leaves
-# its window, for weston takes the place where the pointer enters and then only moves.
+# seat_click X Y: through weston's seat, which takes the place where the pointer enters.
 seat_click() { DISPLAY=$SEAT_DISPLAY xdotool mousemove 1270 790 mousemove "$1" "$2" click 1; }
 seat_keys() { DISPLAY=$SEAT_DISPLAY xdotool "$@"; }
-
-# sni_start: a session bus with a notification area of the StatusNotifierItem
-# kind (snihost.cpp); its log lists the items as they register and go.
+# sni_start: a session bus with a StatusNotifierItem host (snihost.cpp logs the items).
 sni_start() {
     export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
-    _start dbus '[[ -S "$XDG_RUNTIME_DIR/bus" ]]' \
-        dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS"
-    _start snihost 'dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher \
-        /StatusNotifierWatcher org.freedesktop.DBus.Introspectable.Introspect' "$SNIHOST"
+    _start dbus '[[ -S "$XDG_RUNTIME_DIR/bus" ]]' dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS"
+    _start snihost 'dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher / \
+        org.freedesktop.DBus.Peer.Ping' "$SNIHOST"
 }
 
 # desktop_stop: every piece by its process id, in reverse order.
