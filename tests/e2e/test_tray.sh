@@ -33,7 +33,6 @@ check "the window comes back when the notification area goes away" wait_for 10 m
 close_box "$(main_window)"
 check "the close box ends the program" app_ends
 
-
 # trayer is gone: a notification area of the other kind alone.
 sni_start
 app_start

@@ -90,10 +90,9 @@ _start() {
     wait_for 30 eval "$2" || { echo "$1 did not get ready:" >&2; tail -n 20 "$LOGS/$1.log" >&2; return 1; }
 }
 
-# desktop_start [--audio | --wayland]: Xvfb, openbox, xcompmgr, trayer and, when
-# asked, PulseAudio with a null sink, with private XDG folders. --wayland: weston
-# with XWayland (DISPLAY) instead, in a window on Xvfb (SEAT_DISPLAY) whose
-# pointer and keyboard are its seat.
+# desktop_start [--audio | --wayland]: Xvfb, openbox, xcompmgr, trayer and, when asked,
+# PulseAudio with a null sink, with private XDG folders. --wayland: weston and XWayland
+# (DISPLAY) instead, weston in a window on Xvfb (SEAT_DISPLAY), its seat.
 desktop_start() {
     local d
     for d in runtime config data cache home; do mkdir -p -m 700 "$E2E_DIR/$d"; done
@@ -135,7 +134,8 @@ seat_keys() { DISPLAY=$SEAT_DISPLAY xdotool "$@"; }
 # sni_start: a session bus with a StatusNotifierItem host (snihost.cpp logs the items).
 sni_start() {
     export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
-    _start dbus '[[ -S "$XDG_RUNTIME_DIR/bus" ]]' dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS"
+    _start dbus '[[ -S "$XDG_RUNTIME_DIR/bus" ]]' \
+        dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS"
     _start snihost 'dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher / \
         org.freedesktop.DBus.Peer.Ping' "$SNIHOST"
 }
