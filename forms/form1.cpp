@@ -498,9 +498,11 @@ void Form1::trayChanged(bool available)
     if (available)
         Hide->setToolTip(QString());
     else if (display::Desktop::instance().hasOtherTrayOnly())
-        Hide->setToolTip(QStringLiteral("The notification area that runs now is not of the kind "
-                                        "that ran when Quornel Desktop Notes started") +
-                         noWayBack + QStringLiteral(" Start it again to use this one."));
+        Hide->setToolTip(QStringLiteral("The notification area that runs is of a kind this icon "
+                                        "cannot use (the kind is chosen when Quornel Desktop "
+                                        "Notes starts)") +
+                         noWayBack +
+                         QStringLiteral(" Start Quornel Desktop Notes again to use it."));
     else
         Hide->setToolTip(QStringLiteral("No notification area is running (neither a system tray "
                                         "nor a status notifier host)") +
