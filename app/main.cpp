@@ -3,6 +3,7 @@
 
 #include "forms/form1.h"
 #include "forms/forms.h"
+#include "platform/display.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
 #include "speech/characterpaths.h"
@@ -104,6 +105,10 @@ int main(int argc, char **argv)
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
 
+    if (QString why; !display::displayReachable(&why)) {
+        std::fprintf(stderr, "quornel-desktop-notes: %s\n", qPrintable(why));
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(programTitle));
     QApplication::setApplicationVersion(QStringLiteral(QUORNEL_VERSION));

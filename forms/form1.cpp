@@ -65,6 +65,7 @@ Form1::Form1(Forms &forms)
     : Form(QStringLiteral("Quornel Desktop Notes"), 3195, 2340), m_forms(forms),
       FormData(forms.store(), Table::Form), TransWindow1(this), Agent1(forms.agent())
 {
+    becomeMainWindow();
     setWindowIcon(programIcon());
     buildControls();
     buildMenu();
@@ -473,9 +474,20 @@ void Form1::Form1_SystemTray_Click()
 void Form1::trayChanged(bool available)
 {
     Hide->setEnabled(available);
-    Hide->setToolTip(available ? QString()
-                               : QStringLiteral("No notification area is running: hidden, the "
-                                                "window would have no icon to come back from."));
+    const QString noWayBack =
+        QStringLiteral(": hidden, the window would have no icon to come back from.");
+    if (available)
+        Hide->setToolTip(QString());
+    else if (display::Desktop::instance().hasOtherTrayOnly())
+        Hide->setToolTip(QStringLiteral("The notification area that runs is of a kind this icon "
+                                        "cannot use (the kind is chosen when Quornel Desktop "
+                                        "Notes starts)") +
+                         noWayBack +
+                         QStringLiteral(" Start Quornel Desktop Notes again to use it."));
+    else
+        Hide->setToolTip(QStringLiteral("No notification area is running (neither a system tray "
+                                        "nor a status notifier host)") +
+                         noWayBack);
     // Never stranded: with the notification area gone the icon cannot
     // bring the window back, so it comes back now.
     if (!available && SystemTray->isVisible() && !isUnloading())

@@ -55,11 +55,15 @@ void watchScreens()
     QObject::connect(qApp, &QGuiApplication::screenRemoved, settled, qOverload<>(&QTimer::start));
 }
 
+Qt::WindowFlags formFlags(Qt::WindowType type)
+{
+    return type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+}
+
 } // namespace
 
 Form::Form(const QString &caption, int clientWidthTwips, int clientHeightTwips)
-    : QWidget(nullptr,
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr, formFlags(display::onXWayland() ? Qt::Dialog : Qt::Tool))
 {
     setWindowTitle(caption);
     setFixedSize(twips::toPx(clientWidthTwips), twips::toPx(clientHeightTwips));
@@ -70,6 +74,12 @@ Form::Form(const QString &caption, int clientWidthTwips, int clientHeightTwips)
 }
 
 Form::~Form() = default;
+
+void Form::becomeMainWindow()
+{
+    if (display::onXWayland())
+        setWindowFlags(formFlags(Qt::Window));
+}
 
 void Form::load()
 {

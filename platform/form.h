@@ -25,6 +25,13 @@ public:
     explicit Form(const QString &caption, int clientWidthTwips, int clientHeightTwips);
     ~Form() override;
 
+    // Makes this the program's main window. On a Wayland compositor (through
+    // XWayland) it is then an ordinary window and the others are dialogs:
+    // the compositor gives the keyboard to no tool window. A dialog stays
+    // unowned there, as everywhere, so that the compositor opens it where
+    // the program asks, as it does with any window it maps.
+    void becomeMainWindow();
+
     // Runs the window's load handler once, right after construction.
     void load();
     void unload();
