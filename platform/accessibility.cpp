@@ -68,7 +68,7 @@ public:
     }
     QString text(QAccessible::Text t) const override
     {
-        const QString text = QAccessibleWidget::text(t);
+        QString text = QAccessibleWidget::text(t);
         if (t == QAccessible::Name && text.isEmpty())
             return label()->caption();
         return text;
