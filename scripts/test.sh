@@ -88,6 +88,7 @@ fi
 check_package() {
     local deb before after
     echo "==== Debian package"
+    rm -f build-package/*.deb
     cmake --workflow --preset package >"$logdir/package.log" 2>&1 ||
         { tail -n 30 "$logdir/package.log"; note_failure "cmake --workflow --preset package"; return; }
     deb="$(echo build-package/quornel-desktop-notes_*.deb)"
