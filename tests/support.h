@@ -32,6 +32,7 @@ public:
     QList<quint32> colorAnswers; // next answers of the colour picker; none: cancel
     QList<quint32> colorsOffered;
     QStringList fileAnswers; // next answers of the file dialog; none: cancel
+    bool realFileDialog = false;
 
     void message(const QString &text) override { messages << text; }
     quint32 pickColor(quint32 initial, const QString &) override
@@ -39,8 +40,10 @@ public:
         colorsOffered << initial;
         return colorAnswers.isEmpty() ? initial : colorAnswers.takeFirst();
     }
-    QString openFile(const QString &, const QString &) override
+    QString openFile(const QString &filter, const QString &folder) override
     {
+        if (realFileDialog)
+            return Prompts::openFile(filter, folder);
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
 };

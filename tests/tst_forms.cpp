@@ -13,9 +13,13 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
@@ -91,6 +95,15 @@ private slots:
     {
         TestProgram p;
         auto *clock = child<Label>(p.start(), "Label2");
+        const QLocale us(QLocale::English, QLocale::UnitedStates);
+        QCOMPARE(longTimeText(QTime(21, 59, 38), us), QStringLiteral("9:59:38 PM"));
+        QCOMPARE(longTimeText(QTime(21, 59, 38), QLocale(QLocale::German, QLocale::Germany)),
+                 QStringLiteral("21:59:38"));
+        // The tests run in a 12-hour locale.
+        QVERIFY2(QRegularExpression(QStringLiteral("^1?[0-9]:[0-5][0-9]:[0-5][0-9] [AP]M$"))
+                     .match(clock->caption())
+                     .hasMatch(),
+                 qPrintable(clock->caption()));
         const auto locales = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
                                                       QLocale::AnyTerritory);
         for (const QLocale &locale : locales) {
@@ -138,6 +151,12 @@ private slots:
             << with(0, 1, QStringLiteral("none")) << QStringList()
             << QStringList{QStringLiteral("Load my Character none")} + speak;
         QTest::newRow("no value") << with(1, 1, QVariant()) << QStringList() << QStringList();
+        // At start-up "Read on Start" must equal the text "1", "Speech Enabled" the number 1.
+        QTest::newRow("read on start as text") << with("1", 1, path) << load + speak << speak;
+        for (const char *odd : {" 1", "1.0"})
+            QTest::addRow("read on start '%s'", odd)
+                << with(odd, 1, path) << QStringList() << load + speak;
+        QTest::newRow("speech 2") << with(1, 2, path) << QStringList() << QStringList();
     }
     void readingAloud()
     {
@@ -295,6 +314,36 @@ private slots:
         QVERIFY(read->isEnabled() && child(dialog, "Command1")->isEnabled());
         read->click();
         QCOMPARE(p.stored(fields::ReadOnStart), QVariant(qint64(1)));
+
+        // The real file dialog lists character files only; the one picked
+        // in it is kept.
+        QTemporaryDir folder;
+        for (const char *name : {"a.qchar", "b.txt"})
+            QVERIFY(QFile(folder.filePath(name)).open(QIODevice::WriteOnly));
+        QStringList listed;
+        QTimer::singleShot(0, this, [&] {
+            QFileDialog *files = nullptr;
+            for (int i = 0; i < 100 && !files; ++i) {
+                QTest::qWait(50);
+                files = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            }
+            if (!files)
+                return;
+            files->setDirectory(folder.path());
+            auto *view = files->findChild<QListView *>(QStringLiteral("listView"));
+            for (int i = 0; i < 100 && view->model()->rowCount(view->rootIndex()) == 0; ++i)
+                QTest::qWait(50);
+            for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+                listed << view->model()->index(row, 0, view->rootIndex()).data().toString();
+            files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))
+                ->setText(QStringLiteral("a.qchar"));
+            QMetaObject::invokeMethod(files, &QDialog::accept);
+        });
+        p.prompts.realFileDialog = true;
+        child<QPushButton>(dialog, "Command1")->click();
+        p.prompts.realFileDialog = false;
+        QCOMPARE(listed, QStringList{QStringLiteral("a.qchar")});
+        QCOMPARE(p.stored(fields::AgentName), QVariant(folder.filePath(QStringLiteral("a.qchar"))));
 
         // A cancelled choice changes nothing; a chosen one is stored and
         // shown, with the restart message once a character has spoken.
