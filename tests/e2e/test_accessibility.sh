@@ -21,7 +21,7 @@ seen() { tree=$(atspi) && [[ $'\n'"$tree" =~ $'\n'\ *"$1" ]]; }
 
 app_start   # a fresh store: speech on, with the bundled character
 wait_for 20 seen "frame|Quornel Desktop Notes||" || fail "the main window is not on the bus"
-echo "$tree" >"$LOGS/tree.log"; [[ -z "${SHOW_TREE:-}" ]] || echo "$tree"
+echo "$tree" >"$LOGS/tree.log"
 check "the note offers its click as an action" seen "label|Note|Click or press F2 to change the note.|Press"
 check "... and so does Quornel's picture" seen "image|Quornel|Click for the menu, or press the menu key or Shift+F10.|Press"
 check "the clock is named" has "$tree" "label|Clock|"
@@ -32,6 +32,7 @@ done
 atspi Note Press
 check "the note's action opens the editor, a dialog" wait_for 10 seen "dialog|Rename Text||"
 close_box "$(win UTILITY "Rename Text")"
+wait_for 10 eval '! win UTILITY "Rename Text"' || fail "the editor did not close"
 menu 40 120 Down Down Return   # "Read Current Notes"
 check "the character's window is a frame named for it, saying the note" wait_for 20 seen \
     "frame|Quornel|You have the following notes: Click here to rename text.|"
