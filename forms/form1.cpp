@@ -7,6 +7,7 @@
 #include "forms/form5.h"
 #include "forms/form6.h"
 #include "forms/forms.h"
+#include "platform/autostart.h"
 #include "platform/color.h"
 #include "platform/display.h"
 #include "platform/label.h"
@@ -77,6 +78,7 @@ void Form1::buildControls()
     // The window takes the keyboard: the menu key, Shift+F10 and F2.
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Quornel Desktop Notes"));
+    setAccessibleRole(QAccessible::Window);
 
     Picture = named(new Label(QString(), this), "Picture");
     Picture->setGeometry(rect());
@@ -148,7 +150,7 @@ void Form1::buildMenu()
     AlSettings = named(Settings->addAction(QStringLiteral("All Settings")), "AlSettings");
     SpeechSet = named(Settings->addAction(QStringLiteral("Speech Settings")), "SpeechSet");
     Trans = named(Settings->addAction(QStringLiteral("Transparent Settings")), "Trans");
-    Seperator = named(Settings->addAction(QString(26, QLatin1Char('-'))), "Seperator");
+    Seperator = named(Settings->addAction(QString(26, QLatin1Char('-'))), "Separator");
     Clock = named(Settings->addAction(QStringLiteral("Show Clock")), "Clock");
     Clock->setCheckable(true);
     Clock->setChecked(true);
@@ -164,6 +166,16 @@ void Form1::buildMenu()
                 if (!isVisible())
                     Form1_SystemTray_Click();
             });
+    // The user's autostart entry, as --autostart writes or removes it.
+    QAction *atLogin = named(trayMenu->addAction(QStringLiteral("Start at Login")), "AtLogin");
+    atLogin->setCheckable(true);
+    connect(trayMenu, &QMenu::aboutToShow, this,
+            [atLogin] { atLogin->setChecked(autostart::isOn()); });
+    connect(atLogin, &QAction::triggered, this, [this](bool on) {
+        QString error;
+        if (!autostart::set(on, &error))
+            m_forms.prompts().message(error);
+    });
     connect(trayMenu->addAction(QStringLiteral("Exit")), &QAction::triggered, this,
             &Form1::Form1_Exit_Click);
     SystemTray->setContextMenu(trayMenu);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QAccessible>
 #include <QFont>
 #include <QPointer>
 #include <QWidget>
@@ -84,6 +85,10 @@ public:
     // A straight line across a dialog, from (x1, y) to (x2, y), in twips.
     static QFrame *addLine(QWidget *parent, int x1, int y, int x2);
 
+    // What screen readers are told the window is: a dialog, unless the
+    // window says otherwise.
+    QAccessible::Role accessibleRole() const { return m_accessibleRole; }
+
 signals:
     // The window has been unloaded; it is still alive and is deleted soon.
     void unloaded();
@@ -97,6 +102,7 @@ protected:
     // Escape is the dialogs' close box; Return presses a focused button.
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void setAccessibleRole(QAccessible::Role role) { m_accessibleRole = role; }
 
 private:
     void placeBeforeFraming(QPoint corner);
@@ -106,6 +112,7 @@ private:
     bool m_loaded = false;
     bool m_unloading = false;
     bool m_dialogFace = false; // to be given at the first show
+    QAccessible::Role m_accessibleRole = QAccessible::Dialog;
     // The outer height last set, in twips, finer than the pixels it maps to.
     float m_outerHeightTwips = -1;
     // The outer corner last asked for, until the window is next shown.

@@ -104,6 +104,8 @@ void CharacterWindow::showBalloon(const QString &text)
     m_balloonShown = true;
     update(balloonRect());
     updateShape();
+    // What the character says, for screen readers.
+    setAccessibleDescription(text);
 }
 
 void CharacterWindow::setHighlight(int start, int length)
@@ -122,6 +124,7 @@ void CharacterWindow::hideBalloon()
     m_balloonShown = false;
     update(balloonRect());
     updateShape();
+    setAccessibleDescription(QString());
 }
 
 QString CharacterWindow::highlightedWord() const
