@@ -8,9 +8,11 @@
 #include "engine.h"
 #include "speechwire.h"
 
+#include <QAudioDevice>
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
+#include <QMediaDevices>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -64,6 +66,8 @@ private:
                 voice.rate = rate;
                 voice.pitch = pitch;
                 m_speeches.insert(id, {m_engine->speak(text, voice, this)});
+                // The sound server is reached while the voice starts.
+                QMediaDevices::defaultAudioOutput();
             } else if (kind == speechwire::Play && m_speeches.contains(id)) {
                 m_speeches[id].playing = true;
                 m_speeches[id].speech->play();
