@@ -3,7 +3,8 @@
 # Reading aloud at the null sink: the character appears (frameless, on top, no
 # task-bar entry), and every reading is heard whole, for about as long as the
 # voice itself takes: the first, one after a finished reading, a pair queued one
-# behind the other, a reading on start and one after it. After it has spoken,
+# behind the other, one after the character was put away with its menu's
+# "Hide", a reading on start and one after it. After it has spoken,
 # Exit still ends the program. The installed program, its prefix moved away (as
 # if the build folder were gone) and started with --user from /, reads aloud on
 # start with the bundled character, also when the store names that character at
@@ -93,6 +94,13 @@ read -r _ _ _ _ _ _ chh <<<"$(wins UTILITY Quornel)"
 takes_little() { local h; h=$("$XPROBE" input "$ch") && ((h < chh * 3 / 4)); }
 check "the character's empty parts let the mouse through (it takes $("$XPROBE" input "$ch") of $chh px)" \
     wait_for 10 takes_little
+read -r _ _ _ _ _ cw _ <<<"$(wins UTILITY Quornel)"
+xdotool mousemove --window "$ch" $((cw / 2)) $((chh - 60)) click 3 && wait_for 10 menus 1 && keys Down Return
+check "\"Hide\" on the character's right-click menu puts it away" wait_for 5 eval '! win UTILITY Quornel'
+from=$(recorded)
+menu 40 120 Down Down Return
+check "the next reading brings it back" wait_for 20 win UTILITY Quornel
+reading "a reading after the character was put away"
 
 from=$(recorded)
 menu 40 120 Down Down Return
