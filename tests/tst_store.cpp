@@ -52,6 +52,15 @@ struct Scratch {
             store->setRetryInterval(20);
         return store;
     }
+    // A store in which another program has set the field to an SQL literal.
+    std::unique_ptr<NoteStore> openWith(const Field &field, const QString &literal)
+    {
+        open();
+        const bool set =
+            Other(path()).exec(QStringLiteral("UPDATE \"%1\" SET \"%2\" = %3")
+                                   .arg(tableName(field.table), field.column(), literal));
+        return set ? open() : nullptr;
+    }
 };
 
 } // namespace
@@ -93,11 +102,9 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QVariant, read);
         Scratch files;
-        files.open();
-        QVERIFY(Other(files.path())
-                    .exec(QStringLiteral("UPDATE \"%1\" SET \"%2\" = %3")
-                              .arg(tableName(field->table), field->column(), stored)));
-        const QVariant value = files.open()->value(*field);
+        const auto store = files.openWith(*field, stored);
+        QVERIFY(store);
+        const QVariant value = store->value(*field);
         QCOMPARE(value.typeId(), read.typeId());
         QCOMPARE(value, read);
     }
@@ -129,11 +136,9 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(bool, on);
         Scratch files;
-        files.open();
-        QVERIFY(Other(files.path())
-                    .exec(QStringLiteral("UPDATE \"Form\" SET \"%1\" = %2")
-                              .arg(field->column(), stored)));
-        QCOMPARE(files.open()->isOn(*field), on);
+        const auto store = files.openWith(*field, stored);
+        QVERIFY(store);
+        QCOMPARE(store->isOn(*field), on);
     }
 
     void freshStoreHoldsEveryFieldWithItsType()
@@ -213,7 +218,8 @@ private slots:
         QVERIFY2(error.contains(files.path()) && error.contains("cannot be used"),
                  qPrintable(error));
         QCOMPARE(bytesOf(files.path()), contents);
-        QCOMPARE(QDir(files.dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Quornel Desktop Notes.save")});
+        QCOMPARE(QDir(files.dir.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("Quornel Desktop Notes.save")});
     }
 
     // Fail, still failing, recover, fail again: one message per episode,
