@@ -61,7 +61,7 @@ void DesktopCharacter::Speak(const QString &text)
         Request{Kind::Speak, text.left(longestSpokenText), nullptr, true});
     enqueue(request);
     // The voice starts now, while the character may still be appearing.
-    SpeechEngine::load(this, [this, request](SpeechEngine *engine, const QString &error) {
+    SpeechEngine::load([this, request](SpeechEngine *engine, const QString &error) {
         request->waitsForEngine = false;
         if (request->dropped)
             return;

@@ -232,9 +232,8 @@ void SpeechEngine::provide(SpeechEngine *engine)
     provided() = engine;
 }
 
-void SpeechEngine::load(QObject *context, Ready ready)
+void SpeechEngine::load(const Ready &ready)
 {
-    Q_UNUSED(context);
     if (!provided() && !theEngine) {
         theEngine = new SpeakerEngine(speakerProgram());
         qAddPostRoutine(endEngine); // the speaker ends while the application is whole

@@ -51,9 +51,9 @@ public:
     virtual bool isAudible() const = 0;
 };
 
-// The voice and the sound device. They live in a module of their own that
-// is loaded on the first reading, so that a program that never speaks
-// never maps them.
+// The voice and the sound device. The program's engine has them in the
+// speaker, a process of its own started for a reading; the speaker (and the
+// tests) make them in process with quornel_create_speech_engine().
 class SpeechEngine {
 public:
     virtual ~SpeechEngine() = default;
@@ -62,15 +62,8 @@ public:
     virtual Speech *speak(const QString &text, const CharacterVoice &voice, QObject *parent) = 0;
 
     using Ready = std::function<void(SpeechEngine *engine, const QString &error)>;
-    // Loads the engine in the background the first time; `ready` then runs
-    // on the main thread, unless `context` is gone by then.
-    static void load(QObject *context, Ready ready);
+    // Hands `ready` the engine (or why there is none).
+    static void load(const Ready &ready);
     // An engine to use instead of loading one (tests link it directly).
     static void provide(SpeechEngine *engine);
 };
-
-// The module's one entry point.
-extern "C" {
-using CreateSpeechEngine = SpeechEngine *(*)();
-}
-inline constexpr char createSpeechEngineSymbol[] = "quornel_create_speech_engine";
