@@ -14,6 +14,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QTest>
 
 #include <cstdio>
 #include <functional>
@@ -50,6 +51,12 @@ void answer(NoteStore &store, const QString &more = QString())
 
 int fullDisk(NoteStore &store, const QString &dir)
 {
+    // A log of some length first: a fold lets later writes reuse its room.
+    for (int i = 0; i < 30; ++i) {
+        store.write({{fields::Left, 10.0 + i}, {fields::Top, 200.0}});
+        landed(store);
+    }
+    waitFor([&] { return store.folds() > 0; });
     store.write({{fields::Note, QStringLiteral("before")}});
     const bool before = landed(store);
     QFile filler(QDir(dir).filePath(QStringLiteral("filler")));
@@ -60,9 +67,17 @@ int fullDisk(NoteStore &store, const QString &dir)
     for (int i = 1; i <= 20; ++i)
         store.write({{fields::Note, QStringLiteral("full %1").arg(i)}});
     waitFor([] { return messages > 0; }); // the failure is seen while the disk is full
+    // Use goes on while the disk stays full: a move every 20 ms, a note now and then.
+    const QDeadlineTimer use(qEnvironmentVariableIntValue("FULL_SECONDS") * 1000);
+    for (int i = 0; !use.hasExpired(); ++i) {
+        store.write({{fields::Left, 100.0 + i % 50}, {fields::Top, 200.0}});
+        if (i % 50 == 0)
+            store.write({{fields::Note, QStringLiteral("full 20")}});
+        QTest::qWait(i % 100 == 99 ? 2000 : 20);
+    }
     filler.remove();
     waitFor([&] { return store.isKeeping(); });
-    answer(store, QStringLiteral("before=%1").arg(int(before)));
+    answer(store, QStringLiteral("before=%1 folds=%2").arg(int(before)).arg(store.folds()));
     return 0;
 }
 
@@ -82,6 +97,7 @@ int main(int argc, char **argv)
         return std::printf("error=1 %s\n", qPrintable(error)), 1;
     store->setRetryInterval(50);
     QObject::connect(store.get(), &NoteStore::writeFailed, store.get(), message);
+    QObject::connect(store.get(), &NoteStore::keepingChanged, store.get(), [](bool k) { std::fprintf(stderr, "keeping %d\n", k); });
     if (!store->readOnlyMessage().isEmpty())
         message(store->readOnlyMessage());
     if (mode == QLatin1String("write")) {
