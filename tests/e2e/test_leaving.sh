@@ -61,20 +61,32 @@ left_clean() {   # STATUS NOTE (a kill -9 may leave its lock and socket)
     [[ $1 != 0 ]] && return 0
     ! compgen -G "$WORK/*.lock" >/dev/null && ! compgen -G "$XDG_RUNTIME_DIR/q*" >/dev/null
 }
+image="$E2E_DIR/image" && mkdir "$image"
+image_has() { [[ "$(sqlite3 -batch "$image/$STORE_NAME" 'SELECT "Note" FROM "Note"')" == "$1" ]]; }
 for way in Exit close TERM INT HUP display KILL; do
     kept=0 status=0
     [[ $way != KILL ]] || status=137
     for i in {1..10}; do
-        app_start
-        rename "$way $i" && leave_by $way && left_clean $status "$way $i" && kept=$((kept + 1))
+        if [[ $way == KILL ]]; then   # and a power cut
+            rm -f "$image"/* && cp "$WORK/$STORE_NAME" "$image/"
+            [[ ! -e "$WORK/$STORE_NAME-wal" ]] || cp "$WORK/$STORE_NAME-wal" "$image/"
+            LD_PRELOAD="${E2E_POWERCUT:-$(dirname "$APP")/tests/e2e/libe2e-powercut.so}" \
+                POWERCUT_FILES="$WORK/$STORE_NAME" POWERCUT_IMAGE="$image" app_start
+        else
+            app_start
+        fi
+        rename "$way $i" && leave_by $way && left_clean $status "$way $i" &&
+            { [[ $way != KILL ]] || image_has "$way $i"; } && kept=$((kept + 1))
         [[ $way != display ]] || desktop_start
     done
     expect_eq "a rename, then at once $way: kept, status $status, nothing left (of 10)" 10 "$kept"
 done
 
 # Each flush of the disk held back 1.5 s: the dialog goes only after the
-# rename's commit was flushed, an fdatasync of the log.
+# rename's commit was flushed, an fdatasync of the log. (A first rename
+# makes the log, whose header is flushed whatever the commits do.)
 app_start
+rename "a log made" || fail "the dialog did not go"
 strace -f -qq -y -e trace=fdatasync -e inject=fdatasync:delay_exit=1500000 \
     -o "$LOGS/strace.log" -p "$APP_PID" 8>&- 9>&- &
 tracer=$! && _record $tracer
