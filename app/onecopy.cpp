@@ -85,10 +85,9 @@ OneCopy::OneCopy(const QString &storePath)
         return;
     const QString name =
         m_runtime + QStringLiteral("/quornel-desktop-notes-") +
-        QString::fromLatin1(
-            QCryptographicHash::hash(m_storePath.toUtf8(), QCryptographicHash::Sha1)
-                .toHex()
-                .left(16));
+        QString::fromLatin1(QCryptographicHash::hash(m_storePath.toUtf8(), QCryptographicHash::Sha1)
+                                .toHex()
+                                .left(16));
     // Later names stand in for one that something else took (a folder).
     m_socketNames = {name, name + QStringLiteral("-1"), name + QStringLiteral("-2")};
 }
@@ -157,7 +156,7 @@ void OneCopy::listen()
         const QByteArray path = QFile::encodeName(name);
         if (lstat(path.constData(), &st) == 0) {
             if (S_ISDIR(st.st_mode))
-                continue; // not ours to remove
+                continue;               // not ours to remove
             ::unlink(path.constData()); // left by a copy that died: the lock is ours
         }
         const int s = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);

@@ -42,7 +42,7 @@ private:
     void listen();
 
     QString m_storePath;
-    QString m_runtime; // the user's private folder for run-time names, or empty
+    QString m_runtime;         // the user's private folder for run-time names, or empty
     QStringList m_socketNames; // where the copy that has the store may listen
     QString m_lockPath;
     int m_lockFile = -1;

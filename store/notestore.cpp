@@ -542,9 +542,9 @@ void NoteStore::load(int index)
     const Field &field = *fields::all[index];
     Slot &s = m_slots[size_t(index)];
     s.stale = false;
-    sqlite3_stmt *st = statement("SELECT " + quoted(field.column()) + " FROM " +
-                                 quoted(tableName(field.table)) + " WHERE " +
-                                 m_rowid[int(field.table)] + " = ?");
+    sqlite3_stmt *st =
+        statement("SELECT " + quoted(field.column()) + " FROM " + quoted(tableName(field.table)) +
+                  " WHERE " + m_rowid[int(field.table)] + " = ?");
     if (!st)
         return; // the table or field is gone: the last value read stands
     sqlite3_bind_int64(st, 1, m_firstRow[int(field.table)]);

@@ -12,8 +12,8 @@
 #include <QVariant>
 
 #include <array>
-#include <functional>
 #include <atomic>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <mutex>
@@ -160,7 +160,7 @@ private:
     std::array<Slot, fieldCount> m_slots;
     qint64 m_firstRow[2] = {0, 0};
     QByteArray m_rowid[2] = {"rowid", "rowid"}; // how each table's records are addressed
-    bool m_repair[2] = {false, false}; // the record or table went missing
+    bool m_repair[2] = {false, false};          // the record or table went missing
     qint64 m_dataVersion = -1;
     QHash<QByteArray, sqlite3_stmt *> m_statements;
     bool m_keeping = true; // no failure episode going on

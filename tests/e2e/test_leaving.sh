@@ -45,7 +45,7 @@ rename() {
     keys F2 && wait_for 10 win UTILITY "Rename Text" || return 1
     keys ctrl+a && xdotool type --delay 5 "$1" && keys Tab Tab Return
     local t
-    for ((t = 0; t < 3000; t++)); do win UTILITY "Rename Text" || return 0; done
+    for ((t = 0; t < 3000; t++)); do win UTILITY "Rename Text" >/dev/null || return 0; done
     return 1
 }
 leave_by() {
