@@ -28,7 +28,7 @@ namespace {
 QString canonical(const QString &path)
 {
     const QFileInfo info(path);
-    if (const QString real = info.canonicalFilePath(); !real.isEmpty())
+    if (QString real = info.canonicalFilePath(); !real.isEmpty())
         return real;
     const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
     return (folder.isEmpty() ? info.absolutePath() : folder) + QLatin1Char('/') + info.fileName();
