@@ -3,7 +3,8 @@
 # Prints the widget's figures beside the floor (a bare Qt window showing the
 # same clock) and the espeak-ng command, measured in one run on a private
 # virtual desktop with a silent sound server:
-#   wakeups per second and memory at rest, before and after a reading;
+#   wakeups per second, memory and threads at rest, before a reading, after
+#   one and 30 s after it;
 #   the first sound after Return on "Read Current Notes" (first reading:
 #   beyond the character's appearing animation, for a short and a long note;
 #   second reading: beside the espeak-ng command);
@@ -36,7 +37,12 @@ wakeups() {   # PID SECONDS: per second, over the threads alive at the end (a th
         NF == 2 { s += $2 - was[$1] }
         END { printf "%.1f", s / t }'
 }
-memory() { awk '/^Rss:/ { r = $2 } /^Pss:/ { p = $2 } END { printf "RSS %.1f MB, PSS %.1f MB", r / 1024, p / 1024 }' "/proc/$1/smaps_rollup"; }
+memory() {
+    awk '/^Rss:/ { r = $2 } /^Pss:/ { p = $2 } /^Private/ { u += $2 }
+         END { printf "RSS %.1f MB, PSS %.1f MB, USS %.1f MB", r / 1024, p / 1024, u / 1024 }' \
+        "/proc/$1/smaps_rollup"
+    echo ", $(ls "/proc/$1/task" | wc -l) threads"
+}
 cpu_ms() { awk '{ print ($14 + $15) * 10 }' "/proc/$1/stat"; }
 # The null sink is recorded throughout; a figure is the recording's length
 # from the moment of the action to the first sound in it.
@@ -86,6 +92,8 @@ mark; /usr/bin/time -f "%U %S" -o "$E2E_DIR/time" espeak-ng -v en-us "$spoken"
 echo "espeak-ng command: $(sound_after_mark) ms; processor time $(awk '{ printf "%d", ($1 + $2) * 1000 }' "$E2E_DIR/time") ms"
 sleep 12   # the balloon goes and the character settles
 echo "widget at rest after a reading: $(wakeups $APP_PID 10) wakeups/s, $(memory $APP_PID)"
+sleep 10
+echo "widget 30 s after the reading: $(wakeups $APP_PID 10) wakeups/s, $(memory $APP_PID)"
 close_box "$(main_window)"; app_ends
 
 store_set Note Note "'$LONG'"

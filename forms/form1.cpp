@@ -339,14 +339,13 @@ void Form1::Form1_Form_Initialize()
         m_startHidden = true;
     }
 
-    const bool clock = FormData.value(fields::ClockEnabled).toInt() == 1;
+    const bool clock = FormData.isOn(fields::ClockEnabled);
     Clock->setChecked(clock);
     Label2->setVisible(clock);
     Form1_Timer1_Timer();
     scheduleClock();
 
-    if (FormData.value(fields::ReadOnStart).toInt() != 1 ||
-        FormData.value(fields::SpeechEnabled).toInt() != 1)
+    if (!FormData.isOn(fields::ReadOnStart) || !FormData.isOn(fields::SpeechEnabled))
         return;
     const QVariant agentName = FormData.value(fields::AgentName);
     if (!namesAgent(agentName))
@@ -437,7 +436,7 @@ void Form1::Form1_Trans_Click()
 
 void Form1::Form1_Read_Click()
 {
-    auto speechOn = [this] { return FormData.value(fields::SpeechEnabled).toInt() == 1; };
+    auto speechOn = [this] { return FormData.isOn(fields::SpeechEnabled); };
     if (speechOn() && namesAgent(FormData.value(fields::AgentName)) &&
         Text1->text() == QLatin1String("Load")) {
         Agent1.Characters().Load(QStringLiteral("my Character"),

@@ -105,11 +105,11 @@ void DesktopCharacter::next()
     }
 }
 
-void DesktopCharacter::finishRequest()
+void DesktopCharacter::finishRequest(int pauseMs)
 {
     m_running = false;
     m_current.reset();
-    QTimer::singleShot(0, this, &DesktopCharacter::next);
+    QTimer::singleShot(pauseMs, this, &DesktopCharacter::next);
 }
 
 // Appearing --------------------------------------------------------------
@@ -305,5 +305,6 @@ void DesktopCharacter::endSpeech()
     m_balloonTimer.start();
     startIdle();
     emit speakingFinished(text);
-    finishRequest();
+    // Two readings one behind the other are heard as two.
+    finishRequest(pauseBetweenReadingsMs);
 }

@@ -36,6 +36,8 @@ public:
     // How long the idle animation plays on once a request is over; after
     // that the character holds still until the next one.
     static constexpr int idleAnimationMs = 10000;
+    // The pause between one reading and the next one queued behind it.
+    static constexpr int pauseBetweenReadingsMs = 400;
     // The longest text one Speak reads; ten minutes of speech are shorter.
     static constexpr int longestSpokenText = 100000;
 
@@ -61,7 +63,7 @@ private:
 
     void enqueue(const std::shared_ptr<Request> &request);
     void next();
-    void finishRequest();
+    void finishRequest(int pauseMs = 0);
 
     void startShow();
     void showFrame(int index);

@@ -62,8 +62,7 @@ void PlayedSpeech::add(const VoicePiece &piece)
     // be appearing: opening it takes longer than the first sound may wait.
     if (!m_deviceTried && m_sampleRate > 0)
         openDevice();
-    if (m_playing)
-        feed();
+    feed();
 }
 
 void PlayedSpeech::play()
@@ -71,14 +70,17 @@ void PlayedSpeech::play()
     m_playing = true;
     m_clock.start();
     feed();
-    if (m_sink)
-        m_feeder.start();
 }
 
+// Gives the device what it has room for, and keeps topping it up until it
+// has been given the last sample: the device may open only after play(),
+// with the voice's first piece.
 void PlayedSpeech::feed()
 {
-    if (!m_sink)
+    if (!m_sink || !m_playing)
         return;
+    if (!m_feeder.isActive() && !m_allGiven.isValid())
+        m_feeder.start();
     const qint64 room = qMin<qint64>(m_sink->bytesFree(), m_pcm.size() - m_written);
     if (room > 0) {
         if (m_written == 0)

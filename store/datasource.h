@@ -15,6 +15,11 @@ public:
         Q_ASSERT(field.table == m_table);
         return m_store.value(field);
     }
+    bool isOn(const Field &field) const
+    {
+        Q_ASSERT(field.table == m_table);
+        return m_store.isOn(field);
+    }
     void write(std::initializer_list<Assignment> values) { m_store.write(values); }
 
 private:

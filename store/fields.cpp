@@ -75,7 +75,7 @@ QVariant read(const Field &field, const QVariant &stored, const Defaults &defaul
         return double(float(d));
     case Kind::Switch:
         if (!numberOf(stored, &d) || (d != 0 && d != 1))
-            return field.fresh.toInt();
+            return 0;
         return int(d);
     case Kind::Level:
         if (!numberOf(stored, &d) || !isWhole(d, 0, 255))
@@ -94,6 +94,22 @@ QVariant read(const Field &field, const QVariant &stored, const Defaults &defaul
         return null ? defaults.fresh(field).toString() : stored.toString();
     }
     return stored;
+}
+
+bool isOn(const Field &field, const QVariant &stored)
+{
+    double d = 0;
+    switch (field.on) {
+    case On::One:
+        return numberOf(stored, &d) && d == 1;
+    case On::TextOne:
+        if (stored.typeId() == QMetaType::QString)
+            return stored.toString() == QLatin1String("1");
+        return isNumber(stored) && stored.toDouble() == 1;
+    case On::NotZero:
+        return !numberOf(stored, &d) || d != 0;
+    }
+    return false;
 }
 
 QVariant encode(const Field &field, const QVariant &value)

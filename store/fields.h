@@ -14,7 +14,7 @@ enum class Table { Form, Note };
 enum class Kind {
     Place,  // a single-precision number of twips; odd values read as the fresh place
     Word,   // a text the program compares exactly; null reads as the fresh value
-    Switch, // the integer 1 or 0; any other value reads as the fresh value
+    Switch, // the integer 1 or 0; any other value reads as 0
     Path,   // a character file's path or "None"; null stays null (no character)
     Level,  // the text of a whole number from 0 to 255; anything else reads as 255
     Text,   // free text; null reads as the fresh value
@@ -22,11 +22,19 @@ enum class Kind {
     Flag,   // the text "True" or "False"; only "True" reads as on
 };
 
+// Where the program only asks whether a switch is on, the test it makes.
+enum class On {
+    One,     // its number is 1 (the text "1" and 1.0 too)
+    TextOne, // it equals the text "1": the number 1 or the text "1", nothing else
+    NotZero, // anything but the number 0, null and odd values included
+};
+
 struct Field {
     Table table;
     const char *name;
     Kind kind;
-    QVariant fresh; // unused for Place and Path, which depend on the desktop
+    QVariant fresh;  // unused for Place and Path, which depend on the desktop
+    On on = On::One; // for switches
 
     QString column() const { return QString::fromLatin1(name); }
 };
@@ -37,8 +45,8 @@ namespace fields {
 inline const Field Left{Table::Form, "Left", Kind::Place, {}};
 inline const Field Top{Table::Form, "Top", Kind::Place, {}};
 inline const Field HideShow{Table::Form, "Hide/Show", Kind::Word, QStringLiteral("Show")};
-inline const Field ClockEnabled{Table::Form, "Clock Enabled", Kind::Switch, 1};
-inline const Field ReadOnStart{Table::Form, "Read on Start", Kind::Switch, 0};
+inline const Field ClockEnabled{Table::Form, "Clock Enabled", Kind::Switch, 1, On::NotZero};
+inline const Field ReadOnStart{Table::Form, "Read on Start", Kind::Switch, 0, On::TextOne};
 inline const Field SpeechEnabled{Table::Form, "Speech Enabled", Kind::Switch, 1};
 inline const Field AgentName{Table::Form, "Agent Name", Kind::Path, {}};
 inline const Field TransEnabled{Table::Form, "Trans Enabled", Kind::Switch, 0};
@@ -84,6 +92,9 @@ namespace fields {
 // Place a double, Switch and Level an int, Color a quint32, Flag a bool,
 // Word and Text a QString, Path a QString or null.
 QVariant read(const Field &field, const QVariant &stored, const Defaults &defaults);
+
+// Whether a switch is on, by the field's own test (see On).
+bool isOn(const Field &field, const QVariant &stored);
 
 // The value as it is stored: switches as integers, levels as text, flags
 // as "True"/"False", places as single-precision numbers.

@@ -57,6 +57,8 @@ public:
     // reading rule applied (see fields::read): the file's current value, or
     // the change not yet written for it.
     QVariant value(const Field &field);
+    // Whether a switch is on, by the field's own test (see fields::isOn).
+    bool isOn(const Field &field) { return fields::isOn(field, stored(field)); }
     // The value as it lies in the file (a number, a text, or null), or as it
     // will lie there once the change not yet written for it is.
     QVariant stored(const Field &field);

@@ -19,8 +19,10 @@
 #include "store/notestore.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <sqlite3.h>
 
@@ -32,15 +34,20 @@ public:
     QList<quint32> colorAnswers; // next answers of the colour picker; none: cancel
     QList<quint32> colorsOffered;
     QStringList fileAnswers; // next answers of the file dialog; none: cancel
+    bool real = false;       // the real file dialog and colour picker instead
 
     void message(const QString &text) override { messages << text; }
-    quint32 pickColor(quint32 initial, const QString &) override
+    quint32 pickColor(quint32 initial, const QString &title) override
     {
         colorsOffered << initial;
+        if (real)
+            return Prompts::pickColor(initial, title);
         return colorAnswers.isEmpty() ? initial : colorAnswers.takeFirst();
     }
-    QString openFile(const QString &, const QString &) override
+    QString openFile(const QString &filter, const QString &folder) override
     {
+        if (real)
+            return Prompts::openFile(filter, folder);
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
 };
@@ -67,6 +74,21 @@ public:
     void Show() override { calls << QStringLiteral("Show"); }
     void Speak(const QString &text) override { calls << QStringLiteral("Speak ") + text; }
 };
+
+// Runs `act` on the modal dialog of this class once it is up (the real
+// prompts run their own event loop meanwhile).
+template <class Dialog, class Act> void whenModal(Act act)
+{
+    QTimer::singleShot(0, qApp, [act] {
+        Dialog *dialog = nullptr;
+        for (int i = 0; i < 100 && !dialog; ++i) {
+            QTest::qWait(50);
+            dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+        }
+        if (dialog)
+            act(dialog);
+    });
+}
 
 using Values = QList<QPair<const Field *, QVariant>>;
 

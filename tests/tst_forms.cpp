@@ -11,9 +11,14 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
@@ -89,6 +94,15 @@ private slots:
     {
         TestProgram p;
         auto *clock = child<Label>(p.start(), "Label2");
+        const QLocale us(QLocale::English, QLocale::UnitedStates);
+        QCOMPARE(longTimeText(QTime(21, 59, 38), us), QStringLiteral("9:59:38 PM"));
+        QCOMPARE(longTimeText(QTime(21, 59, 38), QLocale(QLocale::German, QLocale::Germany)),
+                 QStringLiteral("21:59:38"));
+        // The tests run in a 12-hour locale.
+        QVERIFY2(QRegularExpression(QStringLiteral("^1?[0-9]:[0-5][0-9]:[0-5][0-9] [AP]M$"))
+                     .match(clock->caption())
+                     .hasMatch(),
+                 qPrintable(clock->caption()));
         const auto locales = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
                                                       QLocale::AnyTerritory);
         for (const QLocale &locale : locales) {
@@ -130,12 +144,18 @@ private slots:
         QTest::newRow("on start") << with(1, 1, path) << load + speak << speak;
         QTest::newRow("on request") << with(0, 1, path) << QStringList() << load + speak;
         QTest::newRow("speech off") << with(1, 0, path) << QStringList() << QStringList();
-        QTest::newRow("no character") << with(1, 1, fields::none) << QStringList()
+        QTest::newRow("no character") << with(1, 1, QStringLiteral("None")) << QStringList()
                                       << QStringList{QStringLiteral("! You must pick a Speech")};
         QTest::newRow("a character named none")
             << with(0, 1, QStringLiteral("none")) << QStringList()
             << QStringList{QStringLiteral("Load my Character none")} + speak;
         QTest::newRow("no value") << with(1, 1, QVariant()) << QStringList() << QStringList();
+        // At start-up "Read on Start" must equal the text "1", "Speech Enabled" the number 1.
+        QTest::newRow("read on start as text") << with("1", 1, path) << load + speak << speak;
+        for (const char *odd : {" 1", "1.0"})
+            QTest::addRow("read on start '%s'", odd)
+                << with(odd, 1, path) << QStringList() << load + speak;
+        QTest::newRow("speech 2") << with(1, 2, path) << QStringList() << QStringList();
     }
     void readingAloud()
     {
@@ -236,8 +256,18 @@ private slots:
         QCOMPARE(textColors(p), QList<quint32>(4, 0x00112233u));
         child<QCheckBox>(options, "Check2")->click();
         QCOMPARE(p.stored(fields::CloseAni), QVariant(QStringLiteral("True")));
-        p.prompts.colorAnswers = {0x00445566};
+        // The real colour picker offers the stored colour; the one picked in
+        // it reaches every text.
+        QColor offered;
+        whenModal<QColorDialog>([&](QColorDialog *picker) {
+            offered = picker->currentColor();
+            picker->setCurrentColor(QColor(0x66, 0x55, 0x44));
+            QMetaObject::invokeMethod(picker, &QDialog::accept);
+        });
+        p.prompts.real = true;
         child<QPushButton>(options, "Command3")->click();
+        p.prompts.real = false;
+        QCOMPARE(offered, QColor(0x33, 0x22, 0x11));
         QCOMPARE(p.stored(fields::TextColor), QVariant(qint64(0x00445566)));
         QCOMPARE(textColors(p), QList<quint32>(4, 0x00445566u));
         // Cancelled: the colour stays and is written once more.
@@ -299,6 +329,29 @@ private slots:
         read->click();
         QCOMPARE(p.stored(fields::ReadOnStart), QVariant(qint64(1)));
 
+        // The real file dialog lists character files only; the one picked
+        // in it is kept.
+        QTemporaryDir folder;
+        for (const char *name : {"a.qchar", "b.txt"})
+            QVERIFY(QFile(folder.filePath(name)).open(QIODevice::WriteOnly));
+        QStringList listed;
+        whenModal<QFileDialog>([&](QFileDialog *files) {
+            files->setDirectory(folder.path());
+            auto *view = files->findChild<QListView *>(QStringLiteral("listView"));
+            for (int i = 0; i < 100 && view->model()->rowCount(view->rootIndex()) == 0; ++i)
+                QTest::qWait(50);
+            for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+                listed << view->model()->index(row, 0, view->rootIndex()).data().toString();
+            files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))
+                ->setText(QStringLiteral("a.qchar"));
+            QMetaObject::invokeMethod(files, &QDialog::accept);
+        });
+        p.prompts.real = true;
+        child<QPushButton>(dialog, "Command1")->click();
+        p.prompts.real = false;
+        QCOMPARE(listed, QStringList{QStringLiteral("a.qchar")});
+        QCOMPARE(p.stored(fields::AgentName), QVariant(folder.filePath(QStringLiteral("a.qchar"))));
+
         // A cancelled choice changes nothing; a chosen one is stored and
         // shown, with the restart message once a character has spoken.
         const QVariant before = p.stored(fields::AgentName);
@@ -316,8 +369,8 @@ private slots:
 
         // Switching speech off forgets the character.
         speech->click();
-        QCOMPARE(p.stored(fields::AgentName), QVariant(fields::none));
-        QCOMPARE(child<Label>(dialog, "Label2")->caption(), fields::none);
+        QCOMPARE(p.stored(fields::AgentName), QVariant(QStringLiteral("None")));
+        QCOMPARE(child<Label>(dialog, "Label2")->caption(), QStringLiteral("None"));
         QCOMPARE(p.stored(fields::ReadOnStart), QVariant(qint64(0)));
     }
 

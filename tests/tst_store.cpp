@@ -45,7 +45,7 @@ struct Other {
 
 struct Scratch {
     QTemporaryDir dir;
-    QString path() const { return dir.filePath(NoteStore::fileName); }
+    QString path() const { return dir.filePath(QStringLiteral("Quornel Desktop Notes.save")); }
     std::unique_ptr<NoteStore> open(QString *error = nullptr)
     {
         auto store = NoteStore::open(path(), defaults, error);
@@ -71,7 +71,7 @@ private slots:
             QTest::newRow(name) << &field << QString(stored) << read;
         };
         row("switch 2 reads off", fields::TransEnabled, "2", QVariant(0));
-        row("clock 2 reads shown", fields::ClockEnabled, "2", QVariant(1));
+        row("speech 2 reads off", fields::SpeechEnabled, "2", QVariant(0));
         row("text 1 is 1", fields::ReadOnStart, "'1'", QVariant(1));
         row("null place", fields::Left, "NULL", QVariant(1500.5));
         row("text place", fields::Left, "'abc'", QVariant(1500.5));
@@ -103,6 +103,40 @@ private slots:
         QCOMPARE(value, read);
     }
 
+    // Where the program asks only whether a switch is on, each switch has
+    // its own test: "Read on Start" equals the text "1", "Speech Enabled"
+    // the number 1, and only a 0 hides the clock.
+    void switchesAreOnByTheirOwnTest_data()
+    {
+        QTest::addColumn<const Field *>("field");
+        QTest::addColumn<QString>("stored"); // an SQL literal
+        QTest::addColumn<bool>("on");
+        const struct {
+            const Field &field;
+            const char *stored;
+            bool on;
+        } rows[] = {{fields::ReadOnStart, "1", true},     {fields::ReadOnStart, "'1'", true},
+                    {fields::ReadOnStart, "' 1'", false}, {fields::ReadOnStart, "'1.0'", false},
+                    {fields::ReadOnStart, "2", false},    {fields::SpeechEnabled, "'1'", true},
+                    {fields::SpeechEnabled, "2", false},  {fields::SpeechEnabled, "NULL", false},
+                    {fields::ClockEnabled, "2", true},    {fields::ClockEnabled, "NULL", true},
+                    {fields::ClockEnabled, "'0'", false}};
+        for (const auto &r : rows)
+            QTest::addRow("%s %s", r.field.name, r.stored) << &r.field << r.stored << r.on;
+    }
+    void switchesAreOnByTheirOwnTest()
+    {
+        QFETCH(const Field *, field);
+        QFETCH(QString, stored);
+        QFETCH(bool, on);
+        Scratch files;
+        files.open();
+        QVERIFY(Other(files.path())
+                    .exec(QStringLiteral("UPDATE \"Form\" SET \"%1\" = %2")
+                              .arg(field->column(), stored)));
+        QCOMPARE(files.open()->isOn(*field), on);
+    }
+
     // ... and is the user's alone; an existing store keeps its mode.
     void freshStoreHoldsEveryFieldWithItsType()
     {
@@ -116,15 +150,26 @@ private slots:
         QFile(files.path()).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
         store = files.open();
         QVERIFY(QFileInfo(files.path()).permissions() & QFile::ReadOther);
-        const char *types[] = {"real",    "real", "text",    "integer", "integer",
-                               "integer", "text", "integer", "text",    "integer",
-                               "text",    "text", "text"};
+        const QStringList fresh[] = {{"Form", "Left", "real", "1500.5"},
+                                     {"Form", "Top", "real", "900.25"},
+                                     {"Form", "Hide/Show", "text", "Show"},
+                                     {"Form", "Clock Enabled", "integer", "1"},
+                                     {"Form", "Read on Start", "integer", "0"},
+                                     {"Form", "Speech Enabled", "integer", "1"},
+                                     {"Form", "Agent Name", "text", "/characters/quornel.qchar"},
+                                     {"Form", "Trans Enabled", "integer", "0"},
+                                     {"Form", "Trans Level", "text", "255"},
+                                     {"Note", "Text Color", "integer", "5253140"}, // deep navy
+                                     {"Note", "Start Ani", "text", "True"},
+                                     {"Note", "Close Ani", "text", "True"},
+                                     {"Note", "Note", "text", "Click here to rename text."}};
+        QCOMPARE(std::size(fresh), std::size(fields::all));
         Other other(files.path());
-        for (int i = 0; i < int(std::size(fields::all)); ++i) {
-            const Field &f = *fields::all[i];
-            const QString column = '"' + f.column() + '"', from = " FROM " + tableName(f.table);
-            QCOMPARE(other.one("SELECT typeof(" + column + ")" + from), QString(types[i]));
-            QCOMPARE(other.one("SELECT " + column + from), defaults.fresh(f).toString());
+        for (const QStringList &f : fresh) {
+            const QString column = '"' + f[1] + '"';
+            QCOMPARE(
+                other.one("SELECT typeof(" + column + ") || ' ' || " + column + " FROM " + f[0]),
+                f[2] + ' ' + f[3]);
         }
     }
 
@@ -192,7 +237,7 @@ private slots:
         QVERIFY2(error.contains(files.path()) && error.contains("cannot be used"),
                  qPrintable(error));
         QCOMPARE(bytesOf(files.path()), contents);
-        QCOMPARE(QDir(files.dir.path()).entryList(QDir::Files), QStringList{NoteStore::fileName});
+        QCOMPARE(QDir(files.dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Quornel Desktop Notes.save")});
     }
 
     // Fail, still failing, recover, fail again: one message per episode,
@@ -216,7 +261,7 @@ private slots:
         QVERIFY(!store->isKeeping());
         QCOMPARE(store->value(fields::Note).toString(), note);
         QCOMPARE(store->value(fields::Left).toDouble(), 30.0);
-        QCOMPARE(other.one("SELECT \"Note\" FROM \"Note\""), defaults.fresh(fields::Note));
+        QCOMPARE(other.one("SELECT \"Note\" FROM \"Note\""), "Click here to rename text.");
 
         QVERIFY(other.exec("COMMIT"));
         QTRY_VERIFY(store->isKeeping());

@@ -1,10 +1,11 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
 # Starting the program: --help needs no display; --user keeps
-# the note in the per-user store; one copy runs per store, and a second
-# start brings it forward, also through a link to the store; a lock left by
-# a copy that died, an empty or garbled lock, a folder at the lock's or the
-# socket's name never keep it from starting. The notes are the user's alone.
+# the note in the per-user store, --store in the file it names; one copy runs
+# per store, and a second start brings it forward, also through a link to the
+# store; a lock left by a copy that died, an empty or garbled lock, a folder at
+# the lock's or the socket's name never keep it from starting. The notes are
+# the user's alone.
 source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
 
 out=$(env -u DISPLAY "$APP" --help)
@@ -20,12 +21,12 @@ modes=$(stat -c %a "$HOME/.local" "$HOME/.local/share" "${user_store%/*}" "$user
 expect_eq "folders made 0700; store, log, index and lock 0600" "700 700 700 600 600 600 600" "${modes//$'\n'/ }"
 socket=$(compgen -G "$XDG_RUNTIME_DIR/quornel-desktop-notes-*")
 ln -s "$user_store" "$WORK/link.save"
-status=0; "$APP" --store "$WORK/link.save" || status=$?
+status=0; timeout 10 "$APP" --store "$WORK/link.save" || status=$?
 expect_eq "a start on a link to the store hands over, with status" 0 "$status"
 wait_for 10 eval '[[ "$(wins UTILITY "$TITLE")" == *" 156" ]]' || fail "the opening did not end"
 menu 72 40 Up Up Return
 wait_for 10 main_hidden || fail "Hide did not hide the window"
-status=0; (cd / && "$APP" --user) || status=$?
+status=0; (cd / && timeout 10 "$APP" --user) || status=$?
 expect_eq "a second start on the same store ends at once, with status" 0 "$status"
 check "... and the first copy comes back from the tray" wait_for 10 main_window
 
@@ -48,7 +49,7 @@ for kind in dead empty garbage folder; do
         check "a folder at the lock's name is left alone" test -d "$user_store.lock"
     fi
     check "a lock of a copy that is gone ($kind) is taken over" wait_for 20 main_window
-    status=0; "$APP" --user || status=$?
+    status=0; timeout 10 "$APP" --user || status=$?
     expect_eq "with a folder at the socket's name a second start hands over, with status" 0 "$status"
     close_box "$(main_window)"
     check "the close box ends it" app_ends
@@ -67,3 +68,13 @@ for tmp in tmp1 tmp2; do
     close_box "$(main_window)"
     check "the close box ends it" app_ends
 done
+
+# --store keeps the note in the file it names, relative to the working folder.
+mkdir "$E2E_DIR/elsewhere"
+APP_ARGS=(--store "../elsewhere/my notes.save")
+app_start
+check "--store makes the store it names" test -s "$E2E_DIR/elsewhere/my notes.save"
+status=0; (cd / && timeout 10 "$APP" --store "$E2E_DIR/elsewhere/my notes.save") || status=$?
+expect_eq "a second start on that store, named another way, ends at once, with status" 0 "$status"
+close_box "$(main_window)"
+check "the close box ends it" app_ends
