@@ -237,7 +237,8 @@ private slots:
         QVERIFY2(error.contains(files.path()) && error.contains("cannot be used"),
                  qPrintable(error));
         QCOMPARE(bytesOf(files.path()), contents);
-        QCOMPARE(QDir(files.dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Quornel Desktop Notes.save")});
+        QCOMPARE(QDir(files.dir.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("Quornel Desktop Notes.save")});
     }
 
     // Fail, still failing, recover, fail again: one message per episode,
