@@ -4,7 +4,6 @@
 // fdatasync), its whole content is copied into the folder $POWERCUT_IMAGE,
 // which so holds only what had reached stable storage. Each copy is made
 // beside and renamed into place, so the folder is whole at every moment.
-#define _GNU_SOURCE
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <limits.h>
@@ -35,13 +34,13 @@ static void keep(int fd)
         rename(part, copy);
 }
 
-int fdatasync(int fd)
+int fdatasync(int fildes)
 {
     static int (*real)(int);
     if (!real)
         real = (int (*)(int))dlsym(RTLD_NEXT, "fdatasync");
-    keep(fd);
-    return real(fd);
+    keep(fildes);
+    return real(fildes);
 }
 
 int fsync(int fd)
