@@ -4,6 +4,9 @@
 
 #include "forms/form1.h"
 #include "forms/forms.h"
+#include "platform/accessibility.h"
+#include "platform/autostart.h"
+#include "platform/display.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
 #include "speech/characterpaths.h"
@@ -60,8 +63,25 @@ Options readCommandLine(int argc, char **argv)
     const QCommandLineOption user(
         QStringLiteral("user"),
         QStringLiteral("Keep the note in the per-user store under $XDG_DATA_HOME."));
-    parser.addOptions({store, user});
+    const QCommandLineOption login(
+        QStringLiteral("autostart"),
+        QStringLiteral("Start the widget (with --user) when you log in: on or off."),
+        QStringLiteral("on|off"));
+    parser.addOptions({store, user, login});
     parser.process(app);
+    if (parser.isSet(login)) {
+        const QString value = parser.value(login);
+        QString error;
+        if (value != QLatin1String("on") && value != QLatin1String("off")) {
+            std::fputs("quornel-desktop-notes: --autostart takes on or off\n", stderr);
+            std::exit(2);
+        }
+        if (!autostart::set(value == QLatin1String("on"), &error)) {
+            std::fprintf(stderr, "quornel-desktop-notes: %s\n", qPrintable(error));
+            std::exit(1);
+        }
+        std::exit(0);
+    }
     if (parser.isSet(store) && parser.isSet(user)) {
         std::fputs("quornel-desktop-notes: --store and --user name two stores; give one\n", stderr);
         std::exit(2);
@@ -119,11 +139,16 @@ int main(int argc, char **argv)
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
 
+    if (QString why; !display::displayReachable(&why)) {
+        std::fprintf(stderr, "quornel-desktop-notes: %s\n", qPrintable(why));
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(programTitle));
     QApplication::setApplicationVersion(QStringLiteral(QUORNEL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("quornel-desktop-notes"));
     QApplication::setQuitOnLastWindowClosed(false);
+    accessibility::install();
 
     Prompts prompts;
     QString error;

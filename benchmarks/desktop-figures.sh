@@ -7,7 +7,8 @@
 #   one and 30 s after it;
 #   the first sound after Return on "Read Current Notes" (first reading:
 #   beyond the character's appearing animation, for a short and a long note;
-#   second reading: beside the espeak-ng command);
+#   second reading, and one once the voice was given back: beside the
+#   espeak-ng command);
 #   the processor time one reading takes.
 #
 #   benchmarks/desktop-figures.sh BUILD_DIR
@@ -92,8 +93,12 @@ mark; /usr/bin/time -f "%U %S" -o "$E2E_DIR/time" espeak-ng -v en-us "$spoken"
 echo "espeak-ng command: $(sound_after_mark) ms; processor time $(awk '{ printf "%d", ($1 + $2) * 1000 }' "$E2E_DIR/time") ms"
 sleep 12   # the balloon goes and the character settles
 echo "widget at rest after a reading: $(wakeups $APP_PID 10) wakeups/s, $(memory $APP_PID)"
-sleep 10
+sleep 10   # the speaker has been let go
 echo "widget 30 s after the reading: $(wakeups $APP_PID 10) wakeups/s, $(memory $APP_PID)"
+read_aloud; again=$(sound_after_mark)
+sleep 4
+mark; espeak-ng -v en-us "$spoken"
+echo "a reading once the speaker was let go: ${again} ms; the espeak-ng command: $(sound_after_mark) ms"
 close_box "$(main_window)"; app_ends
 
 store_set Note Note "'$LONG'"

@@ -7,9 +7,11 @@
 #include "forms/form5.h"
 #include "forms/form6.h"
 #include "forms/forms.h"
+#include "platform/autostart.h"
 #include "platform/color.h"
 #include "platform/display.h"
 #include "platform/label.h"
+#include "platform/placement.h"
 #include "platform/prompts.h"
 #include "platform/timeformat.h"
 #include "platform/twips.h"
@@ -64,6 +66,7 @@ Form1::Form1(Forms &forms)
     : Form(QStringLiteral("Quornel Desktop Notes"), 3195, 2340), m_forms(forms),
       FormData(forms.store(), Table::Form), TransWindow1(this), Agent1(forms.agent())
 {
+    becomeMainWindow();
     setWindowIcon(programIcon());
     buildControls();
     buildMenu();
@@ -75,6 +78,7 @@ void Form1::buildControls()
     // The window takes the keyboard: the menu key, Shift+F10 and F2.
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Quornel Desktop Notes"));
+    setAccessibleRole(QAccessible::Window);
 
     Picture = named(new Label(QString(), this), "Picture");
     Picture->setGeometry(rect());
@@ -146,7 +150,7 @@ void Form1::buildMenu()
     AlSettings = named(Settings->addAction(QStringLiteral("All Settings")), "AlSettings");
     SpeechSet = named(Settings->addAction(QStringLiteral("Speech Settings")), "SpeechSet");
     Trans = named(Settings->addAction(QStringLiteral("Transparent Settings")), "Trans");
-    Seperator = named(Settings->addAction(QString(26, QLatin1Char('-'))), "Seperator");
+    Seperator = named(Settings->addAction(QString(26, QLatin1Char('-'))), "Separator");
     Clock = named(Settings->addAction(QStringLiteral("Show Clock")), "Clock");
     Clock->setCheckable(true);
     Clock->setChecked(true);
@@ -162,6 +166,16 @@ void Form1::buildMenu()
                 if (!isVisible())
                     Form1_SystemTray_Click();
             });
+    // The user's autostart entry, as --autostart writes or removes it.
+    QAction *atLogin = named(trayMenu->addAction(QStringLiteral("Start at Login")), "AtLogin");
+    atLogin->setCheckable(true);
+    connect(trayMenu, &QMenu::aboutToShow, this,
+            [atLogin] { atLogin->setChecked(autostart::isOn()); });
+    connect(atLogin, &QAction::triggered, this, [this](bool on) {
+        QString error;
+        if (!autostart::set(on, &error))
+            m_forms.prompts().message(error);
+    });
     connect(trayMenu->addAction(QStringLiteral("Exit")), &QAction::triggered, this,
             &Form1::Form1_Exit_Click);
     SystemTray->setContextMenu(trayMenu);
@@ -265,36 +279,17 @@ void Form1::showKeeping(bool keeping)
                                : QStringLiteral("Click to show Quornel Desktop Notes.\n") + why);
 }
 
-// A place stored for a larger or absent screen would leave the window out
-// of reach: it shows on the nearest screen instead, its caption bar and most
-// of it in view.
+// A place stored for a larger or absent screen, or a screen gone while the
+// widget runs, would leave the window out of reach: it shows on the nearest
+// screen instead. The store keeps the stored place until the user moves it.
 void Form1::keepOnScreen()
 {
     const QRect outer(pos(), QSize(width() + 2, twips::toPx(fullHeight)));
-    const QPoint caption = outer.topLeft() + QPoint(outer.width() / 2, 10);
-    const QScreen *nearest = nullptr;
-    int best = INT_MAX;
-    for (const QScreen *screen : QGuiApplication::screens()) {
-        const QRect area = screen->availableGeometry();
-        const QRect shown = outer.intersected(area);
-        if (area.contains(caption) && shown.width() * 2 >= outer.width() &&
-            shown.height() * 2 >= outer.height())
-            return;
-        const QPoint nearestPoint(qBound(area.left(), caption.x(), area.right()),
-                                  qBound(area.top(), caption.y(), area.bottom()));
-        const int distance = (nearestPoint - caption).manhattanLength();
-        if (distance < best) {
-            best = distance;
-            nearest = screen;
-        }
-    }
-    if (!nearest)
+    const std::optional<QPoint> place = placement::keptOnScreen(outer);
+    if (!place)
         return;
-    const QRect area = nearest->availableGeometry();
-    const QPoint place(qBound(area.left(), outer.left(), area.right() + 1 - outer.width()),
-                       qBound(area.top(), outer.top(), area.bottom() + 1 - outer.height()));
-    setLeftTwips(twips::fromPx(place.x()));
-    setTopTwips(twips::fromPx(place.y()));
+    setLeftTwips(twips::fromPx(place->x()));
+    setTopTwips(twips::fromPx(place->y()));
     m_keptOnScreenAt = pos();
 }
 
@@ -491,9 +486,20 @@ void Form1::Form1_SystemTray_Click()
 void Form1::trayChanged(bool available)
 {
     Hide->setEnabled(available);
-    Hide->setToolTip(available ? QString()
-                               : QStringLiteral("No notification area is running: hidden, the "
-                                                "window would have no icon to come back from."));
+    const QString noWayBack =
+        QStringLiteral(": hidden, the window would have no icon to come back from.");
+    if (available)
+        Hide->setToolTip(QString());
+    else if (display::Desktop::instance().hasOtherTrayOnly())
+        Hide->setToolTip(QStringLiteral("The notification area that runs is of a kind this icon "
+                                        "cannot use (the kind is chosen when Quornel Desktop "
+                                        "Notes starts)") +
+                         noWayBack +
+                         QStringLiteral(" Start Quornel Desktop Notes again to use it."));
+    else
+        Hide->setToolTip(QStringLiteral("No notification area is running (neither a system tray "
+                                        "nor a status notifier host)") +
+                         noWayBack);
     // Never stranded: with the notification area gone the icon cannot
     // bring the window back, so it comes back now.
     if (!available && SystemTray->isVisible() && !isUnloading())

@@ -36,6 +36,7 @@ public:
     DataSource &settingsRow() { return FormData; }
     // Another start of the program on this store asks for the window.
     void bringForward();
+    void keepOnScreen() override;
 
     static constexpr int fullHeight = 2670;
 
@@ -79,7 +80,6 @@ private:
     void readAloud();
     void scheduleClock();
     void trayChanged(bool available);
-    void keepOnScreen();
     void showKeeping(bool keeping);
     // The level the window rests at once an animation is over or skipped.
     qint16 restingLevel() const;

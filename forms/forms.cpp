@@ -20,6 +20,7 @@ Forms::Forms(NoteStore &store, Prompts &prompts, SpeechAgent &agent)
 
 template <class F> F *Forms::dialog(F *form)
 {
+    form->setHomeWindow(form1.ifLoaded());
     // A closed dialog gives the keyboard back to the main window.
     QObject::connect(form, &Form::unloaded, form, [this] {
         Form1 *main = form1.ifLoaded();

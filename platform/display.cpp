@@ -2,10 +2,17 @@
 #include "display.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
+#include <QDBusVariant>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMargins>
 #include <QRegion>
+#include <QScreen>
 #include <QSystemTrayIcon>
 #include <QThread>
 #include <QVector>
@@ -239,6 +246,17 @@ std::optional<QMargins> frameExtentsBeforeMapping(QWindow *handle)
                     qRound(e[3] / ratio));
 }
 
+bool onXWayland()
+{
+    // XWayland names its outputs after itself; no other X server does.
+    if (!connection())
+        return false;
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    return std::any_of(screens.begin(), screens.end(), [](const QScreen *screen) {
+        return screen->name().startsWith(QLatin1String("XWAYLAND"));
+    });
+}
+
 // Hears the display server tell that the owner of the compositing
 // manager's or the notification area's selection changed.
 class DesktopFilter : public QAbstractNativeEventFilter {
@@ -287,6 +305,47 @@ private:
     int m_firstEvent = -1;
 };
 
+namespace {
+
+const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
+const QString watcherPath = QStringLiteral("/StatusNotifierWatcher");
+// A busy watcher may keep the answer back; asked again at its next notice.
+constexpr int hostsAnswerMs = 1000;
+
+QDBusMessage askHostRegistered()
+{
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        watcherService, watcherPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+        QStringLiteral("Get"));
+    get << watcherService << QStringLiteral("IsStatusNotifierHostRegistered");
+    return get;
+}
+
+bool hostRegistered(const QDBusMessage &reply)
+{
+    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+           reply.arguments().constFirst().value<QDBusVariant>().variant().toBool();
+}
+
+} // namespace
+
+bool displayReachable(QString *why)
+{
+    // Only Qt's X11 platform is ours to check; another reports for itself.
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && !platform.startsWith("xcb"))
+        return true;
+    xcb_connection_t *c = xcb_connect(nullptr, nullptr);
+    const bool reached = xcb_connection_has_error(c) == 0;
+    xcb_disconnect(c);
+    const QString name = qEnvironmentVariable("DISPLAY");
+    if (!reached)
+        *why = name.isEmpty()
+                   ? QStringLiteral("no display to show the widget on (DISPLAY is not set)")
+                   : QStringLiteral("cannot open the display \"%1\"").arg(name);
+    return reached;
+}
+
 Desktop &Desktop::instance()
 {
     static Desktop *desktop = new Desktop; // lives as long as the application
@@ -295,6 +354,7 @@ Desktop &Desktop::instance()
 
 Desktop::Desktop() : QObject(qApp)
 {
+    watchHosts();
     if (xcb_connection_t *c = connection()) {
         auto *filter = new DesktopFilter(*this, c);
         qApp->installNativeEventFilter(filter);
@@ -302,20 +362,65 @@ Desktop::Desktop() : QObject(qApp)
     } else {
         // Elsewhere translucency is the platform's business, and Qt knows
         // about the tray.
-        m_tray = QSystemTrayIcon::isSystemTrayAvailable();
+        m_xembedTray = QSystemTrayIcon::isSystemTrayAvailable();
+        updateTray();
     }
 }
 
-void Desktop::update(bool compositing, bool tray)
+void Desktop::watchHosts()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    // The watcher tells when a host comes or goes; a watcher that goes
+    // takes its hosts along.
+    auto *owner = new QDBusServiceWatcher(watcherService, bus,
+                                          QDBusServiceWatcher::WatchForOwnerChange, this);
+    connect(owner, &QDBusServiceWatcher::serviceOwnerChanged, this, &Desktop::askHosts);
+    for (const QString &signal : {QStringLiteral("StatusNotifierHostRegistered"),
+                                  QStringLiteral("StatusNotifierHostUnregistered")})
+        bus.connect(QString(), watcherPath, watcherService, signal, this, SLOT(askHosts()));
+    // Qt makes its icon a StatusNotifierItem when the watcher has a host as
+    // the icon is made, which is now (Qt 6.4 asks once, for good).
+    m_hostRunning = hostRegistered(bus.call(askHostRegistered(), QDBus::Block, hostsAnswerMs));
+    m_iconIsItem = m_hostRunning;
+}
+
+void Desktop::askHosts()
+{
+    auto *call = new QDBusPendingCallWatcher(
+        QDBusConnection::sessionBus().asyncCall(askHostRegistered(), hostsAnswerMs), this);
+    connect(call, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *c) {
+        c->deleteLater();
+        setHostRunning(hostRegistered(c->reply()));
+    });
+}
+
+void Desktop::update(bool compositing, bool xembedTray)
 {
     const bool compositingChanges = compositing != m_compositing;
-    const bool trayChanges = tray != m_tray;
     m_compositing = compositing;
-    m_tray = tray;
+    m_xembedTray = xembedTray;
     if (compositingChanges)
         emit compositingChanged(compositing);
-    if (trayChanges)
-        emit trayChanged(tray);
+    updateTray();
+}
+
+void Desktop::setHostRunning(bool running)
+{
+    m_hostRunning = running;
+    updateTray();
+}
+
+void Desktop::updateTray()
+{
+    const bool tray = m_iconIsItem ? m_hostRunning : m_xembedTray;
+    const bool otherOnly = !tray && (m_iconIsItem ? m_xembedTray : m_hostRunning);
+    if (tray == m_tray && otherOnly == m_otherTrayOnly)
+        return;
+    m_tray = tray;
+    m_otherTrayOnly = otherOnly;
+    emit trayChanged(tray); // also when only the kind of the absent one changed
 }
 
 } // namespace display

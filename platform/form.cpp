@@ -2,9 +2,11 @@
 #include "form.h"
 
 #include "display.h"
+#include "placement.h"
 #include "twips.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -13,24 +15,71 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QPixmap>
+#include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
 #include <QWindow>
 
 #include <utility>
 
+namespace {
+
+// Screens come and go while the program runs (a laptop leaves its monitor
+// behind). Once they have settled, every window sees that it is still in
+// view.
+void watchScreens()
+{
+    static QPointer<QTimer> settled;
+    if (settled)
+        return;
+    settled = new QTimer(qApp);
+    settled->setSingleShot(true);
+    settled->setInterval(50);
+    QObject::connect(settled, &QTimer::timeout, qApp, [] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *form = qobject_cast<Form *>(window); form && !form->isUnloading())
+                form->keepOnScreen();
+        }
+    });
+    const auto watch = [](QScreen *screen) {
+        QObject::connect(screen, &QScreen::geometryChanged, settled, qOverload<>(&QTimer::start));
+        QObject::connect(screen, &QScreen::availableGeometryChanged, settled,
+                         qOverload<>(&QTimer::start));
+    };
+    for (QScreen *screen : QGuiApplication::screens())
+        watch(screen);
+    QObject::connect(qApp, &QGuiApplication::screenAdded, settled, [watch](QScreen *screen) {
+        watch(screen);
+        settled->start();
+    });
+    QObject::connect(qApp, &QGuiApplication::screenRemoved, settled, qOverload<>(&QTimer::start));
+}
+
+Qt::WindowFlags formFlags(Qt::WindowType type)
+{
+    return type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+}
+
+} // namespace
+
 Form::Form(const QString &caption, int clientWidthTwips, int clientHeightTwips)
-    : QWidget(nullptr,
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr, formFlags(display::onXWayland() ? Qt::Dialog : Qt::Tool))
 {
     setWindowTitle(caption);
     setFixedSize(twips::toPx(clientWidthTwips), twips::toPx(clientHeightTwips));
     // Tool windows do not end the program on their own; the program ends
     // when its last window is unloaded.
     setAttribute(Qt::WA_QuitOnClose, false);
+    watchScreens();
 }
 
 Form::~Form() = default;
+
+void Form::becomeMainWindow()
+{
+    if (display::onXWayland())
+        setWindowFlags(formFlags(Qt::Window));
+}
 
 void Form::load()
 {
@@ -137,6 +186,8 @@ void Form::setVisible(bool visible)
         setFont(dialogFont());
     if (visible && !isVisible() && m_placement)
         placeBeforeFraming(*std::exchange(m_placement, std::nullopt));
+    if (visible && !isVisible() && m_designedClient)
+        openOnHomeScreen();
     if (!visible)
         m_framingPlace.reset(); // shown again, it is framed where it then is
     QWidget::setVisible(visible);
@@ -173,7 +224,35 @@ void Form::placeBeforeFraming(QPoint corner)
 
 void Form::placeClientTwips(double left, double top)
 {
-    setGeometry(twips::toPx(left), twips::toPx(top), width(), height());
+    m_designedClient = QPoint(twips::toPx(left), twips::toPx(top));
+    setGeometry(QRect(*m_designedClient, size()));
+}
+
+// The designed places were made for one screen of a given size at 96 dpi.
+// On a smaller or scaled screen, or with the main window on another one, a
+// dialog opens as near its designed place as lets all of it, frame
+// included, show on the main window's screen.
+void Form::openOnHomeScreen()
+{
+    const QScreen *home = placement::screenOf(m_home);
+    winId(); // the native window, whose properties decide the frame
+    QWindow *handle = windowHandle();
+    if (!home || !handle)
+        return;
+    QMargins frame = handle->frameMargins();
+    if (frame.isNull())
+        frame = display::frameExtentsBeforeMapping(handle).value_or(QMargins());
+    const QRect outer = QRect(*m_designedClient, size()).marginsAdded(frame);
+    const QPoint corner = placement::fitInto(outer, home->availableGeometry());
+    setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
+}
+
+void Form::keepOnScreen()
+{
+    if (!isVisible())
+        return;
+    if (const std::optional<QPoint> place = placement::keptOnScreen(frameGeometry()))
+        move(*place);
 }
 
 void Form::place(QWidget *control, int left, int top, int width, int height)

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QAccessible>
 #include <QFont>
+#include <QPointer>
 #include <QWidget>
 
 #include <optional>
@@ -23,6 +25,13 @@ class Form : public QWidget {
 public:
     explicit Form(const QString &caption, int clientWidthTwips, int clientHeightTwips);
     ~Form() override;
+
+    // Makes this the program's main window. On a Wayland compositor (through
+    // XWayland) it is then an ordinary window and the others are dialogs:
+    // the compositor gives the keyboard to no tool window. A dialog stays
+    // unowned there, as everywhere, so that the compositor opens it where
+    // the program asks, as it does with any window it maps.
+    void becomeMainWindow();
 
     // Runs the window's load handler once, right after construction.
     void load();
@@ -46,8 +55,14 @@ public:
     double topTwips() const;
     void setLeftTwips(double left);
     void setTopTwips(double top);
-    // Places the client area's top-left corner on the screen.
+    // Places the client area's top-left corner on the screen: the window's
+    // designed place, where it opens when it fits (see openOnHomeScreen).
     void placeClientTwips(double left, double top);
+    // The window whose screen a dialog opens on: the main window.
+    void setHomeWindow(const QWidget *home) { m_home = home; }
+    // Runs once the screens have settled after one came, went or changed:
+    // a shown window left with too little in view moves into view.
+    virtual void keepOnScreen();
 
     // Places a control at a designed rectangle (twips) within its parent.
     static void place(QWidget *control, int left, int top, int width, int height);
@@ -70,6 +85,10 @@ public:
     // A straight line across a dialog, from (x1, y) to (x2, y), in twips.
     static QFrame *addLine(QWidget *parent, int x1, int y, int x2);
 
+    // What screen readers are told the window is: a dialog, unless the
+    // window says otherwise.
+    QAccessible::Role accessibleRole() const { return m_accessibleRole; }
+
 signals:
     // The window has been unloaded; it is still alive and is deleted soon.
     void unloaded();
@@ -83,18 +102,25 @@ protected:
     // Escape is the dialogs' close box; Return presses a focused button.
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void setAccessibleRole(QAccessible::Role role) { m_accessibleRole = role; }
 
 private:
     void placeBeforeFraming(QPoint corner);
+    void openOnHomeScreen();
     void keepPlaceWhileFraming(QSize size);
 
     bool m_loaded = false;
     bool m_unloading = false;
     bool m_dialogFace = false; // to be given at the first show
+    QAccessible::Role m_accessibleRole = QAccessible::Dialog;
     // The outer height last set, in twips, finer than the pixels it maps to.
     float m_outerHeightTwips = -1;
     // The outer corner last asked for, until the window is next shown.
     std::optional<QPoint> m_placement;
+    // Where the client area opens, as designed, and the window whose
+    // screen it opens on.
+    std::optional<QPoint> m_designedClient;
+    QPointer<const QWidget> m_home;
     // The client area's place given before the window manager framed the
     // window, until it has.
     std::optional<QPoint> m_framingPlace;

@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "label.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
 Label::Label(const QString &caption, QWidget *parent) : QLabel(caption, parent), m_caption(caption)
 {
     setMouseTracking(true);
+}
+
+bool Label::takesClicks() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&Label::Click));
 }
 
 void Label::setCaption(const QString &caption)

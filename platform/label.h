@@ -26,6 +26,8 @@ public:
     // Lays out no more than the first `characters` of a caption.
     void setShownLength(int characters);
     void setShrinkToFit(qreal smallestPoints);
+    // Whether anything listens to its clicks.
+    bool takesClicks() const;
 
 signals:
     void Change();

@@ -2,6 +2,7 @@
 #include "prompts.h"
 
 #include "color.h"
+#include "placement.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -37,6 +38,7 @@ QString Prompts::openFile(const QString &filter, const QString &startFolder)
     QFileDialog dialog(nullptr, QString(), startFolder, qtFilter);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    placement::fitSizeOnScreen(&dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();

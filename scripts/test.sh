@@ -4,6 +4,9 @@
 #   formatting (clang-format) and static analysis (clang-tidy);
 #   the ordinary build (g++) and all its tests: in-process, on a virtual
 #   desktop, the installed program, the store's reliability trials;
+#   the Debian package: made, checked by lintian, installed on this machine
+#   with apt-get, its installed program checked (on an accessibility bus
+#   too), and removed again;
 #   the AddressSanitizer/UndefinedBehaviorSanitizer build (clang) and its
 #   in-process tests;
 #   a short fuzz run of the character file reader.
@@ -78,6 +81,52 @@ if build default; then
     run_ctest default
 else
     note_failure "build of preset default"
+fi
+
+# The Debian package, made as the README says. This machine is left with the
+# packages it had: the package is purged at the end, whatever its checks say.
+check_package() {
+    local deb before after
+    echo "==== Debian package"
+    rm -f build-package/*.deb
+    cmake --workflow --preset package >"$logdir/package.log" 2>&1 ||
+        { tail -n 30 "$logdir/package.log"; note_failure "cmake --workflow --preset package"; return; }
+    deb="$(echo build-package/quornel-desktop-notes_*.deb)"
+    if lintian --fail-on error,warning "$deb" >"$logdir/lintian.log" 2>&1; then
+        pass
+    else
+        note_failure "lintian on $deb (see build-logs/lintian.log)"
+    fi
+    cat "$logdir/lintian.log"
+    if dpkg-query -W quornel-desktop-notes >/dev/null 2>&1; then
+        note_failure "quornel-desktop-notes is installed already; the package was not tried"
+        return
+    fi
+    before="$(dpkg-query -W)"
+    if ! DEBIAN_FRONTEND=noninteractive apt-get install -y -q "./$deb" </dev/null \
+        >"$logdir/package-install.log" 2>&1; then
+        cat "$logdir/package-install.log"
+        note_failure "apt-get install ./$deb"
+    elif bash tests/install/test_install.sh --installed "$(dpkg-deb -f "$deb" Version)" &&
+        E2E_XPROBE="$root/build/tests/e2e/e2e-xprobe" \
+            bash tests/e2e/test_accessibility.sh /usr/bin/quornel-desktop-notes; then
+        pass
+    else
+        note_failure "the checks of the installed package"
+    fi
+    DEBIAN_FRONTEND=noninteractive apt-get purge -y -q quornel-desktop-notes </dev/null \
+        >>"$logdir/package-install.log" 2>&1 || note_failure "apt-get purge quornel-desktop-notes"
+    after="$(dpkg-query -W)"
+    if [[ "$before" == "$after" && ! -e /etc/xdg/autostart/quornel-desktop-notes.desktop ]]; then
+        pass
+    else
+        note_failure "the machine was not left with the packages and files it had"
+    fi
+}
+if [[ -x build/tests/e2e/e2e-xprobe ]]; then
+    check_package
+else
+    note_failure "the Debian package was not tried: the default build failed"
 fi
 
 if build asan; then

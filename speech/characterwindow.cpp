@@ -5,7 +5,9 @@
 
 #include <QBitmap>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -49,6 +51,11 @@ CharacterWindow::CharacterWindow(const CharacterData &character)
     if (!character.idle.isEmpty())
         m_image = character.idle.constFirst().image;
     m_opaque.resize(character.images.size());
+
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(QStringLiteral("CharacterMenu"));
+    connect(m_menu->addAction(QStringLiteral("Hide")), &QAction::triggered, this,
+            &CharacterWindow::hideChosen);
 }
 
 int CharacterWindow::firstOpaqueRow(const QImage &image)
@@ -97,6 +104,8 @@ void CharacterWindow::showBalloon(const QString &text)
     m_balloonShown = true;
     update(balloonRect());
     updateShape();
+    // What the character says, for screen readers.
+    setAccessibleDescription(text);
 }
 
 void CharacterWindow::setHighlight(int start, int length)
@@ -115,6 +124,7 @@ void CharacterWindow::hideBalloon()
     m_balloonShown = false;
     update(balloonRect());
     updateShape();
+    setAccessibleDescription(QString());
 }
 
 QString CharacterWindow::highlightedWord() const
@@ -336,4 +346,10 @@ void CharacterWindow::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton)
         m_dragging = false;
     QWidget::mouseReleaseEvent(event);
+}
+
+void CharacterWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    m_menu->popup(event->globalPos());
+    event->accept();
 }

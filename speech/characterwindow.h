@@ -11,12 +11,14 @@
 
 #include <memory>
 
+class QMenu;
 class QTextLayout;
 
 // The character on the desktop: a frameless, always-on-top window with a
 // transparent background and no task-bar entry, showing one picture of the
 // character and, above it, a speech balloon whose current word is
-// highlighted. The user moves it by dragging it with the mouse.
+// highlighted. The user moves it by dragging it with the mouse, and puts it
+// away from the menu a right-click on it opens.
 class CharacterWindow : public QWidget {
     Q_OBJECT
 
@@ -44,6 +46,10 @@ public:
     QRect balloonRect() const;
     QRect characterRect() const;
 
+signals:
+    // The user chose "Hide" from the character's menu.
+    void hideChosen();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -52,6 +58,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void paintContent(QPainter &painter);
@@ -77,4 +84,5 @@ private:
     bool m_clipped = false;
     bool m_dragging = false;
     QPoint m_dragOffset;
+    QMenu *m_menu;
 };

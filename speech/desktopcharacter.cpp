@@ -43,6 +43,7 @@ DesktopCharacter::DesktopCharacter(const CharacterData &character, QObject *pare
             showIdleFrame((m_frame + 1) % int(m_character.idle.size()));
     });
     connect(&m_balloonTimer, &QTimer::timeout, this, [this] { m_window->hideBalloon(); });
+    connect(m_window.get(), &CharacterWindow::hideChosen, this, &DesktopCharacter::putAway);
 }
 
 DesktopCharacter::~DesktopCharacter() = default;
@@ -62,6 +63,8 @@ void DesktopCharacter::Speak(const QString &text)
     // The voice starts now, while the character may still be appearing.
     SpeechEngine::load(this, [this, request](SpeechEngine *engine, const QString &error) {
         request->waitsForEngine = false;
+        if (request->dropped)
+            return;
         if (engine)
             request->speech = engine->speak(request->text, m_character.voice, this);
         if (request == m_current) {
@@ -110,6 +113,32 @@ void DesktopCharacter::finishRequest(int pauseMs)
     m_running = false;
     m_current.reset();
     QTimer::singleShot(pauseMs, this, &DesktopCharacter::next);
+}
+
+// Put away by the user, the character falls silent at once and leaves the
+// desktop; what it was still to say is dropped. The next request brings it
+// back with its appearing animation.
+void DesktopCharacter::putAway()
+{
+    m_frameTimer.stop();
+    m_speechTimer.stop();
+    m_balloonTimer.stop();
+    if (m_current)
+        m_queue.prepend(m_current);
+    for (const std::shared_ptr<Request> &request : std::as_const(m_queue)) {
+        request->dropped = true;
+        if (request->speech)
+            request->speech->deleteLater(); // which stops its sound
+    }
+    m_queue.clear();
+    m_current.reset();
+    m_running = false;
+    m_silentMs = -1;
+    m_window->setHighlight(-1, 0);
+    m_window->hideBalloon();
+    m_window->hide();
+    m_phase = Phase::Hidden;
+    emit idle();
 }
 
 // Appearing --------------------------------------------------------------

@@ -58,12 +58,14 @@ private:
         QString text;
         QPointer<Speech> speech; // made as soon as the request is queued
         bool waitsForEngine = false;
+        bool dropped = false; // put away before it was carried out
     };
     enum class Phase { Hidden, Appearing, Resting, Speaking };
 
     void enqueue(const std::shared_ptr<Request> &request);
     void next();
     void finishRequest(int pauseMs = 0);
+    void putAway();
 
     void startShow();
     void showFrame(int index);

@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
@@ -386,8 +388,24 @@ private slots:
         // The icon's own menu brings the window back too.
         emit display::Desktop::instance().trayChanged(true);
         choose(main, "Hide");
-        child<QMenu>(main, "TrayMenu")->actions().first()->trigger();
+        auto *trayMenu = child<QMenu>(main, "TrayMenu");
+        trayMenu->actions().first()->trigger();
         QVERIFY(main->isVisible());
+
+        // ... and starts the widget at login, or no longer.
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        const QString entry =
+            config.path() + QStringLiteral("/autostart/quornel-desktop-notes.desktop");
+        auto *atLogin = child<QAction>(main, "AtLogin");
+        for (bool on : {true, false}) {
+            emit trayMenu->aboutToShow();
+            QCOMPARE(atLogin->isChecked(), !on);
+            atLogin->trigger();
+            QCOMPARE(QFile::exists(entry), on);
+        }
+        QVERIFY(QDir(config.path()).isEmpty());
+        qunsetenv("XDG_CONFIG_HOME");
     }
 
     // While the store takes no changes the window says so; the last change

@@ -1,15 +1,17 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
-# Starting the program: --help needs no display; --user keeps
-# the note in the per-user store, --store in the file it names; one copy runs
-# per store, and a second start brings it forward, also through a link to the
-# store; a lock left by a copy that died, an empty or garbled lock, a folder at
-# the lock's or the socket's name never keep it from starting. The notes are
-# the user's alone.
+# Starting the program: --help needs no display, a start without one says so;
+# --user keeps the note in the per-user store, --store in the file it names;
+# one copy runs per store, and a second start brings it forward, also through
+# a link to the store; a lock left by a copy that died, an empty or garbled
+# lock, a folder at the lock's or the socket's name never keep it from
+# starting. The notes are the user's alone.
 source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
 
 out=$(env -u DISPLAY "$APP" --help)
 check "--help lists the options without a display" has "$out" "--store <file>"
+status=0; out=$(cd "$WORK" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$APP" 2>&1) || status=$?
+check "without a display: one line, status 1 ($status)" test "$status" = 1 -a "$(wc -l <<<"$out")" = 1
 
 desktop_start
 unset XDG_DATA_HOME

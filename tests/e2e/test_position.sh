@@ -3,6 +3,8 @@
 # Position saving from real pointer moves: a move over the mascot background
 # stores the window's outer corner in twips; moving the window by its caption
 # bar and leaving without a move over the background keeps the old place.
+# At scale 2 every dialog opens wholly on the screen; the character's menu
+# hides it. Two monitors: removing one moves its windows onto the other.
 source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
 desktop_start
 
@@ -16,6 +18,19 @@ drag_caption() {
     xdotool mouseup 1
     wait_for 5 main_at $((fx + $1)) $((fy + $2))
 }
+wholly_in() {   # TITLE LEFT RIGHT: the window, frame included, lies within LEFT,0 and RIGHT,800
+    local id fx fy x y w h e r b
+    read -r id fx fy x y w h <<<"$(wins UTILITY "$1")" && e=$(xprop -id "$id" _NET_FRAME_EXTENTS) &&
+        IFS=', ' read -r _ r _ b <<<"${e#*= }" && ((fx >= $2 && fy >= 0 && x + w + r <= $3 && y + h + b <= 800))
+}
+opens_whole() {   # TITLE CMD...: the command opens the dialog wholly on the screen; Escape closes it
+    wait_for 10 menus 0 && "${@:2}" && wait_for 10 wholly_in "$1" 0 1280 && keys Escape &&
+        wait_for 10 eval '! win UTILITY "$1"'
+}
+speaking() {   # the character has appeared, with its balloon
+    read -r ch _ _ _ _ cw chh <<<"$(wins UTILITY Quornel)" && [[ -n "$ch" ]] && (($("$XPROBE" input "$ch") > chh * 3 / 4))
+}
+settings_item() { keys Menu && wait_for 10 menus 1 && keys Down Right "$@"; }   # KEY...
 
 store_init
 app_start
@@ -40,3 +55,28 @@ app_start
 check "the next start shows the window at the stored place" wait_for 5 main_at 420 260
 close_box "$(main_window)"
 check "the close box ends the program again" app_ends
+
+store "UPDATE Form SET \"Read on Start\" = 1, \"Speech Enabled\" = 1, Left = 4500.0, Top = 1500.0,
+       \"Agent Name\" = '$(dirname "$APP")/characters/quornel.qchar'"
+QT_SCALE_FACTOR=2 app_start
+wait_for 20 speaking || fail "the character did not appear and speak"
+xdotool mousemove --window "$ch" $((cw / 2)) $((chh - 160)) click 3 && wait_for 10 menus 1 && keys Down Return
+check "\"Hide\" on the character's right-click menu puts it away" wait_for 5 eval '! win UTILITY Quornel'
+xdotool windowactivate --sync "$(main_window)" || true
+for d in "Rename Text:keys F2" "Settings:settings_item Return" \
+    "Speech Settings:settings_item Down Return" "Transparency Settings:settings_item Down Down Return"; do
+    check "at scale 2 \"${d%%:*}\" opens wholly on the screen" opens_whole "${d%%:*}" ${d#*:}
+done
+close_box "$(main_window)" && app_ends || fail "the close box did not end the program at scale 2"
+
+xrandr --setmonitor left 640/169x800/211+0+0 screen --setmonitor right 640/169x800/211+640+0 none >/dev/null
+store_set Form "Read on Start" 0 && store_set Form Left 12000.0 && store_set Form Top 4500.0
+app_start
+wait_for 5 main_at 800 300 || fail "the window did not show at its stored place 800 300"
+xdotool windowactivate --sync "$(main_window)" && keys F2
+check "the rename dialog opens on the main window's monitor" wait_for 10 wholly_in "Rename Text" 640 1280
+xrandr --delmonitor right
+check "removing their monitor brings the window and the dialog wholly onto the other within a second" \
+    wait_for 1 eval 'wholly_in "$TITLE" 0 640 && wholly_in "Rename Text" 0 640'
+check "the store keeps the stored place" stored_at 800 300
+check "the close box ends the program on one monitor" eval 'close_box "$(main_window)" && app_ends'

@@ -3,6 +3,7 @@
 # The tray: Hide from the popup menu docks the icon in trayer and hides the
 # window; a click on the icon brings the window back; a stored "Hide" starts
 # with only the icon; the window comes back when the notification area goes.
+# Then the same with a StatusNotifierItem host alone on the session bus.
 source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
 desktop_start
 
@@ -32,3 +33,18 @@ check "the window comes back when the notification area goes away" wait_for 10 m
 close_box "$(main_window)"
 check "the close box ends the program" app_ends
 
+# trayer is gone: a notification area of the other kind alone.
+sni_start
+app_start
+menu 72 40 Up Up Return
+check "Hide works with a StatusNotifierItem host alone" wait_for 10 main_hidden
+check "... its item registers" wait_for 10 eval 'item=$(<"$LOGS/snihost.log") && [[ -n "$item" ]]'
+dbus-send --session --print-reply --dest="${item#registered }" /StatusNotifierItem \
+    org.kde.StatusNotifierItem.Activate int32:0 int32:0 >/dev/null
+check "the item's Activate shows the window" wait_for 10 main_window
+menu 72 40 Up Up Return
+wait_for 10 main_hidden || fail "Hide did not hide the window"
+kill -TERM "${PIDS[5]}"   # the host goes away
+check "the window comes back when the host goes away" wait_for 10 main_window
+menu 40 120 Up Return
+check "Exit ends the program" app_ends

@@ -3,11 +3,18 @@
 # Installs the build as a package would be made (stripped of debugging data),
 # once into a scratch prefix and once as /usr into a staging folder, and checks
 # what lands there: the entries, the metadata and the manual pages pass their
-# validators, nothing lands outside the prefix, and nothing installed refers
-# back to the build or source folder.
+# validators, --autostart writes and removes a valid entry of the user's,
+# nothing lands outside the prefix, and nothing installed refers back to the
+# build or source folder. With --installed, checks the copy that the Debian
+# package installed under /usr in the same way.
 # Usage: test_install.sh BUILD_DIR SOURCE_DIR VERSION
+#        test_install.sh --installed VERSION
 set -euo pipefail
-build="$(realpath "$1")" source="$(realpath "$2")" version="$3"
+if [[ "$1" == --installed ]]; then
+    build="" source="" version="$2"
+else
+    build="$(realpath "$1")" source="$(realpath "$2")" version="$3"
+fi
 for tool in desktop-file-validate appstreamcli groff; do
     command -v "$tool" >/dev/null || { echo "missing: $tool" >&2; exit 2; }
 done
@@ -18,7 +25,7 @@ check() { if "${@:2}"; then echo "PASS: $1"; else echo "FAIL: $1"; failed=1; fi;
 
 none() { [[ -z "$1" ]] || { echo "$1"; return 1; }; }   # TEXT: empty, or shown
 validates() { local out; out="$("$@" 2>&1)" || { echo "$out"; return 1; }; }
-render() { none "$(groff -man -Tutf8 -ww -z "$1" 2>&1)"; }
+render() { none "$(zcat "$1" | groff -man -Tutf8 -ww -z 2>&1)"; }
 # install_to PREFIX ROOT [DESTDIR]: installs and checks that every file lies under ROOT.
 install_to() {
     local out files
@@ -29,26 +36,53 @@ install_to() {
     check "every file installed with prefix $1 lies under $2" none "$(grep -v "^$2/" <<<"$files")"
 }
 
+# installed PREFIX SYSCONFDIR: the checks of an installed copy.
+installed() {
+    local p="$1"
+    menu="$p/share/applications/quornel-desktop-notes.desktop"
+    autostart="$2/xdg/autostart/quornel-desktop-notes.desktop"
+    metainfo="$p/share/metainfo/org.quornel.DesktopNotes.metainfo.xml"
+    for f in "$menu" "$autostart"; do
+        check "${f#"$p"/} is a valid desktop entry" validates desktop-file-validate "$f"
+    done
+    exec_line="$(grep '^Exec=' "$menu")"
+    check "the menu and autostart entries start the same per-user store ($exec_line)" \
+        test "$exec_line" = "$(grep '^Exec=' "$autostart")" -a "${exec_line/ --user/}" != "$exec_line"
+    check "the metadata is valid" validates appstreamcli validate --no-net "$metainfo"
+    latest="$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo")"
+    check "the metadata's latest release is $version" test "${latest%%$'\n'*}" = "$version"
+    for page in quornel-desktop-notes qchar-pack; do
+        check "the manual page $page(1) renders without a warning" render "$p/share/man/man1/$page.1.gz"
+    done
+    check "the installed program tells its version without a display" \
+        test "$(env -u DISPLAY "$p/bin/quornel-desktop-notes" --version)" = "quornel-desktop-notes $version"
+    check "the character file format is documented" test -s "$p/share/doc/quornel-desktop-notes/QCHAR-FORMAT.md"
+
+    # The user's autostart entry, in a configuration folder of its own.
+    local config="$scratch/config" program
+    program="$(realpath "$p/bin/quornel-desktop-notes")"
+    local entry="$config/autostart/quornel-desktop-notes.desktop"
+    mkdir -p "$config"
+    XDG_CONFIG_HOME="$config" env -u DISPLAY "$program" --autostart on
+    check "--autostart on writes a valid entry" validates desktop-file-validate "$entry"
+    check "... which starts this program with the per-user store" \
+        test "$(grep '^Exec=' "$entry")" = "Exec=$program --user"
+    XDG_CONFIG_HOME="$config" env -u DISPLAY "$program" --autostart off
+    check "--autostart off leaves the configuration folder as it found it" test -z "$(ls -A "$config")"
+    mkdir "$config/autostart" && touch "$config/autostart/other.desktop"
+    XDG_CONFIG_HOME="$config" "$program" --autostart on
+    XDG_CONFIG_HOME="$config" "$program" --autostart off
+    check "... also an autostart folder with another entry" test "$(ls -A "$config/autostart")" = other.desktop
+    rm -rf "$config"
+}
+
+if [[ -z "$build" ]]; then
+    installed /usr /etc
+    exit "$failed"
+fi
 p="$scratch/prefix"
 install_to "$p" "$p"
-menu="$p/share/applications/quornel-desktop-notes.desktop"
-autostart="$p/etc/xdg/autostart/quornel-desktop-notes.desktop"
-metainfo="$p/share/metainfo/org.quornel.DesktopNotes.metainfo.xml"
-for f in "$menu" "$autostart"; do
-    check "${f#"$p"/} is a valid desktop entry" validates desktop-file-validate "$f"
-done
-exec_line="$(grep '^Exec=' "$menu")"
-check "the menu and autostart entries start the same per-user store ($exec_line)" \
-    test "$exec_line" = "$(grep '^Exec=' "$autostart")" -a "${exec_line/ --user/}" != "$exec_line"
-check "the metadata is valid" validates appstreamcli validate --no-net "$metainfo"
-latest="$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo")"
-check "the metadata's latest release is $version" test "${latest%%$'\n'*}" = "$version"
-for page in quornel-desktop-notes qchar-pack; do
-    check "the manual page $page(1) renders without a warning" render "$p/share/man/man1/$page.1"
-done
-check "the installed program tells its version without a display" \
-    test "$(env -u DISPLAY "$p/bin/quornel-desktop-notes" --version)" = "quornel-desktop-notes $version"
-check "the character file format is documented" test -s "$p/share/doc/quornel-desktop-notes/QCHAR-FORMAT.md"
+installed "$p" "$p/etc"
 # Stripping leaves run paths and compiled-in strings, so binaries are searched too.
 check "no installed file names the build or source folder" \
     none "$(grep -rlF -e "$build" -e "$source" "$p")"

@@ -12,6 +12,7 @@
 #include "speech/engine.h"
 
 #include <QFile>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -112,6 +113,29 @@ private slots:
         QVERIFY(w->inputShape().contains(w->characterRect().center()));
         // It stays until the program ends.
         QVERIFY(!w->close());
+    }
+
+    // "Hide" from its menu puts the character away mid-reading:
+    // silent, gone, the queue dropped. The next reading shows it again, whole.
+    void putAwayFromItsMenu()
+    {
+        DesktopCharacter *c = loaded();
+        CharacterWindow *w = c->window();
+        QSignalSpy appeared(c, &DesktopCharacter::appeared);
+        QSignalSpy started(c, &DesktopCharacter::speakingStarted);
+        QSignalSpy finished(c, &DesktopCharacter::speakingFinished);
+        c->Speak(QStringLiteral("one two three four five six seven eight nine ten"));
+        c->Speak(QStringLiteral("dropped"));
+        QVERIFY(started.wait(20000));
+        QAction *hide = w->findChild<QMenu *>()->actions().constFirst();
+        QCOMPARE(hide->text(), QStringLiteral("Hide"));
+        hide->trigger();
+        QVERIFY(!w->isVisible());
+        c->Speak(QStringLiteral("back again"));
+        QVERIFY(finished.wait(20000));
+        QCOMPARE(finished.constFirst().constFirst(), QVariant("back again"));
+        QVERIFY(appeared.size() == 2 && started.size() == 2 && w->isVisible());
+        QTRY_VERIFY(c->children().isEmpty()); // no speech left behind
     }
 
 private:

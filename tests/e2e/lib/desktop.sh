@@ -10,12 +10,13 @@ TITLE="Quornel Desktop Notes"
 STORE_NAME="Quornel Desktop Notes.save"
 MASCOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)/resources/mascot.png"
 SCALE="${E2E_TIME_SCALE:-1}"   # multiplies every deadline
-PASSED=0 FAILED=0 PIDS=() APP_PID="" APP_STATUS="" WATCH_PID="" WATCHES=0 APP_ARGS=()
+MAIN_TYPE=UTILITY PASSED=0 FAILED=0 PIDS=() APP_PID="" APP_STATUS="" WATCH_PID="" WATCHES=0 APP_ARGS=()
 
 # e2e_init PROGRAM: the folders, the exit trap and the watchdog; first in every case.
 e2e_init() {
     APP="$(realpath "${1:-}")"
     XPROBE="${E2E_XPROBE:-$(dirname "$APP")/tests/e2e/e2e-xprobe}"
+    SNIHOST="${E2E_SNIHOST:-$(dirname "$APP")/tests/e2e/e2e-snihost}"
     local tool
     for tool in "$APP" "$XPROBE" Xvfb openbox xcompmgr trayer xdotool wmctrl sqlite3 import; do
         command -v "$tool" >/dev/null || { echo "missing: $tool (usage: $0 PROGRAM)" >&2; exit 2; }
@@ -90,8 +91,9 @@ _start() {
     wait_for 30 eval "$2" || { echo "$1 did not get ready:" >&2; tail -n 20 "$LOGS/$1.log" >&2; return 1; }
 }
 
-# desktop_start [--audio]: Xvfb, openbox, xcompmgr,
-# trayer and, when asked, PulseAudio with a null sink, with private XDG folders.
+# desktop_start [--audio | --wayland]: Xvfb, openbox, xcompmgr, trayer and, when asked,
+# PulseAudio with a null sink, with private XDG folders. --wayland: weston and XWayland
+# (DISPLAY) instead, weston in a window on Xvfb (SEAT_DISPLAY), its seat.
 desktop_start() {
     local d
     for d in runtime config data cache home; do mkdir -p -m 700 "$E2E_DIR/$d"; done
@@ -104,6 +106,7 @@ desktop_start() {
         sh -c 'exec Xvfb -displayfd 3 -screen 0 1280x800x24 +extension Composite \
             -nolisten tcp -noreset 3>"$1"' Xvfb "$E2E_DIR/display"
     export DISPLAY=":$(<"$E2E_DIR/display")"
+    [[ " $* " != *" --wayland "* ]] || { _start_weston; return 0; }
     _start openbox '[[ "$(xprop -root _NET_SUPPORTING_WM_CHECK)" == *"window id"* ]]' \
         openbox --sm-disable
     _start xcompmgr '"$XPROBE" owner _NET_WM_CM_S0' xcompmgr -n
@@ -117,6 +120,25 @@ desktop_start() {
         -L "module-null-sink sink_name=nullsink rate=48000 channels=2" -L module-always-sink
     pactl set-default-sink nullsink
     export PULSE_SERVER="unix:$XDG_RUNTIME_DIR/pulse/native"
+}
+
+_start_weston() {
+    SEAT_DISPLAY="$DISPLAY" MAIN_TYPE=NORMAL
+    _start weston 'has "$(<"$LOGS/weston.log")" "listening on display :"' weston --xwayland \
+        --backend=x11-backend.so --socket=wl-e2e --width=1200 --height=760 --use-pixman --idle-time=0
+    local log; log=$(<"$LOGS/weston.log"); log=${log##*listening on display }
+    export DISPLAY="${log%%[[:space:]]*}" WAYLAND_DISPLAY=wl-e2e && unset QT_QPA_PLATFORM
+}
+# seat_click X Y: through weston's seat, which takes the place where the pointer enters.
+seat_click() { DISPLAY=$SEAT_DISPLAY xdotool mousemove 1270 790 mousemove "$1" "$2" click 1; }
+seat_keys() { DISPLAY=$SEAT_DISPLAY xdotool "$@"; }
+# sni_start: a session bus with a StatusNotifierItem host (snihost.cpp logs the items).
+sni_start() {
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
+    _start dbus '[[ -S "$XDG_RUNTIME_DIR/bus" ]]' \
+        dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS"
+    _start snihost 'dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher / \
+        org.freedesktop.DBus.Peer.Ping' "$SNIHOST"
 }
 
 # desktop_stop: every piece by its process id, in reverse order.
@@ -170,14 +192,14 @@ wins() {
     return 0
 }
 win() { local r; r=$(wins "$@") && [[ -n "$r" ]] && echo "${r%% *}"; }   # the first one's id
-main_window() { win UTILITY "$TITLE"; }
+main_window() { win "$MAIN_TYPE" "$TITLE"; }
 tray_icon() { win TRAY; }
 main_hidden() { ! main_window; }
 menus() { local r n=0; r=$(wins POPUP) || return 1; [[ -z "$r" ]] || n=$(wc -l <<<"$r"); ((n == ${1:-1})); }   # [N]: N open
 # main_at FX FY [H]: the main window's frame corner (and client height).
 main_at() {
     local r fx fy h
-    r=$(wins UTILITY "$TITLE") && read -r _ fx fy _ _ _ h <<<"$r" \
+    r=$(wins "$MAIN_TYPE" "$TITLE") && read -r _ fx fy _ _ _ h <<<"$r" \
         && [[ "$fx $fy" == "$1 $2" && (-z "${3:-}" || "$h" == "$3") ]]
 }
 
