@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "onecopy.h"
+#include "waysout.h"
 
 #include "forms/form1.h"
 #include "forms/forms.h"
@@ -15,10 +16,14 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QScreen>
 #include <QTimer>
 
+#include <cerrno>
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 
@@ -89,6 +94,16 @@ Options readCommandLine(int argc, char **argv)
     return {parser.value(store), parser.isSet(user)};
 }
 
+// Makes the folder and those missing above it, each for the user alone.
+bool makeFolder(const QString &path)
+{
+    if (QFileInfo(path).isDir())
+        return true;
+    const QString parent = QFileInfo(path).path();
+    return (parent == path || makeFolder(parent)) &&
+           (::mkdir(QFile::encodeName(path).constData(), 0700) == 0 || errno == EEXIST);
+}
+
 // Where the note store is, or an empty string (and `error`) when its
 // folder cannot be made.
 QString storePath(const Options &options, QString *error)
@@ -101,7 +116,7 @@ QString storePath(const Options &options, QString *error)
     if (data.isEmpty() || QDir::isRelativePath(data))
         data = QDir::homePath() + QStringLiteral("/.local/share");
     const QString folder = data + QStringLiteral("/quornel-desktop-notes");
-    if (!QDir().mkpath(folder)) {
+    if (!makeFolder(folder)) {
         *error = QStringLiteral("The folder \"%1\" for the note store cannot be made.").arg(folder);
         return {};
     }
@@ -142,21 +157,23 @@ int main(int argc, char **argv)
         prompts.message(error);
         return 1;
     }
-    OneCopy copy(path);
+    OneCopy copy(path); // the store's real path from here on
     switch (copy.claim()) {
     case OneCopy::Outcome::HandedOver:
         return 0;
     case OneCopy::Outcome::NoAnswer:
         prompts.message(QStringLiteral("Another copy of Quornel Desktop Notes keeps its note in "
                                        "\"%1\" but does not answer.")
-                            .arg(path));
+                            .arg(copy.storePath()));
         return 1;
     case OneCopy::Outcome::First:
         break;
     }
+    if (!copy.notice().isEmpty())
+        prompts.message(copy.notice());
 
     const Defaults defaults{defaultPosition(), defaultCharacterPath()};
-    std::unique_ptr<NoteStore> store = NoteStore::open(path, defaults, &error);
+    std::unique_ptr<NoteStore> store = NoteStore::open(copy.storePath(), defaults, &error);
     if (!store) {
         prompts.message(error);
         return 1;
@@ -178,6 +195,11 @@ int main(int argc, char **argv)
     QObject::connect(&copy, &OneCopy::cameForward, &app, [&forms] {
         if (Form1 *main = forms.form1.ifLoaded())
             main->bringForward();
+    });
+    // Signals and a display that goes away end the program as Exit does.
+    WaysOut waysOut([&store, &copy] {
+        store.reset(); // lets the writes land
+        copy.release();
     });
     forms.start();
     return app.exec();

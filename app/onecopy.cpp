@@ -7,11 +7,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSocketNotifier>
-#include <QStandardPaths>
 #include <QThread>
 
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -20,12 +23,33 @@
 
 namespace {
 
-// The store's one name, however it was given.
+// The store's one name, however it was given: links followed, the file's
+// own included.
 QString canonical(const QString &path)
 {
     const QFileInfo info(path);
+    if (QString real = info.canonicalFilePath(); !real.isEmpty())
+        return real;
     const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
     return (folder.isEmpty() ? info.absolutePath() : folder) + QLatin1Char('/') + info.fileName();
+}
+
+// The user's own folder for run-time names: $XDG_RUNTIME_DIR, or else one
+// made in the temporary folder for this user alone. Either is used only
+// when it is a folder (not a link) of the user's with mode 0700: no other
+// user can then take a name first. Empty when there is none.
+QString runtimeFolder()
+{
+    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (folder.isEmpty() || QDir::isRelativePath(folder)) {
+        folder = QDir::tempPath() + QStringLiteral("/quornel-desktop-notes-%1").arg(getuid());
+        ::mkdir(QFile::encodeName(folder).constData(), 0700);
+    }
+    struct stat st;
+    if (lstat(QFile::encodeName(folder).constData(), &st) != 0 || !S_ISDIR(st.st_mode) ||
+        st.st_uid != getuid() || (st.st_mode & 0777) != 0700)
+        return {};
+    return folder;
 }
 
 bool addressOf(const QString &path, sockaddr_un *address)
@@ -54,40 +78,99 @@ bool callForward(const QString &path)
 
 } // namespace
 
-OneCopy::OneCopy(const QString &storePath) : m_storePath(canonical(storePath))
+OneCopy::OneCopy(const QString &storePath)
+    : m_storePath(canonical(storePath)), m_runtime(runtimeFolder())
 {
-    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (runtime.isEmpty())
-        runtime = QDir::tempPath();
-    const QByteArray hash =
-        QCryptographicHash::hash(m_storePath.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    m_socketPath = runtime + QStringLiteral("/quornel-desktop-notes-") + QString::fromLatin1(hash);
+    if (m_runtime.isEmpty())
+        return;
+    const QString name =
+        m_runtime + QStringLiteral("/quornel-desktop-notes-") +
+        QString::fromLatin1(QCryptographicHash::hash(m_storePath.toUtf8(), QCryptographicHash::Sha1)
+                                .toHex()
+                                .left(16));
+    // Later names stand in for one that something else took (a folder).
+    m_socketNames = {name, name + QStringLiteral("-1"), name + QStringLiteral("-2")};
 }
 
 OneCopy::~OneCopy()
 {
+    release();
+}
+
+void OneCopy::release()
+{
     if (m_listening >= 0) {
+        delete m_calls;
+        m_calls = nullptr;
         ::close(m_listening);
-        QFile::remove(m_socketPath);
+        m_listening = -1;
+        ::unlink(QFile::encodeName(m_listenPath).constData());
+    }
+    if (m_lockFile >= 0) {
+        // Removed while still held: a copy that opened it meanwhile sees
+        // that it is gone and takes a new one.
+        ::unlink(QFile::encodeName(m_lockPath).constData());
+        ::close(m_lockFile);
+        m_lockFile = -1;
     }
 }
 
-bool OneCopy::lock(const QString &path)
+OneCopy::Lock OneCopy::lock(const QString &path)
 {
-    m_lock = std::make_unique<QLockFile>(path);
-    // A lock left by a copy that is gone is taken over at once.
-    m_lock->setStaleLockTime(0);
-    return m_lock->tryLock(0);
+    const QByteArray name = QFile::encodeName(path);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 && errno == EACCES) // a lock file this user cannot change locks as well
+            fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0) {
+            if (errno == EISDIR)
+                m_notice = QStringLiteral("A folder \"%1\" stands where Quornel Desktop Notes "
+                                          "keeps the lock of its note store. The folder is left "
+                                          "as it is; the lock is kept elsewhere.")
+                               .arg(path);
+            return Lock::Unusable;
+        }
+        if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const bool held = errno == EWOULDBLOCK;
+            ::close(fd);
+            return held ? Lock::Held : Lock::Unusable;
+        }
+        // A copy that was leaving may have removed the name meanwhile.
+        struct stat mine, named;
+        if (fstat(fd, &mine) == 0 && stat(name.constData(), &named) == 0 &&
+            mine.st_dev == named.st_dev && mine.st_ino == named.st_ino) {
+            m_lockPath = path;
+            m_lockFile = fd;
+            return Lock::Taken;
+        }
+        ::close(fd);
+    }
+    return Lock::Held;
 }
 
 void OneCopy::listen()
 {
-    sockaddr_un address;
-    QFile::remove(m_socketPath); // left by a copy that died
-    m_listening = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (m_listening < 0 || !addressOf(m_socketPath, &address) ||
-        ::bind(m_listening, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 ||
-        ::listen(m_listening, 4) != 0)
+    for (const QString &name : std::as_const(m_socketNames)) {
+        sockaddr_un address;
+        struct stat st;
+        const QByteArray path = QFile::encodeName(name);
+        if (lstat(path.constData(), &st) == 0) {
+            if (S_ISDIR(st.st_mode))
+                continue;               // not ours to remove
+            ::unlink(path.constData()); // left by a copy that died: the lock is ours
+        }
+        const int s = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+        if (s >= 0 && addressOf(name, &address) &&
+            ::bind(s, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 &&
+            ::listen(s, 4) == 0) {
+            m_listening = s;
+            m_listenPath = name;
+            break;
+        }
+        if (s >= 0)
+            ::close(s);
+    }
+    if (m_listening < 0)
         return;
     m_calls = new QSocketNotifier(qintptr(m_listening), QSocketNotifier::Read, this);
     connect(m_calls, &QSocketNotifier::activated, this, [this] {
@@ -107,21 +190,24 @@ void OneCopy::listen()
 
 OneCopy::Outcome OneCopy::claim()
 {
-    // Beside the store; where its folder takes no new file, among the
-    // session's run-time files.
-    bool mine = lock(m_storePath + QStringLiteral(".lock"));
-    if (!mine && m_lock->error() != QLockFile::LockFailedError)
-        mine = lock(m_socketPath + QStringLiteral(".lock"));
-    if (mine) {
-        listen();
-        return Outcome::First;
-    }
-    // The copy that holds the store may still be starting: ask for a while.
+    // Beside the store; where that cannot be, among the run-time names.
     const QDeadlineTimer deadline(5000);
-    do {
-        if (callForward(m_socketPath))
-            return Outcome::HandedOver;
+    for (;;) {
+        Lock got = lock(m_storePath + QStringLiteral(".lock"));
+        if (got == Lock::Unusable && !m_socketNames.isEmpty())
+            got = lock(m_socketNames.constFirst() + QStringLiteral(".lock"));
+        // With no lock to be had anywhere, nothing can stand in the way.
+        if (got != Lock::Held) {
+            listen();
+            return Outcome::First;
+        }
+        // The copy that holds the store may still be starting, or leaving.
+        for (const QString &name : std::as_const(m_socketNames)) {
+            if (callForward(name))
+                return Outcome::HandedOver;
+        }
+        if (deadline.hasExpired())
+            return Outcome::NoAnswer;
         QThread::msleep(100);
-    } while (!deadline.hasExpired());
-    return Outcome::NoAnswer;
+    }
 }

@@ -97,7 +97,10 @@ void Form2::Form2_Command1_Click()
     const QString note = Text1->toPlainText();
     Data1.write({{fields::Note, note}});
     m_forms.form1->showNote(note);
-    unload();
+    // The dialog goes once the note is on the disk: the window's thread
+    // goes on meanwhile, and a second click does nothing.
+    setEnabled(false);
+    m_forms.store().whenLanded(this, [this] { unload(); });
 }
 
 void Form2::Form2_Command2_Click()

@@ -12,6 +12,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 #include <vector>
 
@@ -35,6 +37,9 @@ constexpr int foldAfterPages = 1000;
 constexpr qint64 logSizeLimit = 4 << 20;
 // Writes pause this long (ms) before the log is folded.
 constexpr int idleDelay = 1500;
+// A disk with less room than this (bytes) is still full, even when a change
+// fits into room the log already had.
+constexpr qint64 roomAfterFull = 256 << 10;
 
 QByteArray quoted(const QString &identifier)
 {
@@ -148,6 +153,17 @@ bool isGone(int code, int changes)
     return (code & 0xff) == SQLITE_ERROR || (code == SQLITE_DONE && changes == 0);
 }
 
+// A name for the record's row number that no column of the table hides
+// (a hand-made table may have a column called "rowid").
+QByteArray rowidAlias(const QStringList &columns)
+{
+    for (const char *alias : {"rowid", "_rowid_", "oid"}) {
+        if (!columns.contains(QLatin1String(alias), Qt::CaseInsensitive))
+            return alias;
+    }
+    return "rowid";
+}
+
 bool isDamage(int code)
 {
     return (code & 0xff) == SQLITE_CORRUPT || (code & 0xff) == SQLITE_NOTADB;
@@ -225,8 +241,6 @@ std::unique_ptr<NoteStore> NoteStore::open(const QString &path, const Defaults &
                 .arg(info.absoluteFilePath(), what);
         store->findFirstRows();
         store->refresh();
-        for (int i = 0; i < fieldCount; ++i)
-            store->load(i);
         return store;
     }
 
@@ -235,6 +249,13 @@ std::unique_ptr<NoteStore> NoteStore::open(const QString &path, const Defaults &
     // or for small allocations, as it is for larger databases. (The first
     // setting takes only before SQLite's first use in the process.)
     sqlite3_config(SQLITE_CONFIG_PAGECACHE, nullptr, 0, 0);
+    // The notes are the user's alone: a fresh file (and with it its log and
+    // index, which take the file's mode) is made readable by no one else.
+    if (fresh) {
+        const int fd = ::open(file.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0)
+            ::close(fd);
+    }
     const int flags = SQLITE_OPEN_READWRITE | (fresh ? SQLITE_OPEN_CREATE : 0);
     if (sqlite3_open_v2(file.constData(), &db, flags, nullptr) != SQLITE_OK)
         return fail(failure(db, sqlite3_extended_errcode(db)).reason);
@@ -247,25 +268,29 @@ std::unique_ptr<NoteStore> NoteStore::open(const QString &path, const Defaults &
     if (!fresh && !store->checkWhole(&why))
         return fail(why);
 
-    // A committed write survives a killed program; a single update takes
-    // tens of microseconds, fast enough for one per mouse move. The journal
-    // mode is set before anything is built, so that building is cheap too;
-    // a fresh file holds nothing to lose, so it is built without flushes to
-    // the disk (the first fold flushes it). The log is folded on the worker
-    // thread only.
-    query(db, fresh ? "PRAGMA synchronous=OFF" : "PRAGMA synchronous=NORMAL");
-    query(db, "PRAGMA journal_mode=WAL");
+    // A committed write survives a killed program, and is on the disk when
+    // the commit returns (the log is flushed with every commit); commits are
+    // made on the worker thread. A fresh file holds nothing to lose: it is
+    // put in log mode first and built without flushes, so that building is
+    // cheap. An existing file is judged (and completed) in the mode it has,
+    // so that a file refused as a store is left exactly as it was. The log
+    // is folded on the worker thread only.
     query(db, "PRAGMA wal_autocheckpoint=0");
     query(db, "PRAGMA journal_size_limit=" + QByteArray::number(logSizeLimit));
+    if (fresh) {
+        query(db, "PRAGMA synchronous=OFF");
+        query(db, "PRAGMA journal_mode=WAL");
+    } else {
+        query(db, "PRAGMA synchronous=FULL");
+    }
     if (!store->prepareSchema(&why))
         return fail(why);
+    query(db, "PRAGMA synchronous=FULL");
+    query(db, "PRAGMA journal_mode=WAL");
 
     // From now on a locked store fails at once and the change is retried.
     sqlite3_busy_timeout(db, 0);
-    query(db, "PRAGMA synchronous=NORMAL");
     store->refresh();
-    for (int i = 0; i < fieldCount; ++i)
-        store->load(i);
     sqlite3_wal_hook(db, &NoteStore::walHook, store.get());
     NoteStore *self = store.get();
     store->m_worker =
@@ -339,6 +364,7 @@ bool NoteStore::ensureTable(Table table, Failure *failure)
     QStringList columns;
     for (const QVariantList &r : std::as_const(rows))
         columns << r.value(1).toString();
+    m_rowid[int(table)] = rowidAlias(columns);
     QList<const Field *> added;
     QByteArrayList all;
     for (const Field *f : fields::all) {
@@ -355,7 +381,10 @@ bool NoteStore::ensureTable(Table table, Failure *failure)
 
     rows.clear();
     if (rc == SQLITE_OK)
-        rc = query(m_db, "SELECT rowid FROM " + t + " ORDER BY rowid LIMIT 1", &rows);
+        rc = query(m_db,
+                   "SELECT " + m_rowid[int(table)] + " FROM " + t + " ORDER BY " +
+                       m_rowid[int(table)] + " LIMIT 1",
+                   &rows);
     if (rc == SQLITE_OK && rows.isEmpty()) {
         QVariantList values;
         for (const Field *f : fields::all) {
@@ -372,7 +401,8 @@ bool NoteStore::ensureTable(Table table, Failure *failure)
         for (const Field *f : std::as_const(added)) {
             if (rc == SQLITE_OK)
                 rc = query(m_db,
-                           "UPDATE " + t + " SET " + quoted(f->column()) + " = ? WHERE rowid = ?",
+                           "UPDATE " + t + " SET " + quoted(f->column()) + " = ? WHERE " +
+                               m_rowid[int(table)] + " = ?",
                            nullptr, {slot(*f).current(), m_firstRow[int(table)]});
         }
     }
@@ -385,9 +415,16 @@ bool NoteStore::ensureTable(Table table, Failure *failure)
 void NoteStore::findFirstRows()
 {
     for (Table table : {Table::Form, Table::Note}) {
+        const QByteArray t = quoted(tableName(table));
         QList<QVariantList> rows;
-        query(m_db, "SELECT rowid FROM " + quoted(tableName(table)) + " ORDER BY rowid LIMIT 1",
-              &rows);
+        query(m_db, "PRAGMA table_info(" + t + ")", &rows);
+        QStringList columns;
+        for (const QVariantList &r : std::as_const(rows))
+            columns << r.value(1).toString();
+        m_rowid[int(table)] = rowidAlias(columns);
+        const QByteArray &rowid = m_rowid[int(table)];
+        rows.clear();
+        query(m_db, "SELECT " + rowid + " FROM " + t + " ORDER BY " + rowid + " LIMIT 1", &rows);
         m_firstRow[int(table)] = rows.isEmpty() ? 0 : rows.first().value(0).toLongLong();
     }
 }
@@ -478,30 +515,36 @@ NoteStore::Slot &NoteStore::slot(const Field &field)
 }
 
 // Reads of an unchanged file are served from what was read or written last:
-// one cheap statement tells whether another program has written since.
+// one cheap statement tells whether another program has written since, and
+// then every field is read again at once. So what is kept here is always as
+// fresh as the last look at the file, even for a read made while the worker
+// thread has the connection.
 void NoteStore::refresh()
 {
-    if (sqlite3_stmt *st = statement("PRAGMA data_version")) {
-        if (sqlite3_step(st) == SQLITE_ROW) {
-            const qint64 version = sqlite3_column_int64(st, 0);
-            if (version != m_dataVersion) {
-                m_dataVersion = version;
-                for (Slot &s : m_slots)
-                    s.stale = true;
-            }
-        }
-        sqlite3_reset(st);
+    sqlite3_stmt *st = statement("PRAGMA data_version");
+    if (!st || sqlite3_step(st) != SQLITE_ROW) {
+        if (st)
+            sqlite3_reset(st);
+        return;
     }
+    const qint64 version = sqlite3_column_int64(st, 0);
+    sqlite3_reset(st);
+    if (version == m_dataVersion)
+        return;
+    m_dataVersion = version;
+    for (int i = 0; i < fieldCount; ++i)
+        load(i);
 }
 
-// Reads one field, so that a long note is read only when it is asked for.
+// Reads one field from the file.
 void NoteStore::load(int index)
 {
     const Field &field = *fields::all[index];
     Slot &s = m_slots[size_t(index)];
     s.stale = false;
-    sqlite3_stmt *st = statement("SELECT " + quoted(field.column()) + " FROM " +
-                                 quoted(tableName(field.table)) + " WHERE rowid = ?");
+    sqlite3_stmt *st =
+        statement("SELECT " + quoted(field.column()) + " FROM " + quoted(tableName(field.table)) +
+                  " WHERE " + m_rowid[int(field.table)] + " = ?");
     if (!st)
         return; // the table or field is gone: the last value read stands
     sqlite3_bind_int64(st, 1, m_firstRow[int(field.table)]);
@@ -529,6 +572,7 @@ QVariant NoteStore::value(const Field &field)
 
 void NoteStore::write(std::initializer_list<Assignment> values)
 {
+    ++m_writes;
     for (const Assignment &a : values) {
         Q_ASSERT(a.field.table == values.begin()->field.table);
         Slot &s = slot(a.field);
@@ -558,7 +602,7 @@ NoteStore::Update NoteStore::heldUpdate(Table table) const
             (update.values.isEmpty() ? "" : ", ") + quoted(fields::all[i]->column()) + " = ?";
         update.values << m_slots[size_t(i)].held;
     }
-    update.sql += " WHERE rowid = ?";
+    update.sql += " WHERE " + m_rowid[int(table)] + " = ?";
     update.values << m_firstRow[int(table)];
     return update;
 }
@@ -574,6 +618,8 @@ void NoteStore::flush()
     if (!m_repair[0] && !m_repair[1]) {
         if (isWaiting())
             send();
+        else if (!m_keeping)
+            endEpisode(); // the disk may have room again
         return;
     }
     std::unique_lock<std::mutex> connection;
@@ -619,6 +665,7 @@ bool NoteStore::land(Failure *failure)
     }
     for (Table t : {Table::Form, Table::Note})
         m_repair[int(t)] = m_repair[int(t)] && !held[int(t)];
+    m_landed = m_writes;
     return true;
 }
 
@@ -653,6 +700,7 @@ void NoteStore::send()
         }
     }
     m_sent.inFlight = true;
+    m_sent.upTo = m_writes;
     m_sent.done = false;
     m_sent.gone = -1;
     // On the worker thread, which holds the connection (and with it the
@@ -691,7 +739,9 @@ bool NoteStore::takeSent(Failure *failure)
         s.sent = QVariant();
         s.isSent = false;
     }
-    if (!landed)
+    if (landed)
+        m_landed = m_sent.upTo;
+    else
         *failure = m_sent.failure;
     if (m_sent.gone >= 0)
         m_repair[m_sent.gone] = true;
@@ -720,11 +770,18 @@ bool NoteStore::isWaiting() const
 
 void NoteStore::succeeded()
 {
+    settle(false);
     m_sinceWrite.start();
     if (!m_idle.isActive())
         m_idle.start(idleDelay);
-    if (isWaiting())
-        return;
+    endEpisode();
+}
+
+// Ends a failure episode once nothing waits and the cause has gone.
+void NoteStore::endEpisode()
+{
+    if (isWaiting() || (!m_keeping && !hasRoom()))
+        return; // the retry comes back
     m_retry.stop();
     if (!m_keeping) {
         m_keeping = true;
@@ -738,8 +795,49 @@ void NoteStore::failed(const Failure &failure)
         m_retry.start();
     if (m_keeping) {
         m_keeping = false;
+        m_episode = failure.code;
         emit writeFailed(message(failure));
         emit keepingChanged(false);
+    }
+    settle(true);
+}
+
+// A full disk is not over when a change has landed in room the log already
+// had (a fold lets the log be written from its start again): only when the
+// disk has room again.
+bool NoteStore::hasRoom() const
+{
+    struct statvfs disk;
+    const QByteArray folder = QFile::encodeName(QFileInfo(m_path).absolutePath());
+    return (m_episode & 0xff) != SQLITE_FULL || statvfs(folder.constData(), &disk) != 0 ||
+           qint64(disk.f_bavail) * qint64(disk.f_frsize) >= roomAfterFull;
+}
+
+void NoteStore::whenLanded(QObject *context, std::function<void()> then)
+{
+    if (m_readOnly || m_landed == m_writes) {
+        then();
+        return;
+    }
+    m_waiters.push_back({m_writes, context, std::move(then)});
+}
+
+// Runs what waited for the writes that have landed, or for all of them when
+// a write failed.
+void NoteStore::settle(bool failed)
+{
+    std::vector<Waiter> due;
+    for (auto it = m_waiters.begin(); it != m_waiters.end();) {
+        if (failed || it->upTo <= m_landed) {
+            due.push_back(std::move(*it));
+            it = m_waiters.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (const Waiter &w : due) {
+        if (w.context)
+            w.then();
     }
 }
 

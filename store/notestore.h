@@ -6,15 +6,18 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <QVariant>
 
 #include <array>
 #include <atomic>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -64,6 +67,12 @@ public:
     // once and written on the worker thread together with every change
     // still held; a failure is reported by writeFailed().
     void write(std::initializer_list<Assignment> values);
+
+    // Runs `then` (unless `context` is gone by then) once every change
+    // written so far has landed in the file, on the disk, or a write has
+    // failed (and the failure was reported): at once when nothing is on its
+    // way. The window's thread never waits for it.
+    void whenLanded(QObject *context, std::function<void()> then);
 
     // Whether every change is kept: false from a failed write until all
     // that was held has been written, and from the start when the store is
@@ -139,6 +148,9 @@ private:
     void workerDone();
     void succeeded();
     void failed(const Failure &failure);
+    void endEpisode();
+    bool hasRoom() const;
+    void settle(bool failed);
     void checkpointWhenIdle();
     static int walHook(void *store, sqlite3 *db, const char *name, int pages);
 
@@ -149,13 +161,24 @@ private:
     QString m_readOnlyMessage;
     std::array<Slot, fieldCount> m_slots;
     qint64 m_firstRow[2] = {0, 0};
-    bool m_repair[2] = {false, false}; // the record or table went missing
+    QByteArray m_rowid[2] = {"rowid", "rowid"}; // how each table's records are addressed
+    bool m_repair[2] = {false, false};          // the record or table went missing
     qint64 m_dataVersion = -1;
     QHash<QByteArray, sqlite3_stmt *> m_statements;
     bool m_keeping = true; // no failure episode going on
+    int m_episode = 0;     // the failure that began it
+    quint64 m_writes = 0;  // writes made so far
+    quint64 m_landed = 0;  // of them landed
+    struct Waiter {
+        quint64 upTo;
+        QPointer<QObject> context;
+        std::function<void()> then;
+    };
+    std::vector<Waiter> m_waiters;
     // The changes on their way on the worker thread, and how it went.
     struct Sent {
         bool inFlight = false;
+        quint64 upTo = 0; // the writes it carries
         std::atomic<bool> done{false};
         bool landed = false;
         int gone = -1; // the table whose record or table went missing

@@ -231,11 +231,16 @@ private slots:
         text->setPlainText(QStringLiteral("Dentist at 3pm\nBuy milk"));
         child<QPushButton>(rename, "Command2")->click(); // options, from the store
         QVERIFY(p.forms->form3.ifLoaded()->isVisible());
+        // The dialog goes only once the note has landed.
+        bool waitingAtClose = true;
+        QObject::connect(rename, &Form::unloaded, [&] { waitingAtClose = p.store->isWaiting(); });
         QTest::mouseClick(child(rename, "Command1"), Qt::LeftButton);
         QCOMPARE(p.stored(fields::Note), QVariant(QStringLiteral("Dentist at 3pm\nBuy milk")));
         QCOMPARE(child<Label>(main, "Label1")->caption(),
                  QStringLiteral("Dentist at 3pm\nBuy milk"));
-        QVERIFY(!p.forms->form2.isLoaded() && !p.forms->form3.isLoaded());
+        QVERIFY(p.forms->form2.isLoaded());
+        QTRY_VERIFY(!p.forms->form2.isLoaded() && !p.forms->form3.isLoaded());
+        QVERIFY(!waitingAtClose);
     }
 
     // Loaded again from the menu, the options show the stored switches and

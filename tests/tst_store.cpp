@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -141,10 +142,19 @@ private slots:
         QCOMPARE(store->isOn(*field), on);
     }
 
+    // ... and is the user's alone; an existing store keeps its mode.
     void freshStoreHoldsEveryFieldWithItsType()
     {
         Scratch files;
-        QVERIFY(files.open());
+        auto store = files.open();
+        QVERIFY(store);
+        for (const char *end : {"", "-wal", "-shm"})
+            QCOMPARE(QFileInfo(files.path() + end).permissions(),
+                     QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+        store.reset();
+        QFile(files.path()).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        store = files.open();
+        QVERIFY(QFileInfo(files.path()).permissions() & QFile::ReadOther);
         const QStringList fresh[] = {{"Form", "Left", "real", "1500.5"},
                                      {"Form", "Top", "real", "900.25"},
                                      {"Form", "Hide/Show", "text", "Show"},
@@ -174,6 +184,7 @@ private slots:
         QTest::newRow("missing table") << "DROP TABLE \"Note\"";
         QTest::newRow("empty table") << "DELETE FROM \"Note\"";
         QTest::newRow("missing field") << "ALTER TABLE \"Note\" DROP COLUMN \"Close Ani\"";
+        QTest::newRow("a field named rowid") << "ALTER TABLE \"Note\" ADD COLUMN \"rowid\"";
     }
     void missingPiecesAreAddedAndNothingElseChanges()
     {
@@ -183,15 +194,28 @@ private slots:
         Other other(files.path());
         QVERIFY(other.exec(damage));
         QVERIFY(other.exec("INSERT INTO \"Form\" (\"Hide/Show\") VALUES ('second')"));
-        QVERIFY(files.open());
+        auto store = files.open();
+        QVERIFY(store);
         QCOMPARE(other.one("SELECT count(*) || \"Close Ani\" FROM \"Note\""), "1True");
         QCOMPARE(other.one("SELECT group_concat(\"Hide/Show\") FROM \"Form\""), "kept,second");
+        store->write({{fields::Note, QStringLiteral("renamed")}});
+        QTRY_VERIFY(!store->isWaiting());
+        QVERIFY(store->isKeeping());
+        QCOMPARE(other.one("SELECT \"Note\" FROM \"Note\""), "renamed");
     }
 
     void damagedFileIsReportedAndLeftUntouched_data()
     {
         QTest::addColumn<QByteArray>("contents");
         QTest::newRow("not a store") << QByteArray("Left=1\nTop=2\n");
+        // Stores refused for what their tables are.
+        for (const char *sql : {"CREATE VIEW \"Form\" AS SELECT 1 AS \"Left\"",
+                                "CREATE TABLE \"Form\" (\"Left\" PRIMARY KEY) WITHOUT ROWID",
+                                "CREATE TABLE \"Note\" (\"note\", \"text color\")"}) {
+            QTemporaryDir made;
+            Other(made.filePath("s")).exec(sql);
+            QTest::newRow(sql) << bytesOf(made.filePath("s"));
+        }
         Scratch files;
         files.open();
         // A large table of its own whose pages reading the two records

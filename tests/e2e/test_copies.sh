@@ -2,8 +2,10 @@
 # SPDX-License-Identifier: MIT
 # Starting the program: --help needs no display, a start without one says so;
 # --user keeps the note in the per-user store, --store in the file it names;
-# one copy runs per store, and a second start brings it forward; a lock left
-# by a copy that died is taken over.
+# one copy runs per store, and a second start brings it forward, also through
+# a link to the store; a lock left by a copy that died, an empty or garbled
+# lock, a folder at the lock's or the socket's name never keep it from
+# starting. The notes are the user's alone.
 source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
 
 out=$(env -u DISPLAY "$APP" --help)
@@ -12,10 +14,17 @@ status=0; out=$(cd "$WORK" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFO
 check "without a display: one line, status 1 ($status)" test "$status" = 1 -a "$(wc -l <<<"$out")" = 1
 
 desktop_start
-user_store="$XDG_DATA_HOME/quornel-desktop-notes/$STORE_NAME"
+unset XDG_DATA_HOME
+user_store="$HOME/.local/share/quornel-desktop-notes/$STORE_NAME"
 APP_ARGS=(--user)
 app_start
 check "--user makes the per-user store" test -s "$user_store"
+modes=$(stat -c %a "$HOME/.local" "$HOME/.local/share" "${user_store%/*}" "$user_store"{,-wal,-shm,.lock})
+expect_eq "folders made 0700; store, log, index and lock 0600" "700 700 700 600 600 600 600" "${modes//$'\n'/ }"
+socket=$(compgen -G "$XDG_RUNTIME_DIR/quornel-desktop-notes-*")
+ln -s "$user_store" "$WORK/link.save"
+status=0; timeout 10 "$APP" --store "$WORK/link.save" || status=$?
+expect_eq "a start on a link to the store hands over, with status" 0 "$status"
 wait_for 10 eval '[[ "$(wins UTILITY "$TITLE")" == *" 156" ]]' || fail "the opening did not end"
 menu 72 40 Up Up Return
 wait_for 10 main_hidden || fail "Hide did not hide the window"
@@ -26,12 +35,41 @@ check "... and the first copy comes back from the tray" wait_for 10 main_window
 close_box "$(main_window)"
 check "the close box ends the first copy" app_ends
 
-# A lock whose process is gone (a copy that died) does not hold the store.
-printf '99999999\nquornel-desktop-notes\n%s\n' "$(hostname)" >"$user_store.lock"
-app_start
-check "a stale lock is taken over" main_window
-close_box "$(main_window)"
-check "the close box ends it" app_ends
+# A lock whose process is gone (a copy that died), an empty one, garbage or
+# a folder (left alone, with a message) does not hold the store.
+mkdir "$socket"
+for kind in dead empty garbage folder; do
+    case $kind in
+        dead) printf '99999999\nquornel-desktop-notes\n%s\n' "$(hostname)" >"$user_store.lock" ;;
+        empty) : >"$user_store.lock" ;;
+        garbage) head -c 300 /dev/urandom >"$user_store.lock" ;;
+        folder) rm -f "$user_store.lock" && mkdir "$user_store.lock" ;;
+    esac
+    app_start --no-wait
+    if [[ $kind == folder ]]; then
+        wait_for 20 win DIALOG "$TITLE" && xdotool windowactivate --sync "$(win DIALOG "$TITLE")" key Return
+        check "a folder at the lock's name is left alone" test -d "$user_store.lock"
+    fi
+    check "a lock of a copy that is gone ($kind) is taken over" wait_for 20 main_window
+    status=0; timeout 10 "$APP" --user || status=$?
+    expect_eq "with a folder at the socket's name a second start hands over, with status" 0 "$status"
+    close_box "$(main_window)"
+    check "the close box ends it" app_ends
+done
+check "the socket's folder is left alone" test -d "$socket"
+rmdir "$user_store.lock"
+
+# Without XDG_RUNTIME_DIR the socket lies in a folder the program makes for
+# the user alone, never in one that someone else could have made.
+mkdir -p "$E2E_DIR/tmp1" "$E2E_DIR/tmp2" && mkdir -m 777 "$E2E_DIR/tmp2/quornel-desktop-notes-$(id -u)"
+for tmp in tmp1 tmp2; do
+    XDG_RUNTIME_DIR="" TMPDIR="$E2E_DIR/$tmp" app_start
+    folder="$E2E_DIR/$tmp/quornel-desktop-notes-$(id -u)"
+    expect_eq "without XDG_RUNTIME_DIR ($tmp): sockets in the folder of mode" \
+        "$([[ $tmp == tmp1 ]] && echo 700:1 || echo 777:0)" "$(stat -c %a "$folder"):$(ls "$folder" | wc -l)"
+    close_box "$(main_window)"
+    check "the close box ends it" app_ends
+done
 
 # --store keeps the note in the file it names, relative to the working folder.
 mkdir "$E2E_DIR/elsewhere"

@@ -38,6 +38,68 @@ check "the program runs on while the dialog is open" wait_for 5 eval '[[ "$(wins
 close_box "$dialog"
 check "closing that last dialog ends the program" app_ends
 
+# rename TEXT: renames the note at the keyboard; returns once the dialog has
+# gone (checked as fast as the X server answers).
+rename() {
+    xdotool windowactivate --sync "$(main_window)" || true
+    keys F2 && wait_for 10 win UTILITY "Rename Text" || return 1
+    keys ctrl+a && xdotool type --delay 5 "$1" && keys Tab Tab Return
+    local t
+    for ((t = 0; t < 3000; t++)); do win UTILITY "Rename Text" >/dev/null || return 0; done
+    return 1
+}
+leave_by() {
+    case $1 in
+        Exit) menu 40 120 Up Return ;;
+        close) close_box "$(main_window)" ;;
+        display) desktop_stop ;;
+        *) kill -s "$1" "$APP_PID" ;;
+    esac
+}
+left_clean() {   # STATUS NOTE (a kill -9 may leave its lock and socket)
+    app_ends "$1" && store_is Note Note "text:$2" || return 1
+    [[ $1 != 0 ]] && return 0
+    ! compgen -G "$WORK/*.lock" >/dev/null && ! compgen -G "$XDG_RUNTIME_DIR/q*" >/dev/null
+}
+image="$E2E_DIR/image" && mkdir "$image"
+image_has() { [[ "$(sqlite3 -batch "$image/$STORE_NAME" 'SELECT "Note" FROM "Note"')" == "$1" ]]; }
+for way in Exit close TERM INT HUP display KILL; do
+    kept=0 status=0
+    [[ $way != KILL ]] || status=137
+    for i in {1..10}; do
+        if [[ $way == KILL ]]; then   # and a power cut
+            rm -f "$image"/* && cp "$WORK/$STORE_NAME" "$image/"
+            [[ ! -e "$WORK/$STORE_NAME-wal" ]] || cp "$WORK/$STORE_NAME-wal" "$image/"
+            LD_PRELOAD="${E2E_POWERCUT:-$(dirname "$APP")/tests/e2e/libe2e-powercut.so}" \
+                POWERCUT_FILES="$WORK/$STORE_NAME" POWERCUT_IMAGE="$image" app_start
+        else
+            app_start
+        fi
+        rename "$way $i" && leave_by $way && left_clean $status "$way $i" &&
+            { [[ $way != KILL ]] || image_has "$way $i"; } && kept=$((kept + 1))
+        [[ $way != display ]] || desktop_start
+    done
+    expect_eq "a rename, then at once $way: kept, status $status, nothing left (of 10)" 10 "$kept"
+done
+
+# Each flush of the disk held back 1.5 s: the dialog goes only after the
+# rename's commit was flushed, an fdatasync of the log. (A first rename
+# makes the log, whose header is flushed whatever the commits do.)
+app_start
+rename "a log made" || fail "the dialog did not go"
+strace -f -qq -y -e trace=fdatasync -e inject=fdatasync:delay_exit=1500000 \
+    -o "$LOGS/strace.log" -p "$APP_PID" 8>&- 9>&- &
+tracer=$! && _record $tracer
+traced() { ! grep -qs 'TracerPid:[[:space:]]*0$' /proc/"$APP_PID"/task/*/status; }
+wait_for 10 traced || fail "strace did not attach"
+begun=${EPOCHREALTIME/./}
+rename "flushed first" || fail "the dialog did not go"
+in_range "the dialog waits for the flush (ms)" 1500 $(((${EPOCHREALTIME/./} - begun) / 1000)) 10000
+check "an fdatasync of the log came first" grep -q "fdatasync([0-9]*<$WORK/$STORE_NAME-wal>) = 0" "$LOGS/strace.log"
+kill -TERM $tracer && wait $tracer || true
+menu 40 120 Up Return
+check "the renamed note is kept" eval 'app_ends && store_is Note Note "text:flushed first"'
+
 printf 'NOT A NOTE STORE' | dd of="$WORK/$STORE_NAME" bs=1 conv=notrunc status=none
 cp "$WORK/$STORE_NAME" "$E2E_DIR/original"
 app_start --no-wait

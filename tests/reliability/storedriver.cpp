@@ -3,9 +3,10 @@
 //   write DIR          write "change N" into the note, N = 1, 2, ...; print N
 //                      once it is committed (the trial kills it at random)
 //   read DIR [NOTE]    print the note; with NOTE, write it first
-//   full DIR           write "before", fill the disk (a file beside the store),
-//                      write "full 1".."full 20" (one call each), wait for
-//                      the message, free the disk and wait until all is kept
+//   full DIR           write a log's worth and "before", fill the disk (a file
+//                      beside the store), write "full 1".."full 20" (one call
+//                      each), wait for the message, go on writing for 30 s,
+//                      free the disk and wait until all is kept
 // Answers are "key=value" words.
 
 #include "store/notestore.h"
@@ -14,6 +15,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QTest>
 
 #include <cstdio>
 #include <functional>
@@ -50,6 +52,12 @@ void answer(NoteStore &store, const QString &more = QString())
 
 int fullDisk(NoteStore &store, const QString &dir)
 {
+    // A log of some length first: a fold lets later writes reuse its room.
+    for (int i = 0; i < 30; ++i) {
+        store.write({{fields::Left, 10.0 + i}, {fields::Top, 200.0}});
+        landed(store);
+    }
+    waitFor([&] { return store.folds() > 0; });
     store.write({{fields::Note, QStringLiteral("before")}});
     const bool before = landed(store);
     QFile filler(QDir(dir).filePath(QStringLiteral("filler")));
@@ -60,6 +68,15 @@ int fullDisk(NoteStore &store, const QString &dir)
     for (int i = 1; i <= 20; ++i)
         store.write({{fields::Note, QStringLiteral("full %1").arg(i)}});
     waitFor([] { return messages > 0; }); // the failure is seen while the disk is full
+    // Use goes on for 30 s while the disk stays full: a move every 20 ms, a
+    // note now and then, a pause of 2 s (when the log is folded) every 2 s.
+    const QDeadlineTimer use(30000);
+    for (int i = 0; !use.hasExpired(); ++i) {
+        store.write({{fields::Left, 100.0 + i % 50}, {fields::Top, 200.0}});
+        if (i % 50 == 0)
+            store.write({{fields::Note, QStringLiteral("full 20")}});
+        QTest::qWait(i % 100 == 99 ? 2000 : 20);
+    }
     filler.remove();
     waitFor([&] { return store.isKeeping(); });
     answer(store, QStringLiteral("before=%1").arg(int(before)));

@@ -3,7 +3,8 @@
 # program on it as a person would. A case sources it with the program as its
 # argument, which sets -euo pipefail and prepares the case (e2e_init). Every
 # desktop piece started here is stopped by its process id when the script
-# exits; the program is never signalled: it ends by itself, or with its desktop.
+# exits; the program ends by itself, with its desktop, or by a signal as a
+# session ends it (a case that tries the ways out sends one).
 
 TITLE="Quornel Desktop Notes"
 STORE_NAME="Quornel Desktop Notes.save"
@@ -164,13 +165,13 @@ app_start() {
         *) wait_for 20 main_window || fail "the main window did not appear" ;;
     esac
 }
-# A program that did not end as the case asked is a failure. It is never
-# signalled: it ends with its desktop, when the X server goes away.
+# A program that did not end as the case asked is a failure. It is not
+# signalled here: it ends with its desktop, when the X server goes away.
 _left_running() { [[ -n "$APP_PID" ]] && _alive "$APP_PID"; }
 app_gone() { ! _alive "$APP_PID"; }
 
-# app_ends [STATUS]: the program ends by itself within a few seconds, with
-# this exit status (0 by default). No signal is ever sent to it.
+# app_ends [STATUS]: the program ends within a few seconds, with this exit
+# status (0 by default).
 app_ends() {
     wait_for 10 app_gone || return 1
     wait "$APP_PID" && APP_STATUS=0 || APP_STATUS=$?
