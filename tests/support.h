@@ -140,6 +140,9 @@ struct TestProgram {
         const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
         sqlite3_close(db);
         QCOMPARE(rc, SQLITE_OK);
+        // Seen by the program (which cannot look while its worker writes).
+        QTRY_VERIFY(v.isNull() ? store->stored(field).isNull()
+                               : store->stored(field).toString() == v.toString());
     }
     QVariant stored(const Field &field) { return store->stored(field); }
 };
