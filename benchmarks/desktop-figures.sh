@@ -9,7 +9,8 @@
 #   beyond the character's appearing animation, for a short and a long note;
 #   second reading, and one once the voice was given back: beside the
 #   espeak-ng command);
-#   the processor time one reading takes.
+#   the processor time one reading takes;
+#   exec to the window mapped, and the processor time by then.
 #
 #   benchmarks/desktop-figures.sh BUILD_DIR
 set -euo pipefail
@@ -66,6 +67,29 @@ read_aloud() {   # opens the menu and presses Return on "Read Current Notes" at 
     mark
     keys Return
 }
+
+# Milliseconds from exec to the window mapped, and the processor time until
+# then, each the median of 10 starts: TITLE START STOP (shell commands).
+to_map() {
+    local i map="$E2E_DIR/map" ms=() cpu=()
+    for i in {1..10}; do
+        "$XPROBE" watch "$1" >"$map" 2>/dev/null &
+        local watcher=$!
+        eval "$2"
+        wait_for 20 awk '$4 == 1 { f = 1 } END { exit !f }' "$map"
+        ms+=("$(awk '$4 == 1 { printf "%.1f", $1 / 1000; exit }' "$map")")
+        cpu+=("$(cat /proc/"$PID"/task/*/schedstat | awk '{ s += $1 } END { printf "%.1f", s / 1e6 }')")
+        kill "$watcher"; wait "$watcher" 2>/dev/null || true
+        eval "$3"
+    done
+    median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print (v[5] + v[6]) / 2 }'; }
+    echo "$(median "${ms[@]}") ms to the map, processor time by then $(median "${cpu[@]}") ms"
+}
+
+echo "== exec to the window mapped (no opening animation), median of 10"
+store_init
+echo "floor:  $(to_map Floor '"$FLOOR" >/dev/null 2>&1 & PID=$!' 'kill $PID; wait $PID 2>/dev/null || true')"
+echo "widget: $(to_map "$TITLE" 'app_start --no-wait; PID=$APP_PID' 'wait_for 10 main_window; close_box "$(main_window)"; app_ends')"
 
 echo "== at rest (the clock showing), 10 s each"
 "$FLOOR" >/dev/null 2>&1 & floor=$!
