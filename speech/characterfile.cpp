@@ -9,7 +9,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <QSet>
 
 #include <array>
@@ -461,10 +460,29 @@ std::optional<QByteArray> readFile(const QString &path, QString *error)
     return data;
 }
 
+// Whether `name` is 1 to `maxLength` characters of ASCII letters (capitals
+// only when `capitals`), digits and `marks`, beginning with a letter or,
+// when `digitFirst`, a digit.
+bool isPlainName(const QString &name, int maxLength, bool capitals, bool digitFirst,
+                 QLatin1String marks)
+{
+    if (name.isEmpty() || name.size() > maxLength)
+        return false;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t c = name.at(i).unicode();
+        const bool letter = (c >= u'a' && c <= u'z') || (capitals && c >= u'A' && c <= u'Z');
+        const bool digit = c >= u'0' && c <= u'9';
+        const bool ok = i == 0 ? letter || (digit && digitFirst)
+                               : letter || digit || (c < 0x80 && marks.contains(QChar(c)));
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
 bool validateShape(const QString &shape)
 {
-    static const QRegularExpression re(QStringLiteral("^[a-z][a-z0-9_-]{0,31}$"));
-    return re.match(shape).hasMatch();
+    return isPlainName(shape, 32, false, false, QLatin1String("_-"));
 }
 
 // The checks that the writer and the reader share: everything except the
@@ -625,8 +643,8 @@ std::optional<CharacterSource> parseManifest(const QByteArray &json, const QByte
 
 bool isValidVoiceName(const QString &name)
 {
-    static const QRegularExpression re(QStringLiteral("^[A-Za-z0-9][A-Za-z0-9_+./-]{0,63}$"));
-    return re.match(name).hasMatch() && !name.contains(QLatin1String(".."));
+    return isPlainName(name, 64, true, true, QLatin1String("_+./-")) &&
+           !name.contains(QLatin1String(".."));
 }
 
 namespace {
@@ -744,6 +762,10 @@ std::optional<CharacterData> read(const QByteArray &data, QString *reason, Decod
     if (doubled.isEmpty() || decode != Decode::DoubleSize) {
         if (!decodeAll(ordinary, "picture", &c.images))
             return std::nullopt;
+        c.decodeAgain = [ordinary](int i) {
+            QString why;
+            return decodePng(ordinary.at(i), &why);
+        };
     }
     if (!doubled.isEmpty() && decode != Decode::Ordinary) {
         c.images.clear();
@@ -751,6 +773,12 @@ std::optional<CharacterData> read(const QByteArray &data, QString *reason, Decod
             return std::nullopt;
         for (QImage &image : c.images)
             image.setDevicePixelRatio(2);
+        c.decodeAgain = [doubled](int i) {
+            QString why;
+            QImage image = decodePng(doubled.at(i), &why);
+            image.setDevicePixelRatio(2);
+            return image;
+        };
     }
     return c;
 }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
 #include <optional>
 
 // A speech character as read from a "*.qchar" file. The layout of the file
@@ -37,6 +38,10 @@ struct CharacterData {
     // asked for and the file has them, these are they, at a device pixel
     // ratio of 2, so that they paint at the ordinary size.
     QVector<QImage> images;
+    // Decodes picture `index` again, the same as `images` held it, so that
+    // a character standing still can give back the pictures it does not
+    // show; empty for a character made in memory.
+    std::function<QImage(int index)> decodeAgain;
     QVector<CharacterFrame> appear; // may be empty
     QVector<CharacterFrame> idle;   // at least one
     QVector<CharacterMouth> mouths; // most closed first, at least two

@@ -51,6 +51,8 @@ CharacterWindow::CharacterWindow(const CharacterData &character)
     if (!character.idle.isEmpty())
         m_image = character.idle.constFirst().image;
     m_opaque.resize(character.images.size());
+    for (const QImage &image : character.images)
+        m_sizes.append(image.deviceIndependentSize().toSize());
 
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("CharacterMenu"));
@@ -93,6 +95,24 @@ void CharacterWindow::setImage(int index)
     m_image = index;
     update(characterRect());
     updateShape();
+}
+
+void CharacterWindow::letGoOfPictures()
+{
+    if (!m_character.decodeAgain)
+        return;
+    for (int i = 0; i < m_character.images.size(); ++i) {
+        if (i != m_image)
+            m_character.images[i] = QImage();
+    }
+}
+
+const QImage &CharacterWindow::picture(int index)
+{
+    QImage &image = m_character.images[index];
+    if (image.isNull() && m_character.decodeAgain)
+        image = m_character.decodeAgain(index);
+    return image;
 }
 
 void CharacterWindow::showBalloon(const QString &text)
@@ -186,7 +206,7 @@ void CharacterWindow::updateShape()
     if (m_image >= 0 && m_image < m_character.images.size()) {
         QRegion &opaque = m_opaque[m_image];
         if (opaque.isEmpty()) {
-            const QImage &image = m_character.images.at(m_image);
+            const QImage &image = picture(m_image);
             const qreal ratio = image.devicePixelRatio();
             opaque = QTransform::fromScale(1 / ratio, 1 / ratio)
                          .map(QRegion(
@@ -207,7 +227,7 @@ void CharacterWindow::updateShape()
 QPoint CharacterWindow::imageOrigin(int index) const
 {
     // Pictures smaller than the character stand on its feet, centred.
-    const QSize size = m_character.images.at(index).deviceIndependentSize().toSize();
+    const QSize size = m_sizes.at(index);
     const QRect area = characterRect();
     return QPoint(area.left() + (area.width() - size.width()) / 2,
                   area.bottom() + 1 - size.height());
@@ -216,7 +236,7 @@ QPoint CharacterWindow::imageOrigin(int index) const
 void CharacterWindow::paintContent(QPainter &painter)
 {
     if (m_image >= 0 && m_image < m_character.images.size())
-        painter.drawImage(imageOrigin(m_image), m_character.images.at(m_image));
+        painter.drawImage(imageOrigin(m_image), picture(m_image));
     if (m_balloonShown)
         paintBalloon(painter);
 }

@@ -27,6 +27,9 @@ public:
     ~CharacterWindow() override;
 
     void setImage(int index);
+    // Gives back the decoded pictures other than the one shown; each is
+    // decoded again when next shown. For a character that stands still.
+    void letGoOfPictures();
 
     void showBalloon(const QString &text);
     void setHighlight(int start, int length);
@@ -61,6 +64,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    const QImage &picture(int index);
     void paintContent(QPainter &painter);
     void paintBalloon(QPainter &painter);
     QRectF balloonBox();
@@ -80,6 +84,7 @@ private:
     int m_highlightLength = 0;
     bool m_balloonShown = false;
     QVector<QRegion> m_opaque; // of each picture, made on first use
+    QVector<QSize> m_sizes;    // of each picture, in logical pixels
     QRegion m_shape;
     bool m_clipped = false;
     bool m_dragging = false;

@@ -4,7 +4,6 @@
 #include "characterwindow.h"
 
 #include <QLoggingCategory>
-#include <QRegularExpression>
 
 #include <cmath>
 
@@ -20,6 +19,7 @@ constexpr float closedBelow = 0.12f;
 DesktopCharacter::DesktopCharacter(const CharacterData &character, QObject *parent)
     : QObject(parent), m_character(character), m_window(new CharacterWindow(character))
 {
+    m_character.images = {}; // the window keeps them
     m_closedMouth = character.mouths.constFirst().image;
     for (int i = 1; i < character.mouths.size(); ++i) {
         if (character.mouths.at(i).shape == QLatin1String("round"))
@@ -137,6 +137,7 @@ void DesktopCharacter::putAway()
     m_window->setHighlight(-1, 0);
     m_window->hideBalloon();
     m_window->hide();
+    m_window->letGoOfPictures();
     m_phase = Phase::Hidden;
     emit idle();
 }
@@ -199,6 +200,8 @@ void DesktopCharacter::showIdleFrame(int index)
     // program for every blink.
     if (m_character.idle.size() > 1 && (index != 0 || m_restingFor.elapsed() < idleAnimationMs))
         m_frameTimer.start(f.ms);
+    else
+        m_window->letGoOfPictures(); // still until the next request
 }
 
 // Speaking ---------------------------------------------------------------
@@ -233,13 +236,15 @@ void DesktopCharacter::speakSilently(const QString &reason)
     }
     emit voiceFailed(reason);
     const int perWord = 60000 / qMax(characterfile::minRate, m_character.voice.rate);
-    static const QRegularExpression word(QStringLiteral("\\S+"));
     m_silentWords.clear();
-    auto it = word.globalMatch(m_current->text);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        m_silentWords.append(
-            {int(m.capturedStart()), int(m.capturedLength()), int(m_silentWords.size()) * perWord});
+    const QString &text = m_current->text;
+    for (int start = 0, end = 0; start < text.size(); start = end) {
+        while (start < text.size() && text.at(start).isSpace())
+            ++start;
+        for (end = start; end < text.size() && !text.at(end).isSpace();)
+            ++end;
+        if (end > start)
+            m_silentWords.append({start, end - start, int(m_silentWords.size()) * perWord});
     }
     m_silentMs = qint64(m_silentWords.size()) * perWord;
     m_silentClock.start();
