@@ -18,12 +18,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QScreen>
 #include <QTimer>
 
 #include <cerrno>
 #include <cstdio>
 #include <sys/stat.h>
+#include <thread>
 
 namespace {
 
@@ -123,6 +126,25 @@ QString storePath(const Options &options, QString *error)
     return folder + QLatin1Char('/') + NoteStore::fileName;
 }
 
+// Reading the font database is the longest single step of start-up. It is
+// read beside the rest, which waits for it only where it measures text
+// itself; the database may be used from any thread.
+class FontsRead {
+public:
+    FontsRead()
+        : m_thread([] {
+              QFontDatabase::families();
+              QFontMetrics(QGuiApplication::font()).height();
+          })
+    {}
+    ~FontsRead() { m_thread.join(); }
+    FontsRead(const FontsRead &) = delete;
+    FontsRead &operator=(const FontsRead &) = delete;
+
+private:
+    std::thread m_thread;
+};
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -144,6 +166,7 @@ int main(int argc, char **argv)
         return 1;
     }
     QApplication app(argc, argv);
+    const FontsRead fonts;
     QApplication::setApplicationName(QString::fromLatin1(programTitle));
     QApplication::setApplicationVersion(QStringLiteral(QUORNEL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("quornel-desktop-notes"));
