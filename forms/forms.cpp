@@ -7,6 +7,7 @@
 #include "forms/form4.h"
 #include "forms/form5.h"
 #include "forms/form6.h"
+#include "platform/prompts.h"
 
 Forms::Forms(NoteStore &store, Prompts &prompts, SpeechAgent &agent)
     : m_store(store), m_prompts(prompts), m_agent(agent), m_settingsRow(store, Table::Form),
@@ -46,6 +47,7 @@ DataSource &Forms::settingsRow()
 Form1 *Forms::start()
 {
     Form1 *main = form1.get();
+    m_prompts.setHomeWindow(main);
     main->start();
     return main;
 }

@@ -6,16 +6,13 @@
 #include "twips.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QPixmap>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
 #include <QWindow>
@@ -23,37 +20,6 @@
 #include <utility>
 
 namespace {
-
-// Screens come and go while the program runs (a laptop leaves its monitor
-// behind). Once they have settled, every window sees that it is still in
-// view.
-void watchScreens()
-{
-    static QPointer<QTimer> settled;
-    if (settled)
-        return;
-    settled = new QTimer(qApp);
-    settled->setSingleShot(true);
-    settled->setInterval(50);
-    QObject::connect(settled, &QTimer::timeout, qApp, [] {
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (auto *form = qobject_cast<Form *>(window); form && !form->isUnloading())
-                form->keepOnScreen();
-        }
-    });
-    const auto watch = [](QScreen *screen) {
-        QObject::connect(screen, &QScreen::geometryChanged, settled, qOverload<>(&QTimer::start));
-        QObject::connect(screen, &QScreen::availableGeometryChanged, settled,
-                         qOverload<>(&QTimer::start));
-    };
-    for (QScreen *screen : QGuiApplication::screens())
-        watch(screen);
-    QObject::connect(qApp, &QGuiApplication::screenAdded, settled, [watch](QScreen *screen) {
-        watch(screen);
-        settled->start();
-    });
-    QObject::connect(qApp, &QGuiApplication::screenRemoved, settled, qOverload<>(&QTimer::start));
-}
 
 Qt::WindowFlags formFlags(Qt::WindowType type)
 {
@@ -70,7 +36,10 @@ Form::Form(const QString &caption, int clientWidthTwips, int clientHeightTwips)
     // Tool windows do not end the program on their own; the program ends
     // when its last window is unloaded.
     setAttribute(Qt::WA_QuitOnClose, false);
-    watchScreens();
+    placement::whenScreensChange(this, [this] {
+        if (!m_unloading)
+            keepOnScreen();
+    });
 }
 
 Form::~Form() = default;
@@ -234,25 +203,12 @@ void Form::placeClientTwips(double left, double top)
 // included, show on the main window's screen.
 void Form::openOnHomeScreen()
 {
-    const QScreen *home = placement::screenOf(m_home);
-    winId(); // the native window, whose properties decide the frame
-    QWindow *handle = windowHandle();
-    if (!home || !handle)
-        return;
-    QMargins frame = handle->frameMargins();
-    if (frame.isNull())
-        frame = display::frameExtentsBeforeMapping(handle).value_or(QMargins());
-    const QRect outer = QRect(*m_designedClient, size()).marginsAdded(frame);
-    const QPoint corner = placement::fitInto(outer, home->availableGeometry());
-    setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
+    placement::openOn(this, *m_designedClient, placement::screenOf(m_home));
 }
 
 void Form::keepOnScreen()
 {
-    if (!isVisible())
-        return;
-    if (const std::optional<QPoint> place = placement::keptOnScreen(frameGeometry()))
-        move(*place);
+    placement::keepOnScreen(this);
 }
 
 void Form::place(QWidget *control, int left, int top, int width, int height)

@@ -4,8 +4,10 @@
 #include <QPoint>
 #include <QRect>
 
+#include <functional>
 #include <optional>
 
+class QDialog;
 class QScreen;
 class QWidget;
 
@@ -22,10 +24,27 @@ QPoint fitInto(const QRect &outer, const QRect &area);
 // bar, moved the least.
 std::optional<QPoint> keptOnScreen(const QRect &outer);
 
+// Moves a shown window that keptOnScreen() finds out of reach.
+void keepOnScreen(QWidget *window);
+
+// Runs `keep` once the screens have settled after one came, went or
+// changed, for as long as `window` lives.
+void whenScreensChange(QWidget *window, const std::function<void()> &keep);
+
+// Places a window not yet shown with its client area's corner at `client`
+// when all of it, frame included, lies on `screen`; otherwise moved the
+// least distance that brings it wholly onto it.
+void openOn(QWidget *window, QPoint client, const QScreen *screen);
+
 // Shrinks a resizable window not yet shown to what the screen under the
 // pointer holds, frame included: Qt's own dialogs are sized for a large
 // screen, and open on the one under the pointer.
 void fitSizeOnScreen(QWidget *window);
+
+// A fixed-size dialog of Qt's, not yet shown, that `screen` cannot hold,
+// frame included, gets all but its buttons in a scroll area, and the size
+// the screen holds: its buttons stay in reach.
+void fitLayoutOnScreen(QDialog *dialog, const QScreen *screen);
 
 // The screen `window` lies on, by the middle of its frame; the primary
 // screen when there is no window or it lies between screens.

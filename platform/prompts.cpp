@@ -6,7 +6,9 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QLayout>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSettings>
 
 Prompts::Prompts()
@@ -25,8 +27,22 @@ void Prompts::message(const QString &text)
 
 quint32 Prompts::pickColor(quint32 initial, const QString &title)
 {
-    const QColor picked = QColorDialog::getColor(color::toQColor(initial), nullptr, title);
-    return picked.isValid() ? color::fromQColor(picked) : initial;
+    QColorDialog dialog(color::toQColor(initial));
+    dialog.setWindowTitle(title);
+    // Qt's own picker opens as Qt would open it over the main window,
+    // centred, but wholly on its screen: on a small or scaled screen it is
+    // taller than the screen. A picker of the desktop's own places itself.
+    const QScreen *screen = placement::screenOf(m_home);
+    if (dialog.layout() && screen) {
+        placement::fitLayoutOnScreen(&dialog, screen);
+        dialog.adjustSize();
+        const QPoint middle =
+            m_home ? m_home->frameGeometry().center() : screen->availableGeometry().center();
+        placement::openOn(&dialog, middle - dialog.rect().center(), screen);
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return initial;
+    return color::fromQColor(dialog.selectedColor());
 }
 
 QString Prompts::openFile(const QString &filter, const QString &startFolder)

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 
 // The program's modal questions to the user: message boxes and the two
 // common dialogs. Tests put their own answers in place of the real ones.
@@ -9,6 +11,10 @@ class Prompts {
 public:
     Prompts();
     virtual ~Prompts() = default;
+
+    // The window the colour picker opens over, wholly on its screen: the
+    // main window.
+    void setHomeWindow(const QWidget *home) { m_home = home; }
 
     // A message box with an OK button only, no icon, titled with the
     // program's name.
@@ -21,6 +27,9 @@ public:
     // The file-open dialog. `filter` is "Description|pattern"; returns the
     // full path of an existing file, or an empty string when cancelled.
     virtual QString openFile(const QString &filter, const QString &startFolder);
+
+private:
+    QPointer<const QWidget> m_home;
 };
 
 inline constexpr char programTitle[] = "Quornel Desktop Notes";

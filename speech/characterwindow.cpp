@@ -2,6 +2,7 @@
 #include "characterwindow.h"
 
 #include "platform/display.h"
+#include "platform/placement.h"
 
 #include <QBitmap>
 #include <QCloseEvent>
@@ -36,6 +37,8 @@ CharacterWindow::CharacterWindow(const CharacterData &character)
     setWindowTitle(character.name);
     connect(&display::Desktop::instance(), &display::Desktop::compositingChanged, this,
             &CharacterWindow::updateShape);
+    // A character left on a monitor that went away comes back into reach.
+    placement::whenScreensChange(this, [this] { placement::keepOnScreen(this); });
 
     // The balloon's tail reaches down to the character's head, past the
     // empty rows at the top of its pictures.

@@ -3,8 +3,8 @@
 # Position saving from real pointer moves: a move over the mascot background
 # stores the window's outer corner in twips; moving the window by its caption
 # bar and leaving without a move over the background keeps the old place.
-# At scale 2 every dialog opens wholly on the screen. Two monitors: removing
-# one moves its windows onto the other.
+# At scale 2 every dialog opens wholly on the screen, the colour picker too.
+# Two monitors: removing one moves its windows and the character onto the other.
 source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
 desktop_start
 
@@ -18,14 +18,23 @@ drag_caption() {
     xdotool mouseup 1
     wait_for 5 main_at $((fx + $1)) $((fy + $2))
 }
-wholly_in() {   # TITLE LEFT RIGHT: the window, frame included, lies within LEFT,0 and RIGHT,800
+wholly_in() {   # TITLE LEFT RIGHT [TYPE]: the window, frame included, lies within LEFT,0 and RIGHT,800
     local id fx fy x y w h e r b
-    read -r id fx fy x y w h <<<"$(wins UTILITY "$1")" && e=$(xprop -id "$id" _NET_FRAME_EXTENTS) &&
+    read -r id fx fy x y w h <<<"$(wins "${4:-UTILITY}" "$1")" && e=$(xprop -id "$id" _NET_FRAME_EXTENTS) &&
         IFS=', ' read -r _ r _ b <<<"${e#*= }" && ((fx >= $2 && fy >= 0 && x + w + r <= $3 && y + h + b <= 800))
 }
 opens_whole() {   # TITLE CMD...: the command opens the dialog wholly on the screen; Escape closes it
     wait_for 10 menus 0 && "${@:2}" && wait_for 10 wholly_in "$1" 0 1280 && keys Escape &&
         wait_for 10 eval '! win UTILITY "$1"'
+}
+picker="Pick a color for the text."
+# picker_whole: Settings' "Change Text Color" (the middle of its designed place 20,144 105x25)
+# opens the colour picker wholly on the screen; its Cancel, at its bottom right, closes it.
+picker_whole() {
+    local w h
+    click "$(win UTILITY Settings)" 144 312 && wait_for 10 wholly_in "$picker" 0 1280 DIALOG &&
+        read -r _ _ _ _ _ w h <<<"$(wins DIALOG "$picker")" && click "$(win DIALOG "$picker")" $((w - 60)) $((h - 40)) &&
+        wait_for 10 eval '! win DIALOG "$picker"'
 }
 settings_item() { keys Menu && wait_for 10 menus 1 && keys Down Right "$@"; }   # KEY...
 
@@ -60,16 +69,25 @@ for d in "Rename Text:keys F2" "Settings:settings_item Return" \
     "Speech Settings:settings_item Down Return" "Transparency Settings:settings_item Down Down Return"; do
     check "at scale 2 \"${d%%:*}\" opens wholly on the screen" opens_whole "${d%%:*}" ${d#*:}
 done
+settings_item Return && wait_for 10 win UTILITY Settings || fail "Settings did not open again at scale 2"
+check "at scale 2 the colour picker opens wholly on the screen and its own Cancel closes it" picker_whole
 close_box "$(main_window)" && app_ends || fail "the close box did not end the program at scale 2"
 
 xrandr --setmonitor left 640/169x800/211+0+0 screen --setmonitor right 640/169x800/211+640+0 none >/dev/null
-store_set Form "Read on Start" 0 && store_set Form Left 12000.0 && store_set Form Top 4500.0
+store "UPDATE Form SET Left = 12000.0, Top = 4500.0, \"Read on Start\" = 1, \"Speech Enabled\" = 1,
+       \"Agent Name\" = '$(dirname "$APP")/characters/quornel.qchar'"
 app_start
 wait_for 5 main_at 800 300 || fail "the window did not show at its stored place 800 300"
+wait_for 20 win UTILITY Quornel || fail "the character did not appear to read the note"
+read -r _ _ _ x y w h <<<"$(wins UTILITY Quornel)"   # on the primary, left monitor: dragged to the right
+xdotool mousemove $((x + w / 2)) $((y + h - 60)) mousedown 1
+for i in 1 2 3 4; do xdotool mousemove $((x + w / 2 + 160 * i)) $((y + h - 60)); done
+xdotool mouseup 1
+wait_for 5 wholly_in Quornel 640 1280 || fail "the character did not follow the pointer onto the right monitor"
 xdotool windowactivate --sync "$(main_window)" && keys F2
 check "the rename dialog opens on the main window's monitor" wait_for 10 wholly_in "Rename Text" 640 1280
 xrandr --delmonitor right
-check "removing their monitor brings the window and the dialog wholly onto the other within a second" \
-    wait_for 1 eval 'wholly_in "$TITLE" 0 640 && wholly_in "Rename Text" 0 640'
+check "removing their monitor brings the window, the dialog and the character wholly onto the other within a second" \
+    wait_for 1 eval 'wholly_in "$TITLE" 0 640 && wholly_in "Rename Text" 0 640 && wholly_in Quornel 0 640'
 check "the store keeps the stored place" stored_at 800 300
 check "the close box ends the program on one monitor" eval 'close_box "$(main_window)" && app_ends'
