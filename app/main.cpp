@@ -25,8 +25,11 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <future>
 #include <sys/stat.h>
 #include <thread>
+
+#include <fontconfig/fontconfig.h>
 
 namespace {
 
@@ -126,22 +129,41 @@ QString storePath(const Options &options, QString *error)
     return folder + QLatin1Char('/') + NoteStore::fileName;
 }
 
-// Reading the font database is the longest single step of start-up. It is
-// read beside the rest, which waits for it only where it measures text
-// itself; the database may be used from any thread.
-class FontsRead {
+// Reading the fonts is the longest single step of start-up. Fontconfig's
+// configuration needs nothing of the toolkit, so it is read while the
+// toolkit starts; the toolkit's font database follows, while the windows
+// are built, and they wait for it only where they measure text. Both may
+// be used from any thread.
+class FontsAhead {
 public:
-    FontsRead()
-        : m_thread([] {
+    FontsAhead()
+        : m_thread([this] {
+              FcInit();
+              if (!m_started.get())
+                  return;
               QFontDatabase::families();
               QFontMetrics(QGuiApplication::font()).height();
           })
     {}
-    ~FontsRead() { m_thread.join(); }
-    FontsRead(const FontsRead &) = delete;
-    FontsRead &operator=(const FontsRead &) = delete;
+    ~FontsAhead()
+    {
+        if (!m_told)
+            m_toolkit.set_value(false);
+        m_thread.join();
+    }
+    FontsAhead(const FontsAhead &) = delete;
+    FontsAhead &operator=(const FontsAhead &) = delete;
+
+    void toolkitStarted()
+    {
+        m_told = true;
+        m_toolkit.set_value(true);
+    }
 
 private:
+    std::promise<bool> m_toolkit;
+    std::future<bool> m_started = m_toolkit.get_future();
+    bool m_told = false;
     std::thread m_thread;
 };
 
@@ -161,12 +183,13 @@ int main(int argc, char **argv)
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
 
+    FontsAhead fonts;
     if (QString why; !display::displayReachable(&why)) {
         std::fprintf(stderr, "quornel-desktop-notes: %s\n", qPrintable(why));
         return 1;
     }
     QApplication app(argc, argv);
-    const FontsRead fonts;
+    fonts.toolkitStarted();
     QApplication::setApplicationName(QString::fromLatin1(programTitle));
     QApplication::setApplicationVersion(QStringLiteral(QUORNEL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("quornel-desktop-notes"));

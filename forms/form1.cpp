@@ -297,20 +297,24 @@ void Form1::keepOnScreen()
 
 void Form1::Form1_Form_Load()
 {
-    m_forms.form5->setHolderMaximum(fullHeight);
-
-    Form2 *rename = m_forms.form2.get();
-    if (rename->noteRow().value(fields::StartAni).toBool()) {
+    const DataSource note(m_forms.store(), Table::Note);
+    if (note.value(fields::StartAni).toBool()) {
         setOuterHeightTwips(0);
         Open1->start();
     }
-
-    const quint32 textColor = rename->noteRow().value(fields::TextColor).toUInt();
-    m_forms.form3->applyTextColor(textColor);
+    const quint32 textColor = note.value(fields::TextColor).toUInt();
     applyTextColor(textColor);
-    rename->applyTextColor(textColor);
+    Label1->setCaption(note.value(fields::Note).toString());
 
-    Label1->setCaption(rename->noteRow().value(fields::Note).toString());
+    // The hidden windows, and the colour they carry, follow as soon as the
+    // main window has first shown: nothing of them shows before, and the
+    // opening animation's first step comes after.
+    QTimer::singleShot(0, this, [this, textColor] {
+        m_forms.form5->setHolderMaximum(fullHeight);
+        Form2 *rename = m_forms.form2.get();
+        m_forms.form3->applyTextColor(textColor);
+        rename->applyTextColor(textColor);
+    });
 }
 
 void Form1::start()
