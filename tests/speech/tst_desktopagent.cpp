@@ -136,6 +136,13 @@ private slots:
         QCOMPARE(finished.constFirst().constFirst(), QVariant("back again"));
         QVERIFY(appeared.size() == 2 && started.size() == 2 && w->isVisible());
         QTRY_VERIFY(c->children().isEmpty()); // no speech left behind
+        // The pictures it gave back while away are drawn again.
+        const QImage drawn = w->grab(w->characterRect()).toImage();
+        int opaque = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                opaque += qAlpha(drawn.pixel(x, y)) == 255;
+        QVERIFY2(opaque > drawn.width(), qPrintable(QString::number(opaque)));
     }
 
 private:
