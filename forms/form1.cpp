@@ -306,15 +306,8 @@ void Form1::Form1_Form_Load()
     applyTextColor(textColor);
     Label1->setCaption(note.value(fields::Note).toString());
 
-    // The hidden windows, and the colour they carry, follow as soon as the
-    // main window has first shown: nothing of them shows before, and the
-    // opening animation's first step comes after.
-    QTimer::singleShot(0, this, [this, textColor] {
-        m_forms.form5->setHolderMaximum(fullHeight);
-        Form2 *rename = m_forms.form2.get();
-        m_forms.form3->applyTextColor(textColor);
-        rename->applyTextColor(textColor);
-    });
+    // The rename, options and animation windows load when first used; each
+    // takes the stored colour as it loads. Until then they cost nothing.
 }
 
 void Form1::start()

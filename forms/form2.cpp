@@ -59,6 +59,7 @@ void Form2::onLoad()
     // The text box is bound to the stored note; it takes the note when it
     // first shows, so that a long note costs nothing until it is edited.
     m_bound = false;
+    applyTextColor(Data1.value(fields::TextColor).toUInt());
 }
 
 void Form2::showEvent(QShowEvent *event)
