@@ -20,6 +20,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTimer>
 
@@ -145,12 +146,7 @@ public:
               QFontMetrics(QGuiApplication::font()).height();
           })
     {}
-    ~FontsAhead()
-    {
-        if (!m_told)
-            m_toolkit.set_value(false);
-        m_thread.join();
-    }
+    ~FontsAhead() { finish(); }
     FontsAhead(const FontsAhead &) = delete;
     FontsAhead &operator=(const FontsAhead &) = delete;
 
@@ -158,6 +154,16 @@ public:
     {
         m_told = true;
         m_toolkit.set_value(true);
+    }
+    // Waits for the thread; the toolkit must still be there.
+    void finish()
+    {
+        if (!m_told) {
+            m_told = true;
+            m_toolkit.set_value(false);
+        }
+        if (m_thread.joinable())
+            m_thread.join();
     }
 
 private:
@@ -190,6 +196,8 @@ int main(int argc, char **argv)
     }
     QApplication app(argc, argv);
     fonts.toolkitStarted();
+    // However start-up ends, the fonts are read before the toolkit goes.
+    const auto fontsRead = qScopeGuard([&fonts] { fonts.finish(); });
     QApplication::setApplicationName(QString::fromLatin1(programTitle));
     QApplication::setApplicationVersion(QStringLiteral(QUORNEL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("quornel-desktop-notes"));
