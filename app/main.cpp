@@ -18,19 +18,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFontDatabase>
-#include <QFontMetrics>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QTimer>
 
 #include <cerrno>
 #include <cstdio>
-#include <future>
 #include <sys/stat.h>
-#include <thread>
-
-#include <fontconfig/fontconfig.h>
 
 namespace {
 
@@ -130,49 +123,6 @@ QString storePath(const Options &options, QString *error)
     return folder + QLatin1Char('/') + NoteStore::fileName;
 }
 
-// Reading the fonts is the longest single step of start-up. Fontconfig's
-// configuration needs nothing of the toolkit, so it is read while the
-// toolkit starts; the toolkit's font database follows, while the windows
-// are built, and they wait for it only where they measure text. Both may
-// be used from any thread.
-class FontsAhead {
-public:
-    FontsAhead()
-        : m_thread([this] {
-              FcInit();
-              if (!m_started.get())
-                  return;
-              QFontDatabase::families();
-              QFontMetrics(QGuiApplication::font()).height();
-          })
-    {}
-    ~FontsAhead() { finish(); }
-    FontsAhead(const FontsAhead &) = delete;
-    FontsAhead &operator=(const FontsAhead &) = delete;
-
-    void toolkitStarted()
-    {
-        m_told = true;
-        m_toolkit.set_value(true);
-    }
-    // Waits for the thread; the toolkit must still be there.
-    void finish()
-    {
-        if (!m_told) {
-            m_told = true;
-            m_toolkit.set_value(false);
-        }
-        if (m_thread.joinable())
-            m_thread.join();
-    }
-
-private:
-    std::promise<bool> m_toolkit;
-    std::future<bool> m_started = m_toolkit.get_future();
-    bool m_told = false;
-    std::thread m_thread;
-};
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -189,15 +139,11 @@ int main(int argc, char **argv)
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
 
-    FontsAhead fonts;
     if (QString why; !display::displayReachable(&why)) {
         std::fprintf(stderr, "quornel-desktop-notes: %s\n", qPrintable(why));
         return 1;
     }
     QApplication app(argc, argv);
-    fonts.toolkitStarted();
-    // However start-up ends, the fonts are read before the toolkit goes.
-    const auto fontsRead = qScopeGuard([&fonts] { fonts.finish(); });
     QApplication::setApplicationName(QString::fromLatin1(programTitle));
     QApplication::setApplicationVersion(QStringLiteral(QUORNEL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("quornel-desktop-notes"));

@@ -128,9 +128,6 @@ void Form1::buildControls()
     lblCount = named(new Label(QStringLiteral("0"), this), "lblCount");
     place(lblCount, 240, 1800, 615, 255);
     lblCount->hide();
-    Text1 = named(new QLineEdit(QStringLiteral("Load"), this), "Text1");
-    place(Text1, 120, 2040, 615, 285);
-    Text1->hide();
 
     Open1 = named(new QTimer(this), "Open1");
     Open1->setTimerType(Qt::PreciseTimer);
@@ -246,7 +243,24 @@ void Form1::applyLevel(int level)
 
 bool Form1::hasLoadedCharacter() const
 {
-    return Text1->text() == QLatin1String("Not Load");
+    return loadFlag() == QLatin1String("Not Load");
+}
+
+// The load flag is a hidden text box, made when first set: a text box
+// reads the fonts, which nothing else needs before the window shows.
+QString Form1::loadFlag() const
+{
+    return Text1 ? Text1->text() : QStringLiteral("Load");
+}
+
+void Form1::setLoadFlag(const QString &text)
+{
+    if (!Text1) {
+        Text1 = named(new QLineEdit(QStringLiteral("Load"), this), "Text1");
+        place(Text1, 120, 2040, 615, 285);
+        Text1->hide();
+    }
+    Text1->setText(text);
 }
 
 void Form1::bringForward()
@@ -342,7 +356,7 @@ void Form1::Form1_Form_Initialize()
     const QVariant agentName = FormData.value(fields::AgentName);
     if (!namesAgent(agentName))
         return;
-    Text1->setText(QStringLiteral("Not Load"));
+    setLoadFlag(QStringLiteral("Not Load"));
     Agent1.Characters().Load(QStringLiteral("my Character"), agentName.toString());
     readAloud();
 }
@@ -430,10 +444,10 @@ void Form1::Form1_Read_Click()
 {
     auto speechOn = [this] { return FormData.isOn(fields::SpeechEnabled); };
     if (speechOn() && namesAgent(FormData.value(fields::AgentName)) &&
-        Text1->text() == QLatin1String("Load")) {
+        loadFlag() == QLatin1String("Load")) {
         Agent1.Characters().Load(QStringLiteral("my Character"),
                                  FormData.value(fields::AgentName).toString());
-        Text1->setText(QStringLiteral("Not Load"));
+        setLoadFlag(QStringLiteral("Not Load"));
     }
     const QVariant agentName = FormData.value(fields::AgentName);
     if (speechOn() && !agentName.isNull() && agentName.toString() == fields::none)

@@ -78,6 +78,8 @@ private:
     void fadeInLoop();
 
     void readAloud();
+    QString loadFlag() const;
+    void setLoadFlag(const QString &text);
     void scheduleClock();
     void trayChanged(bool available);
     void showKeeping(bool keeping);
@@ -100,7 +102,7 @@ private:
     Label *Label3;  // click area for the popup menu
     Label *lblTransNumber;
     Label *lblCount;
-    QLineEdit *Text1; // whether the speech character is still to be loaded
+    QLineEdit *Text1 = nullptr; // whether the speech character is still to be loaded
     DataSource FormData;
     QTimer *Open1;
     QTimer *Timer1;

@@ -48,6 +48,11 @@ void Label::fitCaption()
 {
     if (m_smallest <= 0 || m_fitting)
         return;
+    // Measuring reads the fonts: a label not on screen yet is measured when
+    // it first paints, so that a window shows without waiting for them.
+    m_fitPending = !isVisible();
+    if (m_fitPending)
+        return;
     const QRect area = contentsRect();
     const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
     auto fits = [&](const QFont &f) {
@@ -100,6 +105,8 @@ void Label::mouseMoveEvent(QMouseEvent *event)
 
 void Label::paintEvent(QPaintEvent *event)
 {
+    if (m_fitPending)
+        fitCaption();
     if (m_elide == Qt::ElideNone ||
         fontMetrics().horizontalAdvance(text()) <= contentsRect().width())
         return QLabel::paintEvent(event);

@@ -51,4 +51,5 @@ private:
     qreal m_smallest = 0; // shrinking off
     QFont m_face;         // the face the caption shrinks from
     bool m_fitting = false;
+    bool m_fitPending = false; // measured when it first paints
 };
