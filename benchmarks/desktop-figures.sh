@@ -69,27 +69,37 @@ read_aloud() {   # opens the menu and presses Return on "Read Current Notes" at 
 }
 
 # Milliseconds from exec to the window mapped, and the processor time until
-# then, each the median of 10 starts: TITLE START STOP (shell commands).
+# then: one start, added to the arrays named NAME_ms and NAME_cpu.
+# NAME TITLE START STOP (shell commands).
 to_map() {
-    local i map="$E2E_DIR/map" ms=() cpu=()
-    for i in {1..10}; do
-        "$XPROBE" watch "$1" >"$map" 2>/dev/null &
-        local watcher=$!
-        eval "$2"
-        wait_for 20 awk '$4 == 1 { f = 1 } END { exit !f }' "$map"
-        ms+=("$(awk '$4 == 1 { printf "%.1f", $1 / 1000; exit }' "$map")")
-        cpu+=("$(cat /proc/"$PID"/task/*/schedstat | awk '{ s += $1 } END { printf "%.1f", s / 1e6 }')")
-        kill "$watcher"; wait "$watcher" 2>/dev/null || true
-        eval "$3"
-    done
-    median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print (v[5] + v[6]) / 2 }'; }
-    echo "$(median "${ms[@]}") ms to the map, processor time by then $(median "${cpu[@]}") ms"
+    local map="$E2E_DIR/map" watcher
+    local -n ms="$1_ms" cpu="$1_cpu"
+    "$XPROBE" watch "$2" >"$map" 2>/dev/null &
+    watcher=$!
+    eval "$3"
+    wait_for 20 awk '$4 == 1 { f = 1 } END { exit !f }' "$map"
+    ms+=("$(awk '$4 == 1 { printf "%.1f", $1 / 1000; exit }' "$map")")
+    cpu+=("$(cat /proc/"$PID"/task/*/schedstat | awk '{ s += $1 } END { printf "%.1f", s / 1e6 }')")
+    kill "$watcher"; wait "$watcher" 2>/dev/null || true
+    eval "$4"
 }
+median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print (v[5] + v[6]) / 2 }'; }
 
-echo "== exec to the window mapped (no opening animation), median of 10"
+# The two programs start in turn, so that whatever else the machine does
+# weighs on both alike.
+echo "== exec to the window mapped (no opening animation), median of 10 starts each, in turn"
 store_init
-echo "floor:  $(to_map Floor '"$FLOOR" >/dev/null 2>&1 & PID=$!' 'kill $PID; wait $PID 2>/dev/null || true')"
-echo "widget: $(to_map "$TITLE" 'app_start --no-wait; PID=$APP_PID' 'wait_for 10 main_window; close_box "$(main_window)"; app_ends')"
+floor_ms=() floor_cpu=() widget_ms=() widget_cpu=()
+for i in {1..10}; do
+    to_map floor Floor '"$FLOOR" >/dev/null 2>&1 & PID=$!' 'kill $PID; wait $PID 2>/dev/null || true'
+    to_map widget "$TITLE" 'app_start --no-wait; PID=$APP_PID' \
+        'wait_for 10 main_window; close_box "$(main_window)"; app_ends'
+done
+for who in floor widget; do
+    declare -n ms="${who}_ms" cpu="${who}_cpu"
+    printf '%-7s %s ms to the map, processor time by then %s ms\n' "$who:" "$(median "${ms[@]}")" \
+        "$(median "${cpu[@]}")"
+done
 
 echo "== at rest (the clock showing), 10 s each"
 "$FLOOR" >/dev/null 2>&1 & floor=$!
