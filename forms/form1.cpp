@@ -67,7 +67,6 @@ Form1::Form1(Forms &forms)
       FormData(forms.store(), Table::Form), TransWindow1(this), Agent1(forms.agent())
 {
     becomeMainWindow();
-    setWindowIcon(programIcon());
     buildControls();
     buildMenu();
     connectHandlers();
@@ -136,7 +135,7 @@ void Form1::buildControls()
     Timer1->setSingleShot(true);
     Timer1->setTimerType(Qt::PreciseTimer);
 
-    SystemTray = named(new QSystemTrayIcon(windowIcon(), this), "SystemTray");
+    SystemTray = named(new QSystemTrayIcon(this), "SystemTray");
     SystemTray->setToolTip(QStringLiteral("Click to show Quornel Desktop Notes."));
 }
 
@@ -327,8 +326,20 @@ void Form1::Form1_Form_Load()
 void Form1::start()
 {
     Form1_Form_Initialize();
-    if (!m_startHidden)
+    if (!m_startHidden) {
         showModeless();
+        // The icon serves the window list and the notification area; the
+        // window shows without waiting for its pictures.
+        QTimer::singleShot(0, this, &Form1::setIcon);
+    }
+}
+
+void Form1::setIcon()
+{
+    if (SystemTray->icon().isNull()) {
+        setWindowIcon(programIcon());
+        SystemTray->setIcon(windowIcon());
+    }
 }
 
 void Form1::Form1_Form_Initialize()
@@ -341,6 +352,7 @@ void Form1::Form1_Form_Initialize()
     if (FormData.value(fields::HideShow).toString() == QLatin1String("Hide") &&
         display::Desktop::instance().hasTray()) {
         hide();
+        setIcon();
         SystemTray->setVisible(true);
         m_startHidden = true;
     }

@@ -78,6 +78,7 @@ private:
     void fadeInLoop();
 
     void readAloud();
+    void setIcon();
     QString loadFlag() const;
     void setLoadFlag(const QString &text);
     void scheduleClock();

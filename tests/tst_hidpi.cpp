@@ -18,7 +18,7 @@ private slots:
         const QPixmap mascot = child<Label>(main, "Picture")->pixmap();
         QCOMPARE(mascot.devicePixelRatio(), 2.0);
         QCOMPARE(mascot.size(), QSize(430, 314));
-        QCOMPARE(main->windowIcon().pixmap(32).size(), QSize(64, 64));
+        QTRY_COMPARE(main->windowIcon().pixmap(32).size(), QSize(64, 64)); // once shown
         QString error;
         const auto character = characterfile::load(QStringLiteral(QUORNEL_CHARACTER), &error,
                                                    qApp->devicePixelRatio());
