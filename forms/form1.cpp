@@ -16,6 +16,7 @@
 #include "platform/timeformat.h"
 #include "platform/twips.h"
 #include "speech/agent.h"
+#include "speech/engine.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -202,6 +203,12 @@ void Form1::connectHandlers()
         Form1_Clock_Click();
     });
     connect(Read, &QAction::triggered, this, &Form1::Form1_Read_Click);
+    // The menu that reads aloud is open: the voice gets ready meanwhile, so
+    // that a reading chosen from it is heard at once.
+    connect(File, &QMenu::aboutToShow, this, [this] {
+        if (FormData.isOn(fields::SpeechEnabled) && namesAgent(FormData.value(fields::AgentName)))
+            SpeechEngine::expectReading();
+    });
     connect(Hide, &QAction::triggered, this, &Form1::Form1_Hide_Click);
     connect(Exit, &QAction::triggered, this, &Form1::Form1_Exit_Click);
     // Hiding needs a notification area to come back from.

@@ -211,6 +211,11 @@ void DesktopCharacter::startSpeak()
     m_frameTimer.stop();
     m_balloonTimer.stop();
     m_phase = Phase::Speaking;
+    // The sound is asked for first: the balloon and the mouth are drawn
+    // together later, while it is on its way.
+    Speech *speech = m_current->waitsForEngine ? nullptr : m_current->speech.data();
+    if (speech)
+        speech->play();
     m_window->setImage(m_closedMouth);
     m_window->showBalloon(m_current->text);
     m_nextWord = 0;
@@ -218,10 +223,8 @@ void DesktopCharacter::startSpeak()
     m_loudnessSeen = 0;
     m_silentMs = -1;
     // Still loading the voice: the speech starts once it is there.
-    if (m_current->waitsForEngine)
+    if (!speech)
         return;
-    Speech *speech = m_current->speech;
-    speech->play();
     emit speakingStarted(m_current->text, speech->isAudible());
     m_speechTimer.start();
     speakTick();

@@ -110,6 +110,14 @@ public:
                              [id](QDataStream &out) { out << quint8(speechwire::Play) << id; });
     }
 
+    void prepare() override
+    {
+        if (!m_speaker)
+            start();
+        if (m_speeches.isEmpty())
+            m_rest.start();
+    }
+
     void drop(quint64 id)
     {
         m_speeches.remove(id);
@@ -232,11 +240,25 @@ void SpeechEngine::provide(SpeechEngine *engine)
     provided() = engine;
 }
 
-void SpeechEngine::load(const Ready &ready)
+namespace {
+
+SpeechEngine *engine()
 {
     if (!provided() && !theEngine) {
         theEngine = new SpeakerEngine(speakerProgram());
         qAddPostRoutine(endEngine); // the speaker ends while the application is whole
     }
-    ready(provided() ? provided() : theEngine, QString());
+    return provided() ? provided() : theEngine;
+}
+
+} // namespace
+
+void SpeechEngine::load(const Ready &ready)
+{
+    ready(engine(), QString());
+}
+
+void SpeechEngine::expectReading()
+{
+    engine()->prepare();
 }

@@ -61,9 +61,15 @@ public:
     // Starts making `text` with `voice`; the result belongs to `parent`.
     virtual Speech *speak(const QString &text, const CharacterVoice &voice, QObject *parent) = 0;
 
+    // A reading is likely soon: the voice and the sound device are made
+    // ready now, and given back after the quiet period when none comes.
+    virtual void prepare() {}
+
     using Ready = std::function<void(SpeechEngine *engine, const QString &error)>;
     // Hands `ready` the engine (or why there is none).
     static void load(const Ready &ready);
+    // prepare() on the engine that load() would hand out.
+    static void expectReading();
     // An engine to use instead of loading one (tests link it directly).
     static void provide(SpeechEngine *engine);
 };

@@ -6,6 +6,7 @@
 #include <QAudioSink>
 #include <QLoggingCategory>
 #include <QMediaDevices>
+#include <QPointer>
 
 #include <cmath>
 
@@ -16,6 +17,39 @@ constexpr qint64 stallMs = 3000;
 } // namespace
 
 Q_LOGGING_CATEGORY(lcSound, "quornel.sound", QtWarningMsg)
+
+namespace {
+
+QAudioFormat formatAt(int sampleRate)
+{
+    QAudioFormat format;
+    format.setSampleRate(sampleRate);
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::Int16);
+    return format;
+}
+
+// The device opened ahead, and what it is written through.
+QPointer<QAudioSink> openedAhead;
+QIODevice *writtenAhead = nullptr;
+
+} // namespace
+
+void PlayedSpeech::openDeviceAhead(int sampleRate, QObject *owner)
+{
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    const QAudioFormat format = formatAt(sampleRate);
+    if (openedAhead || sampleRate <= 0 || device.isNull() || !device.isFormatSupported(format))
+        return;
+    auto *sink = new QAudioSink(device, format, owner);
+    QIODevice *written = sink->start();
+    if (sink->error() != QAudio::NoError || sink->state() == QAudio::StoppedState) {
+        delete sink;
+        return;
+    }
+    openedAhead = sink;
+    writtenAhead = written;
+}
 
 PlayedSpeech::PlayedSpeech(const QString &spoken, QObject *parent) : Speech(parent)
 {
@@ -98,21 +132,30 @@ void PlayedSpeech::openDevice()
     if (!error.isEmpty() || m_deviceTried)
         return;
     m_deviceTried = true;
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    QAudioFormat format;
-    format.setSampleRate(m_sampleRate);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    if (device.isNull() || !device.isFormatSupported(format))
-        return;
-    m_sink = new QAudioSink(device, format, this);
+    const QAudioFormat format = formatAt(m_sampleRate);
+    if (openedAhead && openedAhead->format() == format &&
+        openedAhead->state() != QAudio::StoppedState) {
+        m_sink = openedAhead;
+        m_sink->setParent(this);
+        m_device = writtenAhead;
+        openedAhead = nullptr;
+        writtenAhead = nullptr;
+    } else {
+        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+        if (device.isNull() || !device.isFormatSupported(format))
+            return;
+        m_sink = new QAudioSink(device, format, this);
+        m_device = m_sink->start();
+    }
     QObject::connect(m_sink, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
         if (m_sink && state == QAudio::StoppedState && m_sink->error() != QAudio::NoError)
             fallBackToClock();
     });
-    m_device = m_sink->start();
     // With no sound server the sink fails at once, without a state change.
-    if (m_sink->error() != QAudio::NoError || m_sink->state() == QAudio::StoppedState)
+    // (One opened ahead may have run dry meanwhile, which is no failure.)
+    const QAudio::Error failed = m_sink->error();
+    if ((failed != QAudio::NoError && failed != QAudio::UnderrunError) ||
+        m_sink->state() == QAudio::StoppedState)
         fallBackToClock();
 }
 

@@ -29,6 +29,10 @@ public:
     bool isFinished() const override;
     bool isAudible() const override { return m_sink != nullptr; }
 
+    // Opens the sound device ahead of the first speech, for a speech at this
+    // rate to take when it starts; owned by `owner` until then.
+    static void openDeviceAhead(int sampleRate, QObject *owner);
+
     // How long the device is given to play out what it holds once it has
     // been given the last sample.
     static constexpr int tailMs = 150;

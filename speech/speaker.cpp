@@ -8,11 +8,9 @@
 #include "engine.h"
 #include "speechwire.h"
 
-#include <QAudioDevice>
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
-#include <QMediaDevices>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -40,6 +38,8 @@ public:
         m_out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
         connect(&m_input, &QSocketNotifier::activated, this, [this] { readRequests(); });
         m_report.setInterval(20);
+        // Started for a reading, or because one is likely soon.
+        m_engine->prepare();
         connect(&m_report, &QTimer::timeout, this, [this] { report(); });
     }
 
@@ -66,8 +66,6 @@ private:
                 voice.rate = rate;
                 voice.pitch = pitch;
                 m_speeches.insert(id, {m_engine->speak(text, voice, this)});
-                // The sound server is reached while the voice starts.
-                QMediaDevices::defaultAudioOutput();
             } else if (kind == speechwire::Play && m_speeches.contains(id)) {
                 m_speeches[id].playing = true;
                 m_speeches[id].speech->play();

@@ -175,6 +175,9 @@ private:
         }
     }
 
+public:
+    int sampleRate() const { return m_sampleRate; }
+
     bool initialise(QString *error)
     {
         if (m_sampleRate > 0)
@@ -205,6 +208,7 @@ private:
         return false;
     }
 
+private:
     int m_sampleRate = 0;
     QString m_initError;
     QString m_dataPath;
@@ -254,6 +258,26 @@ void Voice::synthesize(const QString &text, const CharacterVoice &voice, QObject
         [this, worker, id, text, voice] {
             // Emitted on the worker thread; the connection above queues it.
             worker->synthesize(text, voice, [this, id](VoicePiece &p) { emit made(id, p); });
+        },
+        Qt::QueuedConnection);
+}
+
+void Voice::prepare(QObject *asker, const std::function<void(int sampleRate)> &ready)
+{
+    auto *worker = static_cast<Worker *>(m_worker);
+    QPointer<QObject> to(asker);
+    QMetaObject::invokeMethod(
+        worker,
+        [worker, to, ready] {
+            QString error; // told with the first text
+            const int rate = worker->initialise(&error) ? worker->sampleRate() : 0;
+            QMetaObject::invokeMethod(
+                to,
+                [to, ready, rate] {
+                    if (to)
+                        ready(rate);
+                },
+                Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
 }

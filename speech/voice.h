@@ -48,6 +48,11 @@ public:
     // The synthesiser's data folder, or an empty string when none is found.
     static QString dataPath();
 
+    // Starts the synthesiser now rather than with the first text; `ready`
+    // then gets its sample rate (0 when it cannot start) on this object's
+    // thread, unless `asker` is gone by then.
+    void prepare(QObject *asker, const std::function<void(int sampleRate)> &ready);
+
     // The longest speech one request produces; longer texts are cut.
     static constexpr int maxSeconds = 600;
 

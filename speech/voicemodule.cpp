@@ -6,7 +6,9 @@
 #include "playedspeech.h"
 #include "voice.h"
 
+#include <QAudioDevice>
 #include <QCoreApplication>
+#include <QMediaDevices>
 
 namespace {
 
@@ -16,13 +18,27 @@ public:
 
     Speech *speak(const QString &text, const CharacterVoice &voice, QObject *parent) override
     {
+        m_spoken = true;
         auto *speech = new PlayedSpeech(text, parent);
         m_voice.synthesize(text, voice, speech, [speech](const VoicePiece &p) { speech->add(p); });
         return speech;
     }
 
+    // The synthesiser starts on its thread while this one reaches the
+    // sound server; then the sound device opens at the voice's rate, for
+    // the first speech to take, unless one has already opened its own.
+    void prepare() override
+    {
+        m_voice.prepare(this, [this](int sampleRate) {
+            if (!m_spoken)
+                PlayedSpeech::openDeviceAhead(sampleRate, this);
+        });
+        QMediaDevices::defaultAudioOutput();
+    }
+
 private:
     Voice m_voice;
+    bool m_spoken = false;
 };
 
 VoiceEngine *theEngine = nullptr;

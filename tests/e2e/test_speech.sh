@@ -1,6 +1,7 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
-# Reading aloud at the null sink: the character appears (frameless, on top, no
+# Reading aloud at the null sink: the voice gets ready while the menu is open
+# and is given back when no reading is chosen; the character appears (frameless, on top, no
 # task-bar entry), and every reading is heard whole, for about as long as the
 # voice itself takes: the first, one after a finished reading, a pair queued one
 # behind the other, one after the character was put away with its menu's
@@ -75,6 +76,12 @@ recorder=$!
 _record "$recorder"
 wait_for 20 grown 0 || fail "the recording of the null sink did not start"
 app_start
+# The voice gets ready while the menu that reads aloud is open, and is given
+# back after the quiet period when no reading is chosen.
+speaker() { pgrep -P "$APP_PID" -x quornel-speaker >/dev/null; }
+menu 40 120 Escape
+check "opening the menu readies the voice" wait_for 5 speaker
+check "... which is given back when no reading follows" wait_for 25 eval '! speaker'
 from=$(recorded)
 menu 40 120 Down Down Return   # "Read Current Notes"
 wait_for 20 win UTILITY Quornel || fail "the character did not appear"
