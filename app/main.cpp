@@ -23,6 +23,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <malloc.h>
 #include <sys/stat.h>
 
 namespace {
@@ -127,6 +128,10 @@ QString storePath(const Options &options, QString *error)
 
 int main(int argc, char **argv)
 {
+    // One heap for every thread: the store's and the toolkit's threads
+    // allocate little, and a heap of their own each would keep its free
+    // space resident for the whole run.
+    mallopt(M_ARENA_MAX, 1);
     const Options options = readCommandLine(argc, argv);
 
     // Wayland gives no client a position or opacity of its own window.

@@ -651,7 +651,9 @@ namespace {
 
 enum class Decode { Ordinary, DoubleSize, Both };
 
-std::optional<CharacterData> read(const QByteArray &data, QString *reason, Decode decode)
+// The header and the manifest of a character file, with its pictures' PNG
+// data as it stands in the file.
+std::optional<CharacterSource> readSource(const QByteArray &data, QString *reason)
 {
     if (data.isEmpty()) {
         *reason = QStringLiteral("it is empty");
@@ -697,8 +699,28 @@ std::optional<CharacterData> read(const QByteArray &data, QString *reason, Decod
     const QByteArray json = data.mid(headerBytes, int(manifestBytes));
     const QByteArray pictures = data.mid(headerBytes + int(manifestBytes));
 
-    const std::optional<CharacterSource> source =
-        parseManifest(json, pictures, fileVersion, reason);
+    return parseManifest(json, pictures, fileVersion, reason);
+}
+
+// Picture `index` of `source`, decoded: of double size (at a device pixel
+// ratio of 2) or not. Null when it cannot be.
+QImage decodePicture(const CharacterSource &source, int index, bool doubleSize)
+{
+    const QVector<QByteArray> &pngs = doubleSize ? source.doublePngs : source.pngs;
+    PngPicture picture;
+    QString why;
+    if (index < 0 || index >= pngs.size() ||
+        !inspectPng(pngs.at(index), doubleSize ? 2 * maxImageSide : maxImageSide, &picture, &why))
+        return {};
+    QImage image = decodePng(picture, &why);
+    if (doubleSize)
+        image.setDevicePixelRatio(2);
+    return image;
+}
+
+std::optional<CharacterData> read(const QByteArray &data, QString *reason, Decode decode)
+{
+    const std::optional<CharacterSource> source = readSource(data, reason);
     if (!source)
         return std::nullopt;
 
@@ -762,10 +784,6 @@ std::optional<CharacterData> read(const QByteArray &data, QString *reason, Decod
     if (doubled.isEmpty() || decode != Decode::DoubleSize) {
         if (!decodeAll(ordinary, "picture", &c.images))
             return std::nullopt;
-        c.decodeAgain = [ordinary](int i) {
-            QString why;
-            return decodePng(ordinary.at(i), &why);
-        };
     }
     if (!doubled.isEmpty() && decode != Decode::Ordinary) {
         c.images.clear();
@@ -773,13 +791,11 @@ std::optional<CharacterData> read(const QByteArray &data, QString *reason, Decod
             return std::nullopt;
         for (QImage &image : c.images)
             image.setDevicePixelRatio(2);
-        c.decodeAgain = [doubled](int i) {
-            QString why;
-            QImage image = decodePng(doubled.at(i), &why);
-            image.setDevicePixelRatio(2);
-            return image;
-        };
     }
+    const bool doubleSize = c.images.constFirst().devicePixelRatio() > 1;
+    c.decodeAgain = [kept = *source, doubleSize](int i) {
+        return decodePicture(kept, i, doubleSize);
+    };
     return c;
 }
 
@@ -797,8 +813,25 @@ std::optional<CharacterData> load(const QString &path, QString *error, qreal dev
         return std::nullopt;
     QString reason;
     std::optional<CharacterData> c = parse(*data, &reason, devicePixelRatio);
-    if (!c)
+    if (!c) {
         *error = fileError(path, reason);
+        return c;
+    }
+    // A picture given back is decoded again from the file rather than from
+    // a copy of it kept all along. A file that has changed since, or is
+    // gone, gives none.
+    const bool doubleSize = c->images.constFirst().devicePixelRatio() > 1;
+    const auto sum =
+        quint32(crc32(0, reinterpret_cast<const Bytef *>(data->constData()), uInt(data->size())));
+    c->decodeAgain = [path, sum, doubleSize](int index) {
+        QString why;
+        const std::optional<QByteArray> again = readFile(path, &why);
+        if (!again || quint32(crc32(0, reinterpret_cast<const Bytef *>(again->constData()),
+                                    uInt(again->size()))) != sum)
+            return QImage();
+        const std::optional<CharacterSource> source = readSource(*again, &why);
+        return source ? decodePicture(*source, index, doubleSize) : QImage();
+    };
     return c;
 }
 

@@ -40,7 +40,9 @@ struct CharacterData {
     QVector<QImage> images;
     // Decodes picture `index` again, the same as `images` held it, so that
     // a character standing still can give back the pictures it does not
-    // show; empty for a character made in memory.
+    // show; empty for a character made in memory. Loaded from a file, it
+    // reads that file again, and gives a null picture when the file has
+    // changed or is gone.
     std::function<QImage(int index)> decodeAgain;
     QVector<CharacterFrame> appear; // may be empty
     QVector<CharacterFrame> idle;   // at least one

@@ -104,10 +104,13 @@ void CharacterWindow::letGoOfPictures()
 {
     if (!m_character.decodeAgain)
         return;
+    // The picture on screen stays: the one shown, or the one it stands for.
+    const int keep = m_character.images.at(m_image).isNull() && m_kept >= 0 ? m_kept : m_image;
     for (int i = 0; i < m_character.images.size(); ++i) {
-        if (i != m_image)
+        if (i != keep)
             m_character.images[i] = QImage();
     }
+    m_kept = keep;
 }
 
 const QImage &CharacterWindow::picture(int index)
@@ -115,6 +118,10 @@ const QImage &CharacterWindow::picture(int index)
     QImage &image = m_character.images[index];
     if (image.isNull() && m_character.decodeAgain)
         image = m_character.decodeAgain(index);
+    // Its file changed or gone since: the character holds the picture it
+    // kept.
+    if (image.isNull() && m_kept >= 0)
+        return m_character.images[m_kept];
     return image;
 }
 

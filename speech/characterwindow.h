@@ -78,6 +78,7 @@ private:
     QSize m_characterSize;
     int m_headroom = 0; // empty rows above the character's head
     int m_image = 0;
+    int m_kept = -1; // the picture not given back, once some were
     QString m_text;
     std::unique_ptr<QTextLayout> m_layout; // m_text, wrapped to the balloon
     int m_highlightStart = -1;

@@ -142,7 +142,25 @@ private slots:
         for (int i = 0; i < s.pngs.size(); ++i) {
             const QByteArray &png = expected == 2 ? s.doublePngs.at(i) : s.pngs.at(i);
             QCOMPARE(c->images.at(i), decoded(png, expected));
+            QCOMPARE(c->decodeAgain(i), c->images.at(i));
         }
+
+        // Loaded from a file, a picture is decoded again from the file,
+        // while it is the same file.
+        QTemporaryDir dir;
+        QFile file(dir.filePath("c.qchar"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        const std::optional<CharacterData> loaded =
+            characterfile::load(file.fileName(), &reason, ratio);
+        QVERIFY2(loaded, qPrintable(reason));
+        for (int i = 0; i < s.pngs.size(); ++i)
+            QCOMPARE(loaded->decodeAgain(i), c->images.at(i));
+        QVERIFY(file.open(QIODevice::Append) && file.write("\n") == 1);
+        file.close();
+        QVERIFY(loaded->decodeAgain(0).isNull()); // changed
+        QVERIFY(file.remove());
+        QVERIFY(loaded->decodeAgain(0).isNull()); // gone
     }
 
     void broken_data()
