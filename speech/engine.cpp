@@ -113,7 +113,11 @@ public:
     void prepare() override
     {
         if (!m_speaker)
-            start();
+            start(); // which gets ready by itself
+        else
+            speechwire::send(m_speaker, [](QDataStream &out) {
+                out << quint8(speechwire::Prepare) << quint64(0);
+            });
         if (m_speeches.isEmpty())
             m_rest.start();
     }

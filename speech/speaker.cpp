@@ -71,6 +71,8 @@ private:
                 m_speeches[id].speech->play();
             } else if (kind == speechwire::Drop && m_speeches.contains(id)) {
                 delete m_speeches.take(id).speech;
+            } else if (kind == speechwire::Prepare) {
+                m_engine->prepare();
             }
             if (!m_report.isActive())
                 m_report.start();

@@ -5,7 +5,8 @@
 // sound device) say to each other over the speaker's standard input and
 // output: messages of a 32-bit length and a QDataStream body.
 //
-//   to the speaker:   Speak id text voice rate pitch | Play id | Drop id
+//   to the speaker:   Speak id text voice rate pitch | Play id | Drop id |
+//                     Prepare 0 (a reading is likely soon)
 //   from the speaker: Update id words phonemes loudness complete error
 //                            position finished audible
 //
@@ -43,7 +44,7 @@ inline QDataStream &operator>>(QDataStream &in, SpokenPhoneme &p)
 
 namespace speechwire {
 
-enum Kind : quint8 { Speak = 1, Play = 2, Drop = 3, Update = 4 };
+enum Kind : quint8 { Speak = 1, Play = 2, Drop = 3, Update = 4, Prepare = 5 };
 
 // Writes one message whose body `write` fills.
 template <class Write> void send(QIODevice *to, Write write)

@@ -18,7 +18,7 @@ public:
 
     Speech *speak(const QString &text, const CharacterVoice &voice, QObject *parent) override
     {
-        m_spoken = true;
+        m_askedSincePrepared = true;
         auto *speech = new PlayedSpeech(text, parent);
         m_voice.synthesize(text, voice, speech, [speech](const VoicePiece &p) { speech->add(p); });
         return speech;
@@ -26,11 +26,13 @@ public:
 
     // The synthesiser starts on its thread while this one reaches the
     // sound server; then the sound device opens at the voice's rate, for
-    // the first speech to take, unless one has already opened its own.
+    // the next speech to take, unless one was asked for meanwhile and has
+    // opened its own.
     void prepare() override
     {
+        m_askedSincePrepared = false;
         m_voice.prepare(this, [this](int sampleRate) {
-            if (!m_spoken)
+            if (!m_askedSincePrepared)
                 PlayedSpeech::openDeviceAhead(sampleRate, this);
         });
         QMediaDevices::defaultAudioOutput();
@@ -38,7 +40,7 @@ public:
 
 private:
     Voice m_voice;
-    bool m_spoken = false;
+    bool m_askedSincePrepared = false;
 };
 
 VoiceEngine *theEngine = nullptr;
