@@ -117,8 +117,6 @@ void Form1::buildControls()
     m_notKept = named(new Label(QStringLiteral("!"), this), "NotKept");
     m_notKept->setGeometry(width() - 18, height() - 18, 16, 16);
     m_notKept->setAlignment(Qt::AlignCenter);
-    m_notKept->setStyleSheet(QStringLiteral(
-        "background: #c62828; color: white; font-weight: bold; border-radius: 8px;"));
     m_notKept->setAccessibleName(QStringLiteral("Changes are not being saved"));
     m_notKept->hide();
 
@@ -290,6 +288,11 @@ void Form1::keyPressEvent(QKeyEvent *event)
 
 void Form1::showKeeping(bool keeping)
 {
+    // Styled when first needed: a style sheet brings the toolkit's whole
+    // style sheet machinery into memory, for a mark most runs never show.
+    if (!keeping && m_notKept->styleSheet().isEmpty())
+        m_notKept->setStyleSheet(QStringLiteral(
+            "background: #c62828; color: white; font-weight: bold; border-radius: 8px;"));
     m_notKept->setVisible(!keeping);
     const QString why =
         QStringLiteral("Changes are not being saved to \"%1\".").arg(m_forms.store().path());
