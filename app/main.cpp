@@ -48,6 +48,8 @@ struct Options {
 // --version work without one.
 Options readCommandLine(int argc, char **argv)
 {
+    if (argc < 2)
+        return {}; // nothing to read: the usual start pays for no parser
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quornel-desktop-notes"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORNEL_VERSION));
@@ -133,6 +135,8 @@ int main(int argc, char **argv)
     // space resident for the whole run.
     mallopt(M_ARENA_MAX, 1);
     const Options options = readCommandLine(argc, argv);
+    // The store's engine loads while the display is reached.
+    NoteStore::loadAhead();
 
     // Wayland gives no client a position or opacity of its own window.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&

@@ -113,6 +113,11 @@ store_set Form "Agent Name" "'$build/characters/quornel.qchar'"
 store_set Note Note "'$SHORT'"
 app_start
 sleep 3
+echo "widget 3 s after the start, the store's file still open: $(memory $APP_PID)"
+# The store rests once it has not been used for 10 s: it closes its file and
+# gives SQLite back.
+store_rests() { ! grep -qs libsqlite3 "/proc/$APP_PID/maps"; }
+wait_for 30 store_rests || fail "the store did not rest"
 echo "widget: $(wakeups $APP_PID 10) wakeups/s, $(memory $APP_PID)"
 
 echo "== first sound after Return on \"Read Current Notes\""

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "notestore.h"
 
+#include "sqlitelib.h"
 #include "storeworker.h"
 
 #include <QFile>
@@ -8,13 +9,12 @@
 #include <QStringList>
 #include <QUrl>
 
-#include <sqlite3.h>
-
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 const QString NoteStore::fileName = QStringLiteral("Quornel Desktop Notes.save");
@@ -25,6 +25,11 @@ QString tableName(Table table)
 }
 
 namespace {
+
+const sqlitelib::Api &sq()
+{
+    return sqlitelib::api();
+}
 
 // Opening may wait this long for another copy that is building the store;
 // nothing else ever waits for a lock.
@@ -37,6 +42,8 @@ constexpr int foldAfterPages = 1000;
 constexpr qint64 logSizeLimit = 4 << 20;
 // Writes pause this long (ms) before the log is folded.
 constexpr int idleDelay = 1500;
+// Unused this long (ms), the store rests: see setRestDelay().
+constexpr int restDelay = 10000;
 // A disk with less room than this (bytes) is still full, even when a change
 // fits into room the log already had.
 constexpr qint64 roomAfterFull = 256 << 10;
@@ -78,34 +85,33 @@ int bind(sqlite3_stmt *st, int index, const QVariant &v, QByteArray *keep)
 {
     switch (v.typeId()) {
     case QMetaType::LongLong:
-        return sqlite3_bind_int64(st, index, v.toLongLong());
+        return sq().bind_int64(st, index, v.toLongLong());
     case QMetaType::Double:
-        return sqlite3_bind_double(st, index, v.toDouble());
+        return sq().bind_double(st, index, v.toDouble());
     case QMetaType::QString:
         *keep = v.toString().toUtf8();
-        return sqlite3_bind_text(st, index, keep->constData(), int(keep->size()), SQLITE_STATIC);
+        return sq().bind_text(st, index, keep->constData(), int(keep->size()), SQLITE_STATIC);
     case QMetaType::QByteArray:
         *keep = v.toByteArray();
-        return sqlite3_bind_blob(st, index, keep->constData(), int(keep->size()), SQLITE_STATIC);
+        return sq().bind_blob(st, index, keep->constData(), int(keep->size()), SQLITE_STATIC);
     default:
-        return sqlite3_bind_null(st, index);
+        return sq().bind_null(st, index);
     }
 }
 
 QVariant column(sqlite3_stmt *st, int i)
 {
-    switch (sqlite3_column_type(st, i)) {
+    switch (sq().column_type(st, i)) {
     case SQLITE_INTEGER:
-        return QVariant(qint64(sqlite3_column_int64(st, i)));
+        return QVariant(qint64(sq().column_int64(st, i)));
     case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(st, i));
+        return QVariant(sq().column_double(st, i));
     case SQLITE_TEXT:
-        return QVariant(
-            QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st, i)),
-                              sqlite3_column_bytes(st, i)));
+        return QVariant(QString::fromUtf8(reinterpret_cast<const char *>(sq().column_text(st, i)),
+                                          sq().column_bytes(st, i)));
     case SQLITE_BLOB:
-        return QVariant(QByteArray(static_cast<const char *>(sqlite3_column_blob(st, i)),
-                                   sqlite3_column_bytes(st, i)));
+        return QVariant(QByteArray(static_cast<const char *>(sq().column_blob(st, i)),
+                                   sq().column_bytes(st, i)));
     default:
         return QVariant();
     }
@@ -116,20 +122,20 @@ int query(sqlite3 *db, const QByteArray &sql, QList<QVariantList> *rows = nullpt
           const QVariantList &binds = {})
 {
     sqlite3_stmt *st = nullptr;
-    int rc = sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &st, nullptr);
+    int rc = sq().prepare_v2(db, sql.constData(), int(sql.size()), &st, nullptr);
     QList<QByteArray> keep(binds.size());
     for (int i = 0; rc == SQLITE_OK && i < binds.size(); ++i)
         rc = bind(st, i + 1, binds[i], &keep[i]);
     while (rc == SQLITE_OK || rc == SQLITE_ROW) {
-        rc = sqlite3_step(st);
+        rc = sq().step(st);
         if (rc == SQLITE_ROW && rows) {
             QVariantList row;
-            for (int i = 0; i < sqlite3_column_count(st); ++i)
+            for (int i = 0; i < sq().column_count(st); ++i)
                 row << column(st, i);
             rows->append(row);
         }
     }
-    sqlite3_finalize(st);
+    sq().finalize(st);
     return rc == SQLITE_DONE ? SQLITE_OK : rc;
 }
 
@@ -141,8 +147,8 @@ int runUpdate(sqlite3_stmt *st, const QVariantList &values)
     for (int i = 0; rc == SQLITE_OK && i < values.size(); ++i)
         rc = bind(st, i + 1, values[i], &keep[i]);
     if (rc == SQLITE_OK)
-        rc = sqlite3_step(st);
-    sqlite3_reset(st);
+        rc = sq().step(st);
+    sq().reset(st);
     return rc;
 }
 
@@ -172,7 +178,7 @@ bool isDamage(int code)
 } // namespace
 
 NoteStore::NoteStore(const QString &path, const Defaults &defaults)
-    : m_path(path), m_defaults(defaults)
+    : m_path(path), m_defaults(defaults), m_restDelay(restDelay)
 {
     // Until the file is read, every field holds what a fresh store holds.
     for (int i = 0; i < fieldCount; ++i)
@@ -182,23 +188,36 @@ NoteStore::NoteStore(const QString &path, const Defaults &defaults)
     connect(&m_retry, &QTimer::timeout, this, &NoteStore::flush);
     m_idle.setSingleShot(true);
     connect(&m_idle, &QTimer::timeout, this, &NoteStore::checkpointWhenIdle);
+    m_rest.setSingleShot(true);
+    connect(&m_rest, &QTimer::timeout, this, &NoteStore::restWhenQuiet);
     connect(this, &NoteStore::workerFinished, this, &NoteStore::workerDone, Qt::QueuedConnection);
 }
 
 NoteStore::~NoteStore()
 {
-    m_worker.reset(); // ends the work under way
+    m_worker.reset(); // ends the work under way (a closing included)
+    if (m_state == State::Closing) {
+        m_state = State::Closed;
+        sqlitelib::release();
+        m_library = false;
+    }
     Failure ignored;
     if (m_sent.done)
         takeSent(&ignored);
+    // Changes held while the file was closed are written as at any exit.
+    if (m_state != State::Open && isWaiting() && !m_readOnly && openAgain(&ignored))
+        m_worker.reset();
     if (m_db && !m_readOnly) {
-        sqlite3_busy_timeout(m_db, closingWait);
+        sq().busy_timeout(m_db, closingWait);
         land(&ignored);
     }
     for (sqlite3_stmt *st : std::as_const(m_statements))
-        sqlite3_finalize(st);
+        sq().finalize(st);
     // The last connection to close folds the log into the file and removes it.
-    sqlite3_close(m_db);
+    if (m_db)
+        sq().close(m_db);
+    if (m_library)
+        sqlitelib::release();
 }
 
 std::unique_ptr<NoteStore> NoteStore::open(const QString &path, const Defaults &defaults,
@@ -218,6 +237,11 @@ std::unique_ptr<NoteStore> NoteStore::open(const QString &path, const Defaults &
     if (!fresh && !info.isReadable())
         return fail(QStringLiteral("it cannot be read"));
 
+    QString why;
+    if (!sqlitelib::acquire(&why))
+        return fail(why);
+    store->m_library = true;
+
     // The log and its index lie beside the file: writing needs the folder too.
     const QByteArray file = QFile::encodeName(info.absoluteFilePath());
     const QByteArray folder = QFile::encodeName(info.absolutePath());
@@ -226,7 +250,6 @@ std::unique_ptr<NoteStore> NoteStore::open(const QString &path, const Defaults &
     if (fresh && !folderWritable)
         return fail(QStringLiteral("there is none, and none can be made in its folder (%1)")
                         .arg(QString::fromLocal8Bit(strerror(folderErrno))));
-    QString why;
     if (!fresh && (!folderWritable || access(file.constData(), W_OK) != 0)) {
         const QString what = !folderWritable && folderErrno == EROFS
                                  ? QStringLiteral("on a read-only disk")
@@ -241,14 +264,11 @@ std::unique_ptr<NoteStore> NoteStore::open(const QString &path, const Defaults &
                 .arg(info.absoluteFilePath(), what);
         store->findFirstRows();
         store->refresh();
+        store->used();
         return store;
     }
 
     sqlite3 *&db = store->m_db;
-    // Two small records: no memory is set aside up front for the page cache
-    // or for small allocations, as it is for larger databases. (The first
-    // setting takes only before SQLite's first use in the process.)
-    sqlite3_config(SQLITE_CONFIG_PAGECACHE, nullptr, 0, 0);
     // The notes are the user's alone: a fresh file (and with it its log and
     // index, which take the file's mode) is made readable by no one else.
     if (fresh) {
@@ -257,11 +277,11 @@ std::unique_ptr<NoteStore> NoteStore::open(const QString &path, const Defaults &
             ::close(fd);
     }
     const int flags = SQLITE_OPEN_READWRITE | (fresh ? SQLITE_OPEN_CREATE : 0);
-    if (sqlite3_open_v2(file.constData(), &db, flags, nullptr) != SQLITE_OK)
-        return fail(failure(db, sqlite3_extended_errcode(db)).reason);
-    sqlite3_extended_result_codes(db, 1);
-    sqlite3_db_config(db, SQLITE_DBCONFIG_LOOKASIDE, nullptr, 0, 0);
-    sqlite3_busy_timeout(db, openingWait);
+    if (sq().open_v2(file.constData(), &db, flags, nullptr) != SQLITE_OK)
+        return fail(failure(db, sq().extended_errcode(db)).reason);
+    sq().extended_result_codes(db, 1);
+    sq().db_config(db, SQLITE_DBCONFIG_LOOKASIDE, nullptr, 0, 0);
+    sq().busy_timeout(db, openingWait);
 
     // Read the whole file before anything is written to it, so that a
     // damaged file is found while it is still untouched.
@@ -289,13 +309,129 @@ std::unique_ptr<NoteStore> NoteStore::open(const QString &path, const Defaults &
     query(db, "PRAGMA journal_mode=WAL");
 
     // From now on a locked store fails at once and the change is retried.
-    sqlite3_busy_timeout(db, 0);
+    sq().busy_timeout(db, 0);
     store->refresh();
-    sqlite3_wal_hook(db, &NoteStore::walHook, store.get());
-    NoteStore *self = store.get();
-    store->m_worker =
-        std::make_unique<StoreWorker>(db, [self] { emit self->workerFinished(QPrivateSignal()); });
+    sq().wal_hook(db, &NoteStore::walHook, store.get());
+    store->startWorker();
+    store->used();
     return store;
+}
+
+void NoteStore::loadAhead()
+{
+    sqlitelib::loadAhead();
+}
+
+void NoteStore::startWorker()
+{
+    m_worker =
+        std::make_unique<StoreWorker>(m_db, [this] { emit workerFinished(QPrivateSignal()); });
+}
+
+// Opens the file again after a rest, as it was opened at the start but
+// without the checks and the building done then. Another program may have
+// written meanwhile: every field is read again.
+bool NoteStore::openAgain(Failure *failure)
+{
+    QString why;
+    if (!sqlitelib::acquire(&why)) {
+        *failure = {SQLITE_CANTOPEN, why};
+        return false;
+    }
+    m_library = true;
+    bool opened = true;
+    if (m_readOnly) {
+        opened = openForReading(&why);
+        if (!opened)
+            *failure = {SQLITE_CANTOPEN, why};
+    } else {
+        const QByteArray file = QFile::encodeName(QFileInfo(m_path).absoluteFilePath());
+        opened = sq().open_v2(file.constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK;
+        if (!opened)
+            *failure = this->failure(m_db, sq().extended_errcode(m_db));
+    }
+    if (!opened) {
+        sq().close(m_db);
+        m_db = nullptr;
+        sqlitelib::release();
+        m_library = false;
+        m_sinceFailedOpen.start();
+        return false;
+    }
+    if (!m_readOnly) {
+        sq().extended_result_codes(m_db, 1);
+        sq().db_config(m_db, SQLITE_DBCONFIG_LOOKASIDE, nullptr, 0, 0);
+        query(m_db, "PRAGMA wal_autocheckpoint=0");
+        query(m_db, "PRAGMA journal_size_limit=" + QByteArray::number(logSizeLimit));
+        query(m_db, "PRAGMA synchronous=FULL");
+        query(m_db, "PRAGMA journal_mode=WAL");
+        sq().wal_hook(m_db, &NoteStore::walHook, this);
+        startWorker();
+    }
+    m_state = State::Open;
+    m_dataVersion = -1; // a new connection counts its own versions
+    for (Slot &s : m_slots)
+        s.stale = true;
+    used();
+    return true;
+}
+
+// The file was read or written: the store rests once it has not been for a
+// while.
+void NoteStore::used()
+{
+    m_sinceUse.start();
+    if (!m_rest.isActive())
+        m_rest.start(m_restDelay);
+}
+
+// Closes the file once the store has not used it for a while and nothing
+// is on its way to it: on the worker thread, where closing folds the log
+// into the file and flushes it.
+void NoteStore::restWhenQuiet()
+{
+    if (m_state != State::Open)
+        return;
+    const qint64 quiet = m_sinceUse.elapsed();
+    if (quiet < m_restDelay) {
+        m_rest.start(int(m_restDelay - quiet));
+        return;
+    }
+    // Held changes, changes on their way and a record to put back keep the
+    // file open; whatever ends them uses the file again.
+    if (isWaiting() || !m_keeping || m_repair[0] || m_repair[1])
+        return;
+    std::unique_lock<std::mutex> connection;
+    if (!mayUseConnection(&connection)) {
+        m_rest.start(m_restDelay); // the log is being folded
+        return;
+    }
+    for (sqlite3_stmt *st : std::as_const(m_statements))
+        sq().finalize(st);
+    m_statements.clear();
+    sqlite3 *db = std::exchange(m_db, nullptr);
+    m_state = State::Closing;
+    if (!m_worker) { // read only: there is nothing to fold
+        sq().close(db);
+        closed();
+        return;
+    }
+    connection.unlock();
+    m_worker->close();
+}
+
+// The file is closed: the worker thread ends and SQLite goes.
+void NoteStore::closed()
+{
+    if (m_worker) {
+        m_foldsBefore += m_worker->folds();
+        m_worker.reset();
+    }
+    m_state = State::Closed;
+    sqlitelib::release();
+    m_library = false;
+    if (isWaiting())
+        flush(); // changes made while the file was being closed
 }
 
 // A store in log mode is read through the log's index beside it. Where the
@@ -306,18 +442,18 @@ bool NoteStore::openForReading(QString *why)
     const QByteArray uri =
         "file:" + QUrl::toPercentEncoding(QFileInfo(m_path).absoluteFilePath(), "/");
     for (const char *options : {"?mode=ro", "?mode=ro&immutable=1"}) {
-        sqlite3_close(m_db);
+        sq().close(m_db);
         m_db = nullptr;
-        const int rc = sqlite3_open_v2((uri + options).constData(), &m_db,
-                                       SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
-        sqlite3_extended_result_codes(m_db, 1);
+        const int rc = sq().open_v2((uri + options).constData(), &m_db,
+                                    SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+        sq().extended_result_codes(m_db, 1);
         if (rc != SQLITE_OK) {
             *why = failure(m_db, rc).reason;
             continue;
         }
         if (checkWhole(why))
             return true;
-        if (isDamage(sqlite3_extended_errcode(m_db)))
+        if (isDamage(sq().extended_errcode(m_db)))
             return false;
     }
     return false;
@@ -347,7 +483,7 @@ bool NoteStore::prepareSchema(QString *why)
         ensureTable(Table::Note, &f) && run("COMMIT", &f))
         return true;
     *why = f.reason;
-    if (!sqlite3_get_autocommit(m_db))
+    if (!sq().get_autocommit(m_db))
         run("ROLLBACK", nullptr);
     return false;
 }
@@ -395,7 +531,7 @@ bool NoteStore::ensureTable(Table table, Failure *failure)
         marks += QByteArray(", ?").repeated(int(values.size()) - 1);
         rc = query(m_db, "INSERT INTO " + t + " (" + all.join(", ") + ") VALUES (" + marks + ")",
                    nullptr, values);
-        m_firstRow[int(table)] = sqlite3_last_insert_rowid(m_db);
+        m_firstRow[int(table)] = sq().last_insert_rowid(m_db);
     } else if (rc == SQLITE_OK) {
         m_firstRow[int(table)] = rows.first().value(0).toLongLong();
         for (const Field *f : std::as_const(added)) {
@@ -432,14 +568,14 @@ void NoteStore::findFirstRows()
 sqlite3_stmt *NoteStore::statement(const QByteArray &sql)
 {
     if (sqlite3_stmt *st = m_statements.value(sql)) {
-        sqlite3_reset(st);
-        sqlite3_clear_bindings(st);
+        sq().reset(st);
+        sq().clear_bindings(st);
         return st;
     }
     sqlite3_stmt *st = nullptr;
-    if (sqlite3_prepare_v3(m_db, sql.constData(), int(sql.size()), SQLITE_PREPARE_PERSISTENT, &st,
-                           nullptr) != SQLITE_OK) {
-        sqlite3_finalize(st);
+    if (sq().prepare_v3(m_db, sql.constData(), int(sql.size()), SQLITE_PREPARE_PERSISTENT, &st,
+                        nullptr) != SQLITE_OK) {
+        sq().finalize(st);
         return nullptr;
     }
     m_statements.insert(sql, st);
@@ -449,11 +585,11 @@ sqlite3_stmt *NoteStore::statement(const QByteArray &sql)
 bool NoteStore::run(const QByteArray &sql, Failure *failure)
 {
     sqlite3_stmt *st = statement(sql);
-    const int rc = st ? sqlite3_step(st) : sqlite3_extended_errcode(m_db);
+    const int rc = st ? sq().step(st) : sq().extended_errcode(m_db);
     if (rc != SQLITE_DONE && failure)
         *failure = this->failure(m_db, rc);
     if (st)
-        sqlite3_reset(st);
+        sq().reset(st);
     return rc == SQLITE_DONE;
 }
 
@@ -469,12 +605,12 @@ NoteStore::Failure NoteStore::failure(sqlite3 *db, int code)
         return {code, QStringLiteral("it can no longer be written to")};
     case SQLITE_IOERR:
         return {code, QStringLiteral("the disk reported an error (%1)")
-                          .arg(QString::fromLocal8Bit(strerror(sqlite3_system_errno(db))))};
+                          .arg(QString::fromLocal8Bit(strerror(sq().system_errno(db))))};
     case SQLITE_NOMEM:
         return {code, QStringLiteral("out of memory")};
     default:
-        return {code, db ? QString::fromUtf8(sqlite3_errmsg(db))
-                         : QString::fromUtf8(sqlite3_errstr(code))};
+        return {code,
+                db ? QString::fromUtf8(sq().errmsg(db)) : QString::fromUtf8(sq().errstr(code))};
     }
 }
 
@@ -522,18 +658,44 @@ NoteStore::Slot &NoteStore::slot(const Field &field)
 void NoteStore::refresh()
 {
     sqlite3_stmt *st = statement("PRAGMA data_version");
-    if (!st || sqlite3_step(st) != SQLITE_ROW) {
+    if (!st || sq().step(st) != SQLITE_ROW) {
         if (st)
-            sqlite3_reset(st);
+            sq().reset(st);
         return;
     }
-    const qint64 version = sqlite3_column_int64(st, 0);
-    sqlite3_reset(st);
+    const qint64 version = sq().column_int64(st, 0);
+    sq().reset(st);
     if (version == m_dataVersion)
         return;
     m_dataVersion = version;
-    for (int i = 0; i < fieldCount; ++i)
-        load(i);
+    for (Table table : {Table::Form, Table::Note})
+        loadRecord(table);
+}
+
+// Reads every field of the table's first record at once. A field whose
+// table, record or column is gone keeps the value read last.
+void NoteStore::loadRecord(Table table)
+{
+    for (int i = 0; i < fieldCount; ++i) {
+        if (fields::all[i]->table == table)
+            m_slots[size_t(i)].stale = false;
+    }
+    sqlite3_stmt *st = statement("SELECT * FROM " + quoted(tableName(table)) + " WHERE " +
+                                 m_rowid[int(table)] + " = ?");
+    if (!st)
+        return;
+    sq().bind_int64(st, 1, m_firstRow[int(table)]);
+    if (sq().step(st) == SQLITE_ROW) {
+        for (int c = 0, n = sq().column_count(st); c < n; ++c) {
+            const QString name = QString::fromUtf8(sq().column_name(st, c));
+            for (int i = 0; i < fieldCount; ++i) {
+                const Field &field = *fields::all[i];
+                if (field.table == table && field.column().compare(name, Qt::CaseInsensitive) == 0)
+                    m_slots[size_t(i)].stored = column(st, c);
+            }
+        }
+    }
+    sq().reset(st);
 }
 
 // Reads one field from the file.
@@ -547,20 +709,28 @@ void NoteStore::load(int index)
                   " WHERE " + m_rowid[int(field.table)] + " = ?");
     if (!st)
         return; // the table or field is gone: the last value read stands
-    sqlite3_bind_int64(st, 1, m_firstRow[int(field.table)]);
-    if (sqlite3_step(st) == SQLITE_ROW)
+    sq().bind_int64(st, 1, m_firstRow[int(field.table)]);
+    if (sq().step(st) == SQLITE_ROW)
         s.stored = column(st, 0);
-    sqlite3_reset(st);
+    sq().reset(st);
 }
 
 QVariant NoteStore::stored(const Field &field)
 {
     Slot &s = slot(field);
+    // At rest the file is opened again; where it cannot be, what was read
+    // last is read, and the next read tries again a moment later.
+    if (!s.isHeld && !s.isSent && m_state == State::Closed &&
+        (!m_sinceFailedOpen.isValid() || m_sinceFailedOpen.hasExpired(m_retry.interval()))) {
+        Failure ignored;
+        openAgain(&ignored);
+    }
     std::unique_lock<std::mutex> connection;
     if (!s.isHeld && !s.isSent && m_db && mayUseConnection(&connection)) {
         refresh();
         if (s.stale)
             load(int(&s - m_slots.data()));
+        used();
     }
     return s.current();
 }
@@ -613,8 +783,15 @@ NoteStore::Update NoteStore::heldUpdate(Table table) const
 // episode (reported once) and the retry timer; everything landing ends both.
 void NoteStore::flush()
 {
-    if (m_sent.inFlight)
-        return; // sent when the worker is done
+    if (m_sent.inFlight || m_state == State::Closing)
+        return; // sent when the worker is done, or once the file is closed
+    if (m_state == State::Closed && isWaiting()) {
+        Failure f;
+        if (!openAgain(&f)) {
+            failed(f);
+            return;
+        }
+    }
     if (!m_repair[0] && !m_repair[1]) {
         if (isWaiting())
             send();
@@ -646,7 +823,7 @@ bool NoteStore::land(Failure *failure)
     }
     ok = ok && run("COMMIT", failure);
     if (!ok) {
-        if (!sqlite3_get_autocommit(m_db))
+        if (!sq().get_autocommit(m_db))
             run("ROLLBACK", nullptr);
         return false;
     }
@@ -674,12 +851,12 @@ bool NoteStore::land(Failure *failure)
 bool NoteStore::update(Table table, const Update &update, Failure *failure)
 {
     sqlite3_stmt *st = statement(update.sql);
-    const int rc = st ? runUpdate(st, update.values) : sqlite3_extended_errcode(m_db);
-    if (isGone(rc, sqlite3_changes(m_db)))
+    const int rc = st ? runUpdate(st, update.values) : sq().extended_errcode(m_db);
+    if (isGone(rc, sq().changes(m_db)))
         *failure = gone(table);
     else if (rc != SQLITE_DONE)
         *failure = this->failure(m_db, rc);
-    return rc == SQLITE_DONE && sqlite3_changes(m_db) > 0;
+    return rc == SQLITE_DONE && sq().changes(m_db) > 0;
 }
 
 // Hands every held change to the worker thread, in one transaction. Until
@@ -713,7 +890,7 @@ void NoteStore::send()
                 m_sent.gone = int(table);
         }
         ok = ok && run("COMMIT", &f);
-        if (!ok && !sqlite3_get_autocommit(m_db))
+        if (!ok && !sq().get_autocommit(m_db))
             run("ROLLBACK", nullptr);
         m_sent.failure = f;
         m_sent.landed = ok;
@@ -752,6 +929,10 @@ bool NoteStore::takeSent(Failure *failure)
 
 void NoteStore::workerDone()
 {
+    if (m_state == State::Closing && m_worker && m_worker->isClosed()) {
+        closed();
+        return;
+    }
     if (!m_sent.inFlight || !m_sent.done)
         return; // a fold: writes never wait for one
     Failure f;
@@ -771,6 +952,7 @@ bool NoteStore::isWaiting() const
 void NoteStore::succeeded()
 {
     settle(false);
+    used();
     m_sinceWrite.start();
     if (!m_idle.isActive())
         m_idle.start(idleDelay);
@@ -862,5 +1044,5 @@ int NoteStore::walHook(void *store, sqlite3 *, const char *, int pages)
 
 int NoteStore::folds() const
 {
-    return m_worker ? m_worker->folds() : 0;
+    return m_foldsBefore + (m_worker ? m_worker->folds() : 0);
 }

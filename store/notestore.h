@@ -47,6 +47,9 @@ public:
     // file, folder or disk) opens for reading: see readOnlyMessage().
     static std::unique_ptr<NoteStore> open(const QString &path, const Defaults &defaults,
                                            QString *error);
+    // Begins to load what opening needs on a thread of its own, for the
+    // program to do something else meanwhile.
+    static void loadAhead();
     // Writes what is still held, waiting a little for a lock if need be.
     ~NoteStore() override;
 
@@ -89,6 +92,17 @@ public:
 
     // How long a held change waits before it is tried again (ms).
     void setRetryInterval(int ms) { m_retry.setInterval(ms); }
+    // How long the store stays unused before it rests (ms): it then closes
+    // the file, which folds the log into it and removes the log and its
+    // index, and gives SQLite back. The next read or write opens the file
+    // again and reads what another program may have written meanwhile.
+    void setRestDelay(int ms)
+    {
+        m_restDelay = ms;
+        if (m_rest.isActive())
+            m_rest.start(ms);
+    }
+    bool isResting() const { return m_state != State::Open; }
     // Log folds done so far (for the benchmark).
     int folds() const;
 
@@ -122,8 +136,16 @@ private:
         QVariantList values; // the last one the record's rowid
     };
 
+    // The connection: open, being closed on the worker thread, or closed.
+    enum class State { Open, Closing, Closed };
+
     NoteStore(const QString &path, const Defaults &defaults);
     bool openForReading(QString *why);
+    bool openAgain(Failure *failure);
+    void startWorker();
+    void used();
+    void restWhenQuiet();
+    void closed();
     bool checkWhole(QString *why);
     bool prepareSchema(QString *why);
     bool ensureTable(Table table, Failure *failure);
@@ -138,6 +160,7 @@ private:
     Slot &slot(const Field &field);
     void refresh();
     void load(int index);
+    void loadRecord(Table table);
     bool anyHeld(Table table) const;
     Update heldUpdate(Table table) const;
     bool update(Table table, const Update &update, Failure *failure);
@@ -188,6 +211,13 @@ private:
     QTimer m_retry;
     QTimer m_idle;
     QElapsedTimer m_sinceWrite;
+    State m_state = State::Open;
+    bool m_library = false; // SQLite acquired
+    int m_restDelay;
+    QTimer m_rest;
+    QElapsedTimer m_sinceUse;
+    QElapsedTimer m_sinceFailedOpen; // reads do not try again at once
+    int m_foldsBefore = 0;           // by workers that have ended
     std::unique_ptr<StoreWorker> m_worker;
 };
 

@@ -1,13 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "storeworker.h"
-
-#include <sqlite3.h>
+#include "sqlitelib.h"
 
 #include <string>
 
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+
+namespace {
+
+const sqlitelib::Api &sq()
+{
+    return sqlitelib::api();
+}
+
+} // namespace
 
 StoreWorker::StoreWorker(sqlite3 *storeConnection, std::function<void()> done)
     : m_store(storeConnection), m_done(std::move(done)), m_thread([this] { run(); })
@@ -39,6 +47,15 @@ void StoreWorker::use(std::function<void(sqlite3 *)> job)
         m_jobs.push_back(std::move(job));
     }
     m_wake.notify_one();
+}
+
+void StoreWorker::close()
+{
+    use([this](sqlite3 *db) {
+        sq().close(db);
+        m_store = nullptr;
+        m_closed = true;
+    });
 }
 
 void StoreWorker::run()
@@ -78,8 +95,9 @@ void StoreWorker::fold()
         // this thread for the index.
         std::lock_guard<std::mutex> connection(m_connection);
         int pages = 0, folded = 0;
-        if (sqlite3_wal_checkpoint_v2(m_store, nullptr, SQLITE_CHECKPOINT_PASSIVE, &pages,
-                                      &folded) == SQLITE_OK &&
+        if (m_store &&
+            sq().wal_checkpoint_v2(m_store, nullptr, SQLITE_CHECKPOINT_PASSIVE, &pages, &folded) ==
+                SQLITE_OK &&
             pages > 0) {
             if (pages == folded)
                 startLogAfresh();
@@ -95,13 +113,13 @@ void StoreWorker::startLogAfresh()
 {
     sqlite3_stmt *st = nullptr;
     int version = 0;
-    if (sqlite3_prepare_v2(m_store, "PRAGMA user_version", -1, &st, nullptr) == SQLITE_OK &&
-        sqlite3_step(st) == SQLITE_ROW)
-        version = sqlite3_column_int(st, 0);
-    sqlite3_finalize(st);
+    if (sq().prepare_v2(m_store, "PRAGMA user_version", -1, &st, nullptr) == SQLITE_OK &&
+        sq().step(st) == SQLITE_ROW)
+        version = sq().column_int(st, 0);
+    sq().finalize(st);
     const std::string sql =
         "BEGIN IMMEDIATE; PRAGMA user_version = " + std::to_string(version) + "; COMMIT";
-    if (sqlite3_exec(m_store, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK &&
-        !sqlite3_get_autocommit(m_store))
-        sqlite3_exec(m_store, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (sq().exec(m_store, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK &&
+        !sq().get_autocommit(m_store))
+        sq().exec(m_store, "ROLLBACK", nullptr, nullptr, nullptr);
 }

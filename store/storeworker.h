@@ -34,6 +34,11 @@ public:
     void requestFold();
     // Runs `job` on the worker thread with the store's connection.
     void use(std::function<void(sqlite3 *)> job);
+    // Closes the connection after the work asked for so far, which folds
+    // the log into the file (and flushes it) when no other program has the
+    // file open. The store must have finalized its statements.
+    void close();
+    bool isClosed() const { return m_closed.load(); }
     // Owned while the store may use its connection; not owned while this
     // thread uses it (the store then holds its writes and reads what it
     // read last).
@@ -57,5 +62,6 @@ private:
     std::deque<std::function<void(sqlite3 *)>> m_jobs;
     bool m_stop = false;
     std::atomic<int> m_folds{0};
+    std::atomic<bool> m_closed{false};
     std::thread m_thread;
 };

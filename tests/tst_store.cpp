@@ -274,6 +274,45 @@ private slots:
         QCOMPARE(other.one("SELECT \"Clock Enabled\" FROM \"Form\""), "0");
     }
 
+    // Unused for a while, the store closes its file, which folds the log
+    // into it. What another program writes meanwhile is read, a change made
+    // at rest lands, and a file that cannot be opened again holds the
+    // change (reported once) until it can.
+    void restsAndOpensAgain()
+    {
+        Scratch files;
+        auto store = files.open();
+        store->setRestDelay(100);
+        QSignalSpy failed(store.get(), &NoteStore::writeFailed);
+        const auto closed = [&] {
+            return store->isResting() && !QFileInfo::exists(files.path() + "-wal") &&
+                   !QFileInfo::exists(files.path() + "-shm");
+        };
+        const auto note = [&] { return Other(files.path()).one("SELECT \"Note\" FROM \"Note\""); };
+        store->write({{fields::Note, QStringLiteral("before")}});
+        QTRY_VERIFY(closed());
+        QCOMPARE(note(), "before");
+        QVERIFY(Other(files.path()).exec("UPDATE \"Form\" SET \"Left\" = 77.5"));
+        QCOMPARE(store->value(fields::Left).toDouble(), 77.5);
+        QVERIFY(!store->isResting());
+
+        QTRY_VERIFY(closed());
+        store->write({{fields::Note, QStringLiteral("at rest")}});
+        QTRY_VERIFY(!store->isWaiting());
+        QCOMPARE(note(), "at rest");
+
+        QTRY_VERIFY(closed());
+        const QString away = files.path() + QStringLiteral(".away");
+        QVERIFY(QFile::rename(files.path(), away));
+        store->write({{fields::Note, QStringLiteral("held")}});
+        QTRY_COMPARE(failed.size(), 1);
+        QCOMPARE(store->value(fields::Note).toString(), QStringLiteral("held"));
+        QVERIFY(QFile::rename(away, files.path()));
+        QTRY_VERIFY(store->isKeeping());
+        QCOMPARE(note(), "held");
+        QCOMPARE(failed.size(), 1);
+    }
+
     // Changes are written on the worker thread: read back at once, the
     // later of two long notes lands last, and the position goes on meanwhile.
     void laterChangesLandLast()
