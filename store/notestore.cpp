@@ -397,13 +397,11 @@ void NoteStore::restWhenQuiet()
         m_rest.start(int(m_restDelay - quiet));
         return;
     }
-    // Held changes, changes on their way and a record to put back keep the
-    // file open; whatever ends them uses the file again.
-    if (isWaiting() || !m_keeping || m_repair[0] || m_repair[1])
-        return;
+    // Held changes, changes on their way, a record to put back and a fold
+    // under way keep the file open for now.
     std::unique_lock<std::mutex> connection;
-    if (!mayUseConnection(&connection)) {
-        m_rest.start(m_restDelay); // the log is being folded
+    if (isWaiting() || !m_keeping || m_repair[0] || m_repair[1] || !mayUseConnection(&connection)) {
+        m_rest.start(m_restDelay);
         return;
     }
     for (sqlite3_stmt *st : std::as_const(m_statements))
