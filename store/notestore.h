@@ -102,7 +102,8 @@ public:
         if (m_rest.isActive())
             m_rest.start(ms);
     }
-    bool isResting() const { return m_state != State::Open; }
+    // Whether the file is closed for now.
+    bool isResting() const { return m_state == State::Closed; }
     // Log folds done so far (for the benchmark).
     int folds() const;
 
