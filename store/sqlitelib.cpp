@@ -41,10 +41,6 @@ bool resolveAll()
     return all;
 }
 
-} // namespace
-
-namespace {
-
 // Loads the library and finds its functions; `handle` is set when it could.
 void load(QString *error)
 {
