@@ -135,8 +135,6 @@ int main(int argc, char **argv)
     // space resident for the whole run.
     mallopt(M_ARENA_MAX, 1);
     const Options options = readCommandLine(argc, argv);
-    // The store's engine loads while the display is reached.
-    NoteStore::loadAhead();
 
     // Wayland gives no client a position or opacity of its own window.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&

@@ -77,10 +77,10 @@ int main(int argc, char **argv)
         const double rewritten = inBackground();
         const double flag = ms([&] { store->write({{fields::CloseAni, false}}); });
         const double flagged = inBackground();
-        const double read = ms([&] { store->value(fields::Note); });
+        const double read = ms([&] { store->get(fields::Note); });
         store.reset();
         const double open = ms([&] { store = NoteStore::open(path, defaults, &error); });
-        const double first = ms([&] { store->value(fields::Note); });
+        const double first = ms([&] { store->get(fields::Note); });
         const long peak = memoryKb("VmHWM:") - before;
         std::printf(
             "%2d MB note, on the calling thread: write %.2f ms, write it changed %.2f ms, "

@@ -55,7 +55,7 @@ private:
 
 void Form1::Form1_Open1_Timer()
 {
-    if (FormData.value(fields::TransEnabled).toInt() == 0) {
+    if (!FormData.get(fields::TransEnabled)) {
         setOuterHeightTwips(qMin(outerHeightTwips() + rollTickGrowth, double(fullHeight)));
         const int count = addToCaption(lblCount, rollTickGrowth);
         if (count >= rollEnd) {
@@ -69,7 +69,7 @@ void Form1::Form1_Open1_Timer()
         }
         display::flush();
     }
-    if (FormData.value(fields::TransEnabled).toInt() == 1) {
+    if (FormData.get(fields::TransEnabled)) {
         if (lblTransNumber->caption().toInt() != opaque) {
             setOuterHeightTwips(fullHeight);
             TransWindow1.SetLevel(qint16(addToCaption(lblTransNumber, levelStep)));
@@ -141,5 +141,5 @@ void Form1::fadeInLoop()
         display::paintNow(this);
         beat.next();
     }
-    TransWindow1.SetLevel(qint16(FormData.value(fields::TransLevel).toInt()));
+    TransWindow1.SetLevel(qint16(FormData.get(fields::TransLevel)));
 }

@@ -49,12 +49,6 @@ QIcon programIcon()
     return icon;
 }
 
-// "Agent Name" names a character unless it is "None" or empty of any value.
-bool namesAgent(const QVariant &agentName)
-{
-    return !agentName.isNull() && agentName.toString() != fields::none;
-}
-
 template <class T> T *named(T *object, const char *name)
 {
     object->setObjectName(QLatin1String(name));
@@ -204,7 +198,7 @@ void Form1::connectHandlers()
     // The menu that reads aloud is open: the voice gets ready meanwhile, so
     // that a reading chosen from it is heard at once.
     connect(File, &QMenu::aboutToShow, this, [this] {
-        if (FormData.isOn(fields::SpeechEnabled) && namesAgent(FormData.value(fields::AgentName)))
+        if (FormData.get(fields::SpeechEnabled) && FormData.get(fields::AgentName).namesFile())
             SpeechEngine::expectReading();
     });
     connect(Hide, &QAction::triggered, this, &Form1::Form1_Hide_Click);
@@ -215,6 +209,25 @@ void Form1::connectHandlers()
     trayChanged(desktop.hasTray());
     connect(&m_forms.store(), &NoteStore::keepingChanged, this, &Form1::showKeeping);
     showKeeping(m_forms.store().isKeeping());
+
+    // What the window shows of the store follows it, whoever changed it.
+    DataSource &note = m_forms.noteRow();
+    note.watch(fields::Note, this, [this](const QString &text) { Label1->setCaption(text); });
+    note.watch(fields::TextColor, this, [this](const QColor &c) { applyTextColor(c); });
+    FormData.watch(fields::ClockEnabled, this, [this](bool shown) {
+        Clock->setChecked(shown);
+        Label2->setVisible(shown);
+    });
+    // The level rests where the transparency settings put it; an opening
+    // animation under way ends there by itself.
+    FormData.watch(fields::TransLevel, this, [this](int level) {
+        if (FormData.get(fields::TransEnabled) && !Open1->isActive())
+            TransWindow1.SetLevel(qint16(level));
+    });
+    FormData.watch(fields::TransEnabled, this, [this](bool on) {
+        if (!on && !Open1->isActive())
+            TransWindow1.SetLevel(255);
+    });
 }
 
 void Form1::onLoad()
@@ -229,20 +242,10 @@ void Form1::onUnload()
 
 // --- what the other windows ask ----------------------------------------------
 
-void Form1::showNote(const QString &note)
+void Form1::applyTextColor(const QColor &c)
 {
-    Label1->setCaption(note);
-}
-
-void Form1::applyTextColor(quint32 bgr)
-{
-    color::setTextColor(Label1, bgr);
-    color::setTextColor(Label2, bgr);
-}
-
-void Form1::applyLevel(int level)
-{
-    TransWindow1.SetLevel(qint16(level));
+    color::setTextColor(Label1, c);
+    color::setTextColor(Label2, c);
 }
 
 bool Form1::hasLoadedCharacter() const
@@ -320,14 +323,13 @@ void Form1::keepOnScreen()
 
 void Form1::Form1_Form_Load()
 {
-    const DataSource note(m_forms.store(), Table::Note);
-    if (note.value(fields::StartAni).toBool()) {
+    const DataSource &note = m_forms.noteRow();
+    if (note.get(fields::StartAni)) {
         setOuterHeightTwips(0);
         Open1->start();
     }
-    const quint32 textColor = note.value(fields::TextColor).toUInt();
-    applyTextColor(textColor);
-    Label1->setCaption(note.value(fields::Note).toString());
+    applyTextColor(note.get(fields::TextColor));
+    Label1->setCaption(note.get(fields::Note));
 
     // The rename, options and animation windows load when first used; each
     // takes the stored colour as it loads. Until then they cost nothing.
@@ -354,32 +356,31 @@ void Form1::setIcon()
 
 void Form1::Form1_Form_Initialize()
 {
-    setLeftTwips(FormData.value(fields::Left).toDouble());
-    setTopTwips(FormData.value(fields::Top).toDouble());
+    setLeftTwips(FormData.get(fields::Left));
+    setTopTwips(FormData.get(fields::Top));
     keepOnScreen();
 
     // Without a notification area the window would have no way back.
-    if (FormData.value(fields::HideShow).toString() == QLatin1String("Hide") &&
-        display::Desktop::instance().hasTray()) {
+    if (FormData.get(fields::Hidden) && display::Desktop::instance().hasTray()) {
         hide();
         setIcon();
         SystemTray->setVisible(true);
         m_startHidden = true;
     }
 
-    const bool clock = FormData.isOn(fields::ClockEnabled);
+    const bool clock = FormData.get(fields::ClockEnabled);
     Clock->setChecked(clock);
     Label2->setVisible(clock);
     Form1_Timer1_Timer();
     scheduleClock();
 
-    if (!FormData.isOn(fields::ReadOnStart) || !FormData.isOn(fields::SpeechEnabled))
+    if (!FormData.get(fields::ReadOnStart) || !FormData.get(fields::SpeechEnabled))
         return;
-    const QVariant agentName = FormData.value(fields::AgentName);
-    if (!namesAgent(agentName))
+    const CharacterChoice agentName = FormData.get(fields::AgentName);
+    if (!agentName.namesFile())
         return;
     setLoadFlag(QStringLiteral("Not Load"));
-    Agent1.Characters().Load(QStringLiteral("my Character"), agentName.toString());
+    Agent1.Characters().Load(QStringLiteral("my Character"), agentName.path);
     readAloud();
 }
 
@@ -410,11 +411,11 @@ void Form1::Form1_Clock_Click()
     if (!Clock->isChecked()) {
         Clock->setChecked(true);
         Label2->setVisible(true);
-        FormData.write({{fields::ClockEnabled, 1}});
+        FormData.set(fields::ClockEnabled, true);
     } else {
         Clock->setChecked(false);
         Label2->setVisible(false);
-        FormData.write({{fields::ClockEnabled, 0}});
+        FormData.set(fields::ClockEnabled, false);
     }
 }
 
@@ -428,9 +429,8 @@ void Form1::Form1_Form_MouseMove()
 
 void Form1::Form1_Label1_Click()
 {
-    Form2 *rename = m_forms.form2.get();
-    rename->applyTextColor(rename->noteRow().value(fields::TextColor).toUInt());
-    rename->showModeless();
+    // The dialog shows the note in the stored colour, as it follows it.
+    m_forms.form2->showModeless();
 }
 
 // --- popup menu ------------------------------------------------------------
@@ -464,17 +464,15 @@ void Form1::Form1_Trans_Click()
 
 void Form1::Form1_Read_Click()
 {
-    auto speechOn = [this] { return FormData.isOn(fields::SpeechEnabled); };
-    if (speechOn() && namesAgent(FormData.value(fields::AgentName)) &&
-        loadFlag() == QLatin1String("Load")) {
-        Agent1.Characters().Load(QStringLiteral("my Character"),
-                                 FormData.value(fields::AgentName).toString());
+    auto speechOn = [this] { return FormData.get(fields::SpeechEnabled); };
+    auto agentName = [this] { return FormData.get(fields::AgentName); };
+    if (speechOn() && agentName().namesFile() && loadFlag() == QLatin1String("Load")) {
+        Agent1.Characters().Load(QStringLiteral("my Character"), agentName().path);
         setLoadFlag(QStringLiteral("Not Load"));
     }
-    const QVariant agentName = FormData.value(fields::AgentName);
-    if (speechOn() && !agentName.isNull() && agentName.toString() == fields::none)
+    if (speechOn() && agentName().isNone())
         m_forms.prompts().message(kPickAgentWarning);
-    if (speechOn() && namesAgent(FormData.value(fields::AgentName)))
+    if (speechOn() && agentName().namesFile())
         readAloud();
 }
 
@@ -482,22 +480,22 @@ void Form1::Form1_Read_Click()
 
 void Form1::Form1_Hide_Click()
 {
-    if (m_forms.form2->noteRow().value(fields::CloseAni).toBool()) {
+    if (m_forms.noteRow().get(fields::CloseAni)) {
         m_forms.form5->setHolder(fullHeight);
-        if (FormData.value(fields::TransEnabled).toInt() == 0)
+        if (!FormData.get(fields::TransEnabled))
             rollUpLoop();
         else
             fadeOutLoop();
     }
     SystemTray->setVisible(true);
     hide();
-    FormData.write({{fields::HideShow, QStringLiteral("Hide")}});
+    FormData.set(fields::Hidden, true);
 }
 
 void Form1::Form1_SystemTray_Click()
 {
-    if (m_forms.form2->noteRow().value(fields::StartAni).toBool()) {
-        if (FormData.value(fields::TransEnabled).toInt() == 0) {
+    if (m_forms.noteRow().get(fields::StartAni)) {
+        if (!FormData.get(fields::TransEnabled)) {
             m_forms.form5->setHolderMaximum(fullHeight);
             showModeless();
             rollDownLoop();
@@ -513,7 +511,7 @@ void Form1::Form1_SystemTray_Click()
     }
     showModeless();
     SystemTray->setVisible(false);
-    FormData.write({{fields::HideShow, QStringLiteral("Show")}});
+    FormData.set(fields::Hidden, false);
 }
 
 void Form1::trayChanged(bool available)
@@ -549,8 +547,8 @@ void Form1::Form1_Form_Unload()
 {
     Open1->stop();
     Timer1->stop();
-    if (m_forms.form2->noteRow().value(fields::CloseAni).toBool()) {
-        if (FormData.value(fields::TransEnabled).toInt() == 0) {
+    if (m_forms.noteRow().get(fields::CloseAni)) {
+        if (!FormData.get(fields::TransEnabled)) {
             m_forms.form5->setHolder(fullHeight);
             showModeless();
             setOuterHeightTwips(fullHeight);
@@ -569,9 +567,9 @@ qint16 Form1::restingLevel() const
 {
     // With transparency off the window is opaque, as switching it off in
     // the transparency dialog leaves it.
-    if (FormData.value(fields::TransEnabled).toInt() == 0)
+    if (!FormData.get(fields::TransEnabled))
         return 255;
-    return qint16(FormData.value(fields::TransLevel).toInt());
+    return qint16(FormData.get(fields::TransLevel));
 }
 
 int Form1::addToCaption(Label *label, int amount)

@@ -29,11 +29,7 @@ public:
     void start();
 
     // What the other windows ask of the main window.
-    void showNote(const QString &note);
-    void applyTextColor(quint32 bgr);
-    void applyLevel(int level);
     bool hasLoadedCharacter() const;
-    DataSource &settingsRow() { return FormData; }
     // Another start of the program on this store asks for the window.
     void bringForward();
     void keepOnScreen() override;
@@ -78,6 +74,7 @@ private:
     void fadeInLoop();
 
     void readAloud();
+    void applyTextColor(const QColor &c);
     void setIcon();
     QString loadFlag() const;
     void setLoadFlag(const QString &text);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "form2.h"
 
-#include "forms/form1.h"
 #include "forms/form3.h"
 #include "forms/forms.h"
 #include "platform/color.h"
@@ -45,13 +44,14 @@ Form2::Form2(Forms &forms)
     connect(Text1, &QPlainTextEdit::textChanged, this, &Form2::Form2_Text1_Change);
     connect(Command1, &QPushButton::clicked, this, &Form2::Form2_Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form2::Form2_Command2_Click);
+    Data1.watch(fields::TextColor, this, [this](const QColor &c) { applyTextColor(c); });
 
     placeClientTwips(6570, 4755);
 }
 
-void Form2::applyTextColor(quint32 bgr)
+void Form2::applyTextColor(const QColor &c)
 {
-    color::setTextColor(Text1, bgr);
+    color::setTextColor(Text1, c);
 }
 
 void Form2::onLoad()
@@ -59,14 +59,14 @@ void Form2::onLoad()
     // The text box is bound to the stored note; it takes the note when it
     // first shows, so that a long note costs nothing until it is edited.
     m_bound = false;
-    applyTextColor(Data1.value(fields::TextColor).toUInt());
+    applyTextColor(Data1.get(fields::TextColor));
 }
 
 void Form2::showEvent(QShowEvent *event)
 {
     if (!m_bound) {
         m_bound = true;
-        const QString note = Data1.value(fields::Note).toString();
+        const QString note = Data1.get(fields::Note);
         if (note.size() <= longestEditableNote) {
             Text1->setPlainText(note);
         } else {
@@ -96,8 +96,8 @@ void Form2::Form2_Text1_Change()
 void Form2::Form2_Command1_Click()
 {
     const QString note = Text1->toPlainText();
-    Data1.write({{fields::Note, note}});
-    m_forms.form1->showNote(note);
+    // The main window shows the note as it follows the store.
+    Data1.set(fields::Note, note);
     // The dialog goes once the note is on the disk: the window's thread
     // goes on meanwhile, and a second click does nothing.
     setEnabled(false);
@@ -106,11 +106,8 @@ void Form2::Form2_Command1_Click()
 
 void Form2::Form2_Command2_Click()
 {
-    Form3 *options = m_forms.form3.get();
-    options->applyTextColor(Data1.value(fields::TextColor).toUInt());
-    options->checkAnimations(Data1.value(fields::StartAni).toBool(),
-                             Data1.value(fields::CloseAni).toBool());
-    options->showModeless();
+    // The options show the stored colour and switches, as they follow them.
+    m_forms.form3->showModeless();
 }
 
 void Form2::Form2_Form_Unload()

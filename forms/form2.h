@@ -8,16 +8,12 @@ class Forms;
 class QPlainTextEdit;
 class QPushButton;
 
-// "Rename Text": edits the note. Its data source is the program's way to
-// the note row.
+// "Rename Text": edits the note.
 class Form2 : public Form {
     Q_OBJECT
 
 public:
     explicit Form2(Forms &forms);
-
-    DataSource &noteRow() { return Data1; }
-    void applyTextColor(quint32 bgr);
 
     // Longer notes are shown, not edited, in the dialog.
     static constexpr int longestEditableNote = 2000000;
@@ -32,6 +28,7 @@ private:
     void Form2_Command1_Click();
     void Form2_Command2_Click();
     void Form2_Form_Unload();
+    void applyTextColor(const QColor &c);
 
     Forms &m_forms;
     bool m_bound = false;

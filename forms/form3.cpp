@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "form3.h"
 
-#include "forms/form1.h"
-#include "forms/form2.h"
 #include "forms/form4.h"
 #include "forms/form6.h"
 #include "forms/forms.h"
-#include "platform/color.h"
 #include "platform/prompts.h"
 #include "platform/wrappingbutton.h"
 
@@ -69,22 +66,27 @@ Form3::Form3(Forms &forms) : Form(QStringLiteral("Settings"), 3870, 2730), m_for
     setTabOrder(Command2, Command3);
     setTabOrder(Command3, cmdTransSettings);
 
-    applyTextColor(0);
+    applyTextColor(Qt::black);
     connect(Check1, &QCheckBox::stateChanged, this, &Form3::Form3_Check1_Click);
     connect(Check2, &QCheckBox::stateChanged, this, &Form3::Form3_Check2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form3::Form3_Command3_Click);
     connect(Command2, &QPushButton::clicked, this, &Form3::Form3_Command2_Click);
     connect(cmdTransSettings, &QPushButton::clicked, this, &Form3::Form3_cmdTransSettings_Click);
+    // What the dialog shows of the store follows it, whoever changed it.
+    DataSource &note = m_forms.noteRow();
+    note.watch(fields::TextColor, this, [this](const QColor &c) { applyTextColor(c); });
+    note.watch(fields::StartAni, this, [this](bool on) { Check1->setChecked(on); });
+    note.watch(fields::CloseAni, this, [this](bool on) { Check2->setChecked(on); });
 
     // The client area's top-left corner opens at its designed place.
     placeClientTwips(3360, 5655);
 }
 
-void Form3::applyTextColor(quint32 bgr)
+void Form3::applyTextColor(const QColor &c)
 {
-    m_swatch = bgr & 0x00ffffffu;
+    m_swatch = c;
     QPalette p = Shape1->palette();
-    p.setColor(QPalette::Window, color::toQColor(m_swatch));
+    p.setColor(QPalette::Window, m_swatch);
     Shape1->setPalette(p);
 }
 
@@ -103,18 +105,18 @@ void Form3::onLoad()
 
 void Form3::Form3_Form_Load()
 {
-    DataSource &note = m_forms.form2->noteRow();
-    checkAnimations(note.value(fields::StartAni).toBool(), note.value(fields::CloseAni).toBool());
+    const DataSource &note = m_forms.noteRow();
+    checkAnimations(note.get(fields::StartAni), note.get(fields::CloseAni));
     // A reopened dialog shows the stored colour, not the design's black.
-    applyTextColor(note.value(fields::TextColor).toUInt());
+    applyTextColor(note.get(fields::TextColor));
 }
 
-void Form3::writeSwitch(QCheckBox *box, const Field &field)
+void Form3::writeSwitch(QCheckBox *box, const Setting<bool> &field)
 {
     if (box->checkState() == Qt::Unchecked)
-        m_forms.form2->noteRow().write({{field, false}});
+        m_forms.noteRow().set(field, false);
     if (box->checkState() == Qt::Checked)
-        m_forms.form2->noteRow().write({{field, true}});
+        m_forms.noteRow().set(field, true);
 }
 
 void Form3::Form3_Check1_Click()
@@ -131,9 +133,8 @@ void Form3::Form3_Command3_Click()
 {
     applyTextColor(
         m_forms.prompts().pickColor(m_swatch, QStringLiteral("Pick a color for the text.")));
-    m_forms.form2->noteRow().write({{fields::TextColor, qint64(m_swatch)}});
-    m_forms.form2->applyTextColor(m_swatch);
-    m_forms.form1->applyTextColor(m_swatch);
+    // The note, the clock and the editor take the colour as they follow it.
+    m_forms.noteRow().set(fields::TextColor, m_swatch);
 }
 
 void Form3::Form3_Command2_Click()

@@ -17,11 +17,6 @@ class Form3 : public Form {
 public:
     explicit Form3(Forms &forms);
 
-    // The colour swatch.
-    void applyTextColor(quint32 bgr);
-    // Checks the boxes of the animations that are on; leaves the others.
-    void checkAnimations(bool opening, bool closing);
-
 protected:
     void onLoad() override;
 
@@ -32,10 +27,14 @@ private:
     void Form3_Command3_Click();
     void Form3_Command2_Click();
     void Form3_cmdTransSettings_Click();
-    void writeSwitch(QCheckBox *box, const Field &field);
+    void writeSwitch(QCheckBox *box, const Setting<bool> &field);
+    // The colour swatch.
+    void applyTextColor(const QColor &c);
+    // Checks the boxes of the animations that are on; leaves the others.
+    void checkAnimations(bool opening, bool closing);
 
     Forms &m_forms;
-    quint32 m_swatch = 0;
+    QColor m_swatch;
 
     QGroupBox *Frame2;     // "Animation"
     QCheckBox *Check1;     // "Open Animation"

@@ -50,6 +50,12 @@ Form4::Form4(Forms &forms) : Form(QStringLiteral("Speech Settings"), 2325, 2055)
     connect(Check1, &QCheckBox::stateChanged, this, &Form4::Form4_Check1_Click);
     connect(Read, &QCheckBox::stateChanged, this, &Form4::Form4_Read_Click);
     connect(Command1, &QPushButton::clicked, this, &Form4::Form4_Command1_Click);
+    // Another program's change shows as the dialog shows the store when it
+    // opens; the dialog's own changes are shown already.
+    DataSource &settings = m_forms.settingsRow();
+    for (const Setting<bool> *f : {&fields::SpeechEnabled, &fields::ReadOnStart})
+        settings.watch(*f, this, [this](bool) { Form4_Form_Load(); });
+    settings.watch(fields::AgentName, this, [this](const CharacterChoice &) { Form4_Form_Load(); });
 }
 
 void Form4::onLoad()
@@ -60,15 +66,10 @@ void Form4::onLoad()
 void Form4::Form4_Form_Load()
 {
     CommonDialog1Filter = QStringLiteral("Speech Agent Characters|*.qchar");
-    DataSource &settings = m_forms.settingsRow();
-
-    const int speech = settings.value(fields::SpeechEnabled).toInt();
-    Check1->setCheckState(speech == 1 ? Qt::Checked : Qt::Unchecked);
-
-    Label2->setCaption(settings.value(fields::AgentName).toString());
-
-    const int read = settings.value(fields::ReadOnStart).toInt();
-    Read->setCheckState(read == 1 ? Qt::Checked : Qt::Unchecked);
+    const DataSource &settings = m_forms.settingsRow();
+    Check1->setCheckState(settings.get(fields::SpeechEnabled) ? Qt::Checked : Qt::Unchecked);
+    Label2->setCaption(settings.get(fields::AgentName).text());
+    Read->setCheckState(settings.get(fields::ReadOnStart) ? Qt::Checked : Qt::Unchecked);
 
     if (Check1->checkState() == Qt::Unchecked) {
         Command1->setEnabled(false);
@@ -82,13 +83,14 @@ void Form4::Form4_Check1_Click()
     DataSource &settings = m_forms.settingsRow();
     if (Check1->checkState() == Qt::Unchecked) {
         // Switching speech off forgets the character.
-        settings.write({{fields::SpeechEnabled, 0}, {fields::AgentName, fields::none}});
-        Label2->setCaption(fields::none);
+        settings.write(
+            {{fields::SpeechEnabled, false}, {fields::AgentName, CharacterChoice::noneChosen()}});
+        Label2->setCaption(CharacterChoice::noneChosen().text());
         Command1->setEnabled(false);
         Read->setEnabled(false);
         Read->setCheckState(Qt::Unchecked);
     } else {
-        settings.write({{fields::SpeechEnabled, 1}});
+        settings.set(fields::SpeechEnabled, true);
         Command1->setEnabled(true);
         Read->setEnabled(true);
     }
@@ -96,8 +98,7 @@ void Form4::Form4_Check1_Click()
 
 void Form4::Form4_Read_Click()
 {
-    m_forms.settingsRow().write(
-        {{fields::ReadOnStart, Read->checkState() == Qt::Unchecked ? 0 : 1}});
+    m_forms.settingsRow().set(fields::ReadOnStart, Read->checkState() != Qt::Unchecked);
 }
 
 void Form4::Form4_Command1_Click()
@@ -106,7 +107,7 @@ void Form4::Form4_Command1_Click()
     if (file.isEmpty())
         return;
     Label2->setCaption(file);
-    m_forms.settingsRow().write({{fields::AgentName, Label2->caption()}});
+    m_forms.settingsRow().set(fields::AgentName, CharacterChoice::file(Label2->caption()));
     // A character already loaded in this run keeps speaking; the new one
     // takes its place at the next start.
     Form1 *main = m_forms.form1.ifLoaded();

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "form6.h"
 
-#include "forms/form1.h"
 #include "forms/forms.h"
 #include "platform/label.h"
 
@@ -87,12 +86,14 @@ Form6::Form6(Forms &forms)
     connect(chkTrans, &QCheckBox::stateChanged, this, &Form6::Form6_chkTrans_Click);
     connect(sclTrans, &QScrollBar::valueChanged, this, &Form6::Form6_sclTrans_Change);
     connect(lblTransLevel, &Label::Change, this, &Form6::Form6_lblTransLevel_Change);
-}
-
-void Form6::setMainWindowLevel(int level)
-{
-    if (Form1 *main = m_forms.form1.ifLoaded())
-        main->applyLevel(level);
+    // Another program's change shows as the dialog's own would.
+    DataSource &settings = m_forms.settingsRow();
+    settings.watch(fields::TransEnabled, this,
+                   [this](bool on) { chkTrans->setCheckState(on ? Qt::Checked : Qt::Unchecked); });
+    settings.watch(fields::TransLevel, this, [this](int level) {
+        if (sclTrans->isEnabled())
+            sclTrans->setValue(level);
+    });
 }
 
 void Form6::onLoad()
@@ -102,15 +103,14 @@ void Form6::onLoad()
 
 void Form6::Form6_Form_Load()
 {
-    DataSource &settings = m_forms.settingsRow();
-    const int enabled = settings.value(fields::TransEnabled).toInt();
-    chkTrans->setCheckState(enabled == 1 ? Qt::Checked : Qt::Unchecked);
+    const DataSource &settings = m_forms.settingsRow();
+    chkTrans->setCheckState(settings.get(fields::TransEnabled) ? Qt::Checked : Qt::Unchecked);
 
-    lblTransLevel->setCaption(QString::number(settings.value(fields::TransLevel).toInt()));
+    lblTransLevel->setCaption(QString::number(settings.get(fields::TransLevel)));
 
     if (chkTrans->checkState() == Qt::Checked) {
         sclTrans->setEnabled(true);
-        sclTrans->setValue(settings.value(fields::TransLevel).toInt());
+        sclTrans->setValue(settings.get(fields::TransLevel));
         setOuterHeightTwips(heightOn);
         // The level is what the keyboard moves: the bar takes the focus.
         sclTrans->setFocus();
@@ -123,16 +123,16 @@ void Form6::Form6_chkTrans_Click()
         sclTrans->setEnabled(true);
         sclTrans->setValue(lblTransLevel->caption().toInt());
         setOuterHeightTwips(heightOn);
-        m_forms.settingsRow().write({{fields::TransEnabled, 1}});
+        m_forms.settingsRow().set(fields::TransEnabled, true);
         sclTrans->setFocus();
     }
     if (chkTrans->checkState() == Qt::Unchecked) {
         sclTrans->setEnabled(false);
-        setMainWindowLevel(255);
         sclTrans->setValue(255);
         lblTransLevel->setCaption(QString::number(255));
         setOuterHeightTwips(heightOff);
-        m_forms.settingsRow().write({{fields::TransEnabled, 0}});
+        // The main window becomes fully visible as it follows the store.
+        m_forms.settingsRow().set(fields::TransEnabled, false);
     }
 }
 
@@ -145,6 +145,6 @@ void Form6::Form6_sclTrans_Change()
 
 void Form6::Form6_lblTransLevel_Change()
 {
-    m_forms.settingsRow().write({{fields::TransLevel, lblTransLevel->caption()}});
-    setMainWindowLevel(lblTransLevel->caption().toInt());
+    // The main window takes the level as it follows the store.
+    m_forms.settingsRow().set(fields::TransLevel, lblTransLevel->caption().toInt());
 }

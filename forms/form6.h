@@ -25,7 +25,6 @@ private:
     void Form6_chkTrans_Click();
     void Form6_sclTrans_Change();
     void Form6_lblTransLevel_Change();
-    void setMainWindowLevel(int level);
 
     Forms &m_forms;
 

@@ -11,7 +11,7 @@
 
 Forms::Forms(NoteStore &store, Prompts &prompts, SpeechAgent &agent)
     : m_store(store), m_prompts(prompts), m_agent(agent), m_settingsRow(store, Table::Form),
-      form1(m_registry, [this] { return new Form1(*this); }),
+      m_noteRow(store, Table::Note), form1(m_registry, [this] { return new Form1(*this); }),
       form2(m_registry, [this] { return dialog(new Form2(*this)); }),
       form3(m_registry, [this] { return dialog(new Form3(*this)); }),
       form4(m_registry, [this] { return dialog(new Form4(*this)); }),
@@ -35,13 +35,6 @@ Forms::~Forms()
 {
     // Nothing may end the program while the windows are torn down.
     m_registry.setOnLastUnloaded({});
-}
-
-DataSource &Forms::settingsRow()
-{
-    if (Form1 *main = form1.ifLoaded())
-        return main->settingsRow();
-    return m_settingsRow;
 }
 
 Form1 *Forms::start()

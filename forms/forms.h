@@ -39,13 +39,10 @@ public:
     // Creates the main window and runs its start-up.
     Form1 *start();
 
-    // The settings row as the settings dialogs reach it: through the main
-    // window's data source while the main window is loaded. Leaving the
-    // program from the main window may leave a settings dialog open;
-    // reaching the main window from it then would load the main window
-    // again, hidden, and keep the program running with no window to end
-    // it, so the row is then reached directly.
-    DataSource &settingsRow();
+    // The two records, as every window reaches them without loading
+    // another window.
+    DataSource &settingsRow() { return m_settingsRow; }
+    DataSource &noteRow() { return m_noteRow; }
 
 private:
     template <class F> F *dialog(F *form);
@@ -55,6 +52,7 @@ private:
     SpeechAgent &m_agent;
     FormRegistry m_registry;
     DataSource m_settingsRow;
+    DataSource m_noteRow;
 
 public:
     FormSlot<Form1> form1; // main note window

@@ -36,10 +36,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quornel.org/desktop-notes/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded at run time, never linked: the X11 display plugin, SQLite, the voice
-# data and the dialogs' face.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, libsqlite3-0, espeak-ng-data, fonts-liberation2")
+# Loaded at run time, never linked: the X11 display plugin, the voice data and
+# the dialogs' face.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, espeak-ng-data, fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 # The package's files lie under /usr, and the autostart entry under /etc,

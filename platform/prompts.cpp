@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "prompts.h"
 
-#include "color.h"
 #include "placement.h"
 
 #include <QColorDialog>
@@ -25,9 +24,9 @@ void Prompts::message(const QString &text)
     box.exec();
 }
 
-quint32 Prompts::pickColor(quint32 initial, const QString &title)
+QColor Prompts::pickColor(const QColor &initial, const QString &title)
 {
-    QColorDialog dialog(color::toQColor(initial));
+    QColorDialog dialog(initial);
     dialog.setWindowTitle(title);
     // Qt's own picker opens as Qt would open it over the main window,
     // centred, but wholly on its screen: on a small or scaled screen it is
@@ -42,7 +41,7 @@ quint32 Prompts::pickColor(quint32 initial, const QString &title)
     }
     if (dialog.exec() != QDialog::Accepted)
         return initial;
-    return color::fromQColor(dialog.selectedColor());
+    return dialog.selectedColor();
 }
 
 QString Prompts::openFile(const QString &filter, const QString &startFolder)

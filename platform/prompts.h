@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QColor>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -21,8 +22,8 @@ public:
     virtual void message(const QString &text);
 
     // The colour picker: returns the colour chosen, or `initial` when the
-    // user cancels. Colours are 0x00BBGGRR.
-    virtual quint32 pickColor(quint32 initial, const QString &title);
+    // user cancels.
+    virtual QColor pickColor(const QColor &initial, const QString &title);
 
     // The file-open dialog. `filter` is "Description|pattern"; returns the
     // full path of an existing file, or an empty string when cancelled.

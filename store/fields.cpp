@@ -8,6 +8,9 @@ namespace {
 // An X11 coordinate is a signed 16-bit number of pixels.
 constexpr double furthestPlace = 32767.0 * 15;
 
+const QString hide = QStringLiteral("Hide");
+const QString none = QStringLiteral("None");
+
 bool isNumber(const QVariant &v)
 {
     switch (v.typeId()) {
@@ -25,6 +28,11 @@ bool isNumber(const QVariant &v)
     }
 }
 
+bool isText(const QVariant &v)
+{
+    return v.typeId() == QMetaType::QString;
+}
+
 // The value as a number: a number as it is, a text when it reads as one.
 bool numberOf(const QVariant &v, double *out)
 {
@@ -34,7 +42,7 @@ bool numberOf(const QVariant &v, double *out)
         *out = v.toDouble();
         return std::isfinite(*out);
     }
-    if (v.typeId() != QMetaType::QString)
+    if (!isText(v))
         return false;
     bool ok = false;
     const double d = v.toString().trimmed().toDouble(&ok);
@@ -49,7 +57,28 @@ bool isWhole(double d, double low, double high)
     return d >= low && d <= high && d == std::floor(d);
 }
 
+bool isOn(On test, const QVariant &stored)
+{
+    double d = 0;
+    switch (test) {
+    case On::One:
+        return numberOf(stored, &d) && d == 1;
+    case On::TextOne:
+        if (isText(stored))
+            return stored.toString() == QLatin1String("1");
+        return isNumber(stored) && stored.toDouble() == 1;
+    case On::NotZero:
+        return !numberOf(stored, &d) || d != 0;
+    }
+    return false;
+}
+
 } // namespace
+
+QString CharacterChoice::text() const
+{
+    return is == Is::None ? none : path;
+}
 
 QVariant Defaults::fresh(const Field &field) const
 {
@@ -58,11 +87,22 @@ QVariant Defaults::fresh(const Field &field) const
     if (&field == &fields::Top)
         return double(float(place.y()));
     if (&field == &fields::AgentName)
-        return character.isEmpty() ? fields::none : character;
+        return QVariant::fromValue(character.isEmpty() ? CharacterChoice::noneChosen()
+                                                       : CharacterChoice::file(character));
     return field.fresh;
 }
 
 namespace fields {
+
+int indexOf(const Field &field)
+{
+    for (int i = 0; i < count; ++i) {
+        if (all[i] == &field)
+            return i;
+    }
+    Q_ASSERT_X(false, "fields::indexOf", "a field outside fields::all");
+    return 0;
+}
 
 QVariant read(const Field &field, const QVariant &stored, const Defaults &defaults)
 {
@@ -73,43 +113,32 @@ QVariant read(const Field &field, const QVariant &stored, const Defaults &defaul
         if (!numberOf(stored, &d) || std::fabs(d) > furthestPlace)
             return defaults.fresh(field);
         return double(float(d));
+    case Kind::Hidden:
+        return isText(stored) && stored.toString() == hide;
     case Kind::Switch:
-        if (!numberOf(stored, &d) || (d != 0 && d != 1))
-            return 0;
-        return int(d);
+        return isOn(field.on, stored);
     case Kind::Level:
         if (!numberOf(stored, &d) || !isWhole(d, 0, 255))
             return 255;
         return int(d);
-    case Kind::Color:
+    case Kind::Color: {
         if (!numberOf(stored, &d) || !isWhole(d, -2147483648.0, 4294967295.0))
-            return quint32(field.fresh.toLongLong());
-        return quint32(qint64(d)) & 0x00ffffffu;
+            return field.fresh;
+        const quint32 bgr = quint32(qint64(d));
+        return QColor(int(bgr & 0xff), int((bgr >> 8) & 0xff), int((bgr >> 16) & 0xff));
+    }
     case Kind::Flag:
-        return !null && !isNumber(stored) && stored.toString() == QLatin1String("True");
+        return isText(stored) && stored.toString() == QLatin1String("True");
     case Kind::Path:
-        return null ? QVariant() : QVariant(stored.toString());
-    case Kind::Word:
+        if (null)
+            return QVariant::fromValue(CharacterChoice());
+        if (!isNumber(stored) && stored.toString() == none)
+            return QVariant::fromValue(CharacterChoice::noneChosen());
+        return QVariant::fromValue(CharacterChoice::file(stored.toString()));
     case Kind::Text:
         return null ? defaults.fresh(field).toString() : stored.toString();
     }
     return stored;
-}
-
-bool isOn(const Field &field, const QVariant &stored)
-{
-    double d = 0;
-    switch (field.on) {
-    case On::One:
-        return numberOf(stored, &d) && d == 1;
-    case On::TextOne:
-        if (stored.typeId() == QMetaType::QString)
-            return stored.toString() == QLatin1String("1");
-        return isNumber(stored) && stored.toDouble() == 1;
-    case On::NotZero:
-        return !numberOf(stored, &d) || d != 0;
-    }
-    return false;
 }
 
 QVariant encode(const Field &field, const QVariant &value)
@@ -117,21 +146,24 @@ QVariant encode(const Field &field, const QVariant &value)
     switch (field.kind) {
     case Kind::Place:
         return double(float(value.toDouble()));
+    case Kind::Hidden:
+        return value.toBool() ? hide : QStringLiteral("Show");
     case Kind::Switch:
-        return qint64(value.toInt());
+        return qint64(value.toBool() ? 1 : 0);
     case Kind::Level:
-        return value.typeId() == QMetaType::QString ? value.toString()
-                                                    : QString::number(value.toInt());
-    case Kind::Color:
-        return qint64(value.toLongLong() & 0x00ffffff);
+        return QString::number(qBound(0, value.toInt(), 255));
+    case Kind::Color: {
+        const QColor c = value.value<QColor>();
+        return qint64(c.red()) | (qint64(c.green()) << 8) | (qint64(c.blue()) << 16);
+    }
     case Kind::Flag:
-        if (value.typeId() == QMetaType::Bool)
-            return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-        return value.toString();
-    case Kind::Path:
-    case Kind::Word:
+        return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    case Kind::Path: {
+        const auto choice = value.value<CharacterChoice>();
+        return choice.is == CharacterChoice::Is::Unset ? QVariant() : QVariant(choice.text());
+    }
     case Kind::Text:
-        return value.isNull() ? QVariant() : QVariant(value.toString());
+        return value.toString();
     }
     return value;
 }

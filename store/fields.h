@@ -1,74 +1,108 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QColor>
+#include <QMetaType>
 #include <QPointF>
 #include <QString>
 #include <QVariant>
 
-// Every field of the note store, declared once: its table, its name, its
-// kind and its value in a fresh store. The kind says how a value is
-// written and by what rule the program reads it back.
+#include <iterator>
+
+// Every field of the note store, declared once: its table, its name, how its
+// value lies in the file, the rule it is read by, its value in a fresh store
+// and the type the program reads and writes it as. The program never sees a
+// stored value as it lies in the file: a read gives the field's type with
+// its rule applied, a write takes the type and stores it in the field's form.
 
 enum class Table { Form, Note };
 
+// How a value lies in the file, and how it is read.
 enum class Kind {
-    Place,  // a single-precision number of twips; odd values read as the fresh place
-    Word,   // a text the program compares exactly; null reads as the fresh value
-    Switch, // the integer 1 or 0; any other value reads as 0
-    Path,   // a character file's path or "None"; null stays null (no character)
-    Level,  // the text of a whole number from 0 to 255; anything else reads as 255
-    Text,   // free text; null reads as the fresh value
-    Color,  // a 32-bit colour 0x00BBGGRR; odd values read as the fresh colour
-    Flag,   // the text "True" or "False"; only "True" reads as on
+    Place,  // double: a single-precision number of twips; odd values read as the fresh place
+    Hidden, // bool: the text "Hide" (true) or "Show"; only "Hide", exactly, reads as true
+    Switch, // bool: the integer 1 or 0, read by the field's own test (see On)
+    Path,   // CharacterChoice: a character file's path, "None", or no value at all
+    Level,  // int: the text of a whole number from 0 to 255; anything else reads as 255
+    Text,   // QString: free text; no value reads as the fresh value
+    Color,  // QColor: a 32-bit integer 0x00BBGGRR; odd values read as the fresh colour
+    Flag,   // bool: the text "True" or "False"; only "True" reads as true
 };
 
-// Where the program only asks whether a switch is on, the test it makes.
+// The test by which a switch reads as on.
 enum class On {
-    One,     // its number is 1 (the text "1" and 1.0 too)
+    One,     // its number is 1 (the text "1" and 1.0 too); anything else is off
     TextOne, // it equals the text "1": the number 1 or the text "1", nothing else
-    NotZero, // anything but the number 0, null and odd values included
+    NotZero, // anything but the number 0, no value and odd values included
 };
 
 struct Field {
     Table table;
     const char *name;
     Kind kind;
-    QVariant fresh;  // unused for Place and Path, which depend on the desktop
+    QVariant fresh;  // as the program reads it; unused for Place and Path, which
+                     // depend on the desktop
     On on = On::One; // for switches
 
     QString column() const { return QString::fromLatin1(name); }
 };
 
+// A field together with the type the program reads and writes it as.
+template <class T> struct Setting : Field {
+    using Type = T;
+};
+
+// "Agent Name": the character file chosen, "None" once speech was switched
+// off, or no value at all, which names no character and asks for none.
+struct CharacterChoice {
+    enum class Is { Unset, None, File };
+    Is is = Is::Unset;
+    QString path; // when a file is named
+
+    static CharacterChoice file(const QString &path) { return {Is::File, path}; }
+    static CharacterChoice noneChosen() { return {Is::None, {}}; }
+
+    bool namesFile() const { return is == Is::File; }
+    bool isNone() const { return is == Is::None; }
+    // As the speech settings show it: the path, "None", or nothing.
+    QString text() const;
+    bool operator==(const CharacterChoice &o) const { return is == o.is && path == o.path; }
+};
+Q_DECLARE_METATYPE(CharacterChoice)
+
 namespace fields {
 
 // Table "Form", the settings row.
-inline const Field Left{Table::Form, "Left", Kind::Place, {}};
-inline const Field Top{Table::Form, "Top", Kind::Place, {}};
-inline const Field HideShow{Table::Form, "Hide/Show", Kind::Word, QStringLiteral("Show")};
-inline const Field ClockEnabled{Table::Form, "Clock Enabled", Kind::Switch, 1, On::NotZero};
-inline const Field ReadOnStart{Table::Form, "Read on Start", Kind::Switch, 0, On::TextOne};
-inline const Field SpeechEnabled{Table::Form, "Speech Enabled", Kind::Switch, 1};
-inline const Field AgentName{Table::Form, "Agent Name", Kind::Path, {}};
-inline const Field TransEnabled{Table::Form, "Trans Enabled", Kind::Switch, 0};
-inline const Field TransLevel{Table::Form, "Trans Level", Kind::Level, QStringLiteral("255")};
+inline const Setting<double> Left{{Table::Form, "Left", Kind::Place, {}}};
+inline const Setting<double> Top{{Table::Form, "Top", Kind::Place, {}}};
+inline const Setting<bool> Hidden{{Table::Form, "Hide/Show", Kind::Hidden, false}};
+inline const Setting<bool> ClockEnabled{
+    {Table::Form, "Clock Enabled", Kind::Switch, true, On::NotZero}};
+inline const Setting<bool> ReadOnStart{
+    {Table::Form, "Read on Start", Kind::Switch, false, On::TextOne}};
+inline const Setting<bool> SpeechEnabled{{Table::Form, "Speech Enabled", Kind::Switch, true}};
+inline const Setting<CharacterChoice> AgentName{{Table::Form, "Agent Name", Kind::Path, {}}};
+inline const Setting<bool> TransEnabled{{Table::Form, "Trans Enabled", Kind::Switch, false}};
+inline const Setting<int> TransLevel{{Table::Form, "Trans Level", Kind::Level, 255}};
 
 // Table "Note", the note row.
-inline const Field Note{Table::Note, "Note", Kind::Text,
-                        QStringLiteral("Click here to rename text.")};
-inline const Field TextColor{Table::Note, "Text Color", Kind::Color,
-                             qint64(0x00502814)}; // deep navy
-inline const Field StartAni{Table::Note, "Start Ani", Kind::Flag, QStringLiteral("True")};
-inline const Field CloseAni{Table::Note, "Close Ani", Kind::Flag, QStringLiteral("True")};
+inline const Setting<QString> Note{
+    {Table::Note, "Note", Kind::Text, QStringLiteral("Click here to rename text.")}};
+inline const Setting<QColor> TextColor{
+    {Table::Note, "Text Color", Kind::Color, QColor(0x14, 0x28, 0x50)}}; // deep navy
+inline const Setting<bool> StartAni{{Table::Note, "Start Ani", Kind::Flag, true}};
+inline const Setting<bool> CloseAni{{Table::Note, "Close Ani", Kind::Flag, true}};
 
 // Every field, in the order of the columns of a fresh store. The note comes
 // last in its record, so that the small fields before it are read and
 // written without going through a long note.
 inline const Field *const all[] = {
-    &Left,         &Top,        &HideShow,  &ClockEnabled, &ReadOnStart, &SpeechEnabled, &AgentName,
+    &Left,         &Top,        &Hidden,    &ClockEnabled, &ReadOnStart, &SpeechEnabled, &AgentName,
     &TransEnabled, &TransLevel, &TextColor, &StartAni,     &CloseAni,    &Note};
+inline constexpr int count = int(std::size(all));
 
-// "Agent Name" when no character has been chosen.
-inline const QString none = QStringLiteral("None");
+// The field's place in `all`.
+int indexOf(const Field &field);
 
 } // namespace fields
 
@@ -77,27 +111,31 @@ struct Defaults {
     QPointF place;     // twips, the main window's outer top-left corner
     QString character; // the bundled default character; empty: "None"
 
+    // The field's value in a fresh store, as the program reads it.
     QVariant fresh(const Field &field) const;
 };
 
-// One field and the value to give it, in the program's own terms.
-struct Assignment {
+// One field and the value to give it, in the field's own type.
+struct Change {
+    template <class T> struct Same {
+        using type = T;
+    };
+    template <class T>
+    Change(const Setting<T> &field, const typename Same<T>::type &value)
+        : field(field), value(QVariant::fromValue(value))
+    {}
+
     const Field &field;
     QVariant value;
 };
 
 namespace fields {
 
-// The stored value as the program reads it, the field's rule applied:
-// Place a double, Switch and Level an int, Color a quint32, Flag a bool,
-// Word and Text a QString, Path a QString or null.
+// The stored value (a number, a text, or no value) as the program reads it:
+// the field's type, its rule applied.
 QVariant read(const Field &field, const QVariant &stored, const Defaults &defaults);
 
-// Whether a switch is on, by the field's own test (see On).
-bool isOn(const Field &field, const QVariant &stored);
-
-// The value as it is stored: switches as integers, levels as text, flags
-// as "True"/"False", places as single-precision numbers.
+// The value, in the field's type, as it is stored.
 QVariant encode(const Field &field, const QVariant &value);
 
 } // namespace fields

@@ -1,67 +1,76 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "sqlitefile.h"
+
+#include <QObject>
+#include <QThread>
+
 #include <atomic>
-#include <condition_variable>
-#include <deque>
 #include <functional>
-#include <mutex>
-#include <thread>
+#include <memory>
 
-struct sqlite3;
+class QFileSystemWatcher;
+class QTimer;
 
-// The store's work that takes long, on a thread of its own, so that no call
-// made from the user interface waits for it or flushes anything to the disk:
-//
-// - Folding the write-ahead log back into the file. A log folded whole is
-//   started afresh by the next write, which flushes the log's header to the
-//   disk; so this thread starts it itself, with a write of its own.
-// - Writing the store's changes.
-//
-// All of it goes through the store's own connection, so that the store
-// does not take these writes for another program's; meanwhile the store
-// leaves the connection alone: it never waits for it (see tryConnection()).
+// The store's file, on a thread of its own once the store has opened it, so
+// that the program's thread never waits for a lock, the disk or a fold:
+// it writes the changes it is handed, folds the log back into the file
+// when writes pause, and notices what another program writes, reading
+// the records again then. What it has to say it says through the
+// callbacks, which run on the store's thread, in the order it said it.
 class StoreWorker {
 public:
-    // `done` runs on the worker thread after each use of the connection.
-    StoreWorker(sqlite3 *storeConnection, std::function<void()> done);
-    ~StoreWorker(); // finishes the work asked for, then ends the thread
+    struct Written {
+        quint64 upTo = 0; // the writes it carried
+        bool landed = false;
+        SqliteFile::Failure failure;
+        bool room = true; // the disk has room again after it was full
+    };
+    struct Reports {
+        QObject *context; // the store: callbacks run on its thread
+        std::function<void(const Written &)> written;
+        // The records as another program left them; only the fields found
+        // in the file are given.
+        std::function<void(const SqliteFile::Record &, const SqliteFile::Found &)> changedElsewhere;
+        std::function<void(bool room)> roomChecked;
+    };
+
+    StoreWorker(std::unique_ptr<SqliteFile> file, Reports reports);
+    // Closes the file once the work asked for is done.
+    ~StoreWorker();
 
     StoreWorker(const StoreWorker &) = delete;
     StoreWorker &operator=(const StoreWorker &) = delete;
 
-    // Asks for a fold and returns at once.
-    void requestFold();
-    // Runs `job` on the worker thread with the store's connection.
-    void use(std::function<void(sqlite3 *)> job);
-    // Closes the connection after the work asked for so far, which folds
-    // the log into the file (and flushes it) when no other program has the
-    // file open. The store must have finalized its statements.
-    void close();
-    bool isClosed() const { return m_closed.load(); }
-    // Owned while the store may use its connection; not owned while this
-    // thread uses it (the store then holds its writes and reads what it
-    // read last).
-    std::unique_lock<std::mutex> tryConnection()
-    {
-        return std::unique_lock<std::mutex>(m_connection, std::try_to_lock);
-    }
+    // Each returns at once; the work is done on the worker thread, in order.
+    void write(quint64 upTo, std::vector<SqliteFile::Change> changes, SqliteFile::Record whole);
+    void checkRoom();
+    // The last changes: they may wait this long for another program's lock.
+    // Then the file is closed and the thread ends.
+    void finish(std::vector<SqliteFile::Change> changes, SqliteFile::Record whole, int waitMs);
+
     int folds() const { return m_folds.load(); }
 
 private:
-    void run();
+    void post(std::function<void()> job);
+    void report(std::function<void()> call);
+    void watch();
+    void look();
+    void lookSoon();
+    void wrote(bool repaired);
     void fold();
-    void startLogAfresh();
 
-    sqlite3 *m_store; // the store's connection, used under m_connection
-    std::function<void()> m_done;
-    std::mutex m_connection;
-    std::mutex m_mutex; // guards what follows
-    std::condition_variable m_wake;
-    bool m_foldRequested = false;
-    std::deque<std::function<void(sqlite3 *)>> m_jobs;
-    bool m_stop = false;
+    std::unique_ptr<SqliteFile> m_file; // used on the worker thread only
+    Reports m_reports;
     std::atomic<int> m_folds{0};
-    std::atomic<bool> m_closed{false};
-    std::thread m_thread;
+    bool m_full = false; // the last write found the disk full
+    bool m_finishing = false;
+    // Live on the worker thread.
+    QObject *m_home = nullptr;
+    QFileSystemWatcher *m_watcher = nullptr;
+    QTimer *m_look = nullptr; // the next look at the file
+    int m_lookStep = 0;
+    QTimer *m_idle = nullptr; // folds the log once writes pause
+    QThread m_thread;
 };

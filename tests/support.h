@@ -31,13 +31,13 @@
 class RecordingPrompts : public Prompts {
 public:
     QStringList messages;
-    QList<quint32> colorAnswers; // next answers of the colour picker; none: cancel
-    QList<quint32> colorsOffered;
+    QList<QColor> colorAnswers; // next answers of the colour picker; none: cancel
+    QList<QColor> colorsOffered;
     QStringList fileAnswers; // next answers of the file dialog; none: cancel
     bool real = false;       // the real file dialog and colour picker instead
 
     void message(const QString &text) override { messages << text; }
-    quint32 pickColor(quint32 initial, const QString &title) override
+    QColor pickColor(const QColor &initial, const QString &title) override
     {
         colorsOffered << initial;
         if (real)

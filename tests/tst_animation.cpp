@@ -64,7 +64,7 @@ protected:
                          .arg(event->type() == QEvent::Show ? "shown" : "hidden")
                          .arg(child<QSystemTrayIcon>(m_main, "SystemTray")->isVisible() ? "true"
                                                                                         : "false")
-                         .arg(m_program.stored(fields::HideShow).toString());
+                         .arg(m_program.stored(fields::Hidden).toString());
         return false;
     }
 
@@ -170,7 +170,7 @@ private slots:
         // The animation ends before the icon goes in, the window hides and
         // the row is written, in this order.
         QCOMPARE(hiding.shows, QStringList{QStringLiteral("hidden tray=true stored=Show")});
-        QCOMPARE(p.stored(fields::HideShow), QVariant(QStringLiteral("Hide")));
+        QCOMPARE(p.stored(fields::Hidden), QVariant(QStringLiteral("Hide")));
         QVERIFY(!hiding.othersRanBetweenSteps);
 
         Journal showing(p, main);
@@ -181,7 +181,7 @@ private slots:
         QCOMPARE(main->outerHeightTwips(), 2670.0);
         QCOMPARE(levelOf(main->windowOpacity()), transEnabled ? 100 : 255);
         QVERIFY(!child<QSystemTrayIcon>(main, "SystemTray")->isVisible());
-        QCOMPARE(p.stored(fields::HideShow), QVariant(QStringLiteral("Show")));
+        QCOMPARE(p.stored(fields::Hidden), QVariant(QStringLiteral("Show")));
         QVERIFY(!showing.othersRanBetweenSteps);
     }
 

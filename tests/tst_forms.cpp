@@ -5,7 +5,6 @@
 
 #include "support.h"
 
-#include "platform/color.h"
 #include "platform/timeformat.h"
 
 #include <QAccessible>
@@ -31,13 +30,13 @@ namespace {
 const QString intro = QStringLiteral("You have the following notes: ");
 const QString path = QStringLiteral("/chars/q.qchar");
 
-quint32 colorOf(QWidget *w, QPalette::ColorRole role = QPalette::WindowText)
+QColor colorOf(QWidget *w, QPalette::ColorRole role = QPalette::WindowText)
 {
-    return color::fromQColor(w->palette().color(role));
+    return w->palette().color(role);
 }
 
 // The text colour of the note, the clock, the editor and the swatch.
-QList<quint32> textColors(TestProgram &p)
+QList<QColor> textColors(TestProgram &p)
 {
     Form *main = p.forms->form1.ifLoaded();
     return {colorOf(child(main, "Label1")), colorOf(child(main, "Label2")),
@@ -62,7 +61,7 @@ private slots:
             << Values{{&fields::ClockEnabled, 0}} << false << QPoint(100, 60);
         // With no notification area to hide to, a stored "Hide" starts shown.
         QTest::newRow("hidden, no notification area")
-            << Values{{&fields::HideShow, QStringLiteral("Hide")}} << true << QPoint(100, 60);
+            << Values{{&fields::Hidden, QStringLiteral("Hide")}} << true << QPoint(100, 60);
     }
     void startUp()
     {
@@ -79,7 +78,7 @@ private slots:
         QCOMPARE(child(main, "Label2")->isVisibleTo(main), clock);
         QCOMPARE(child<QAction>(main, "Clock")->isChecked(), clock);
         QCOMPARE(child<Label>(main, "Label1")->caption(), QStringLiteral("milk\neggs"));
-        QCOMPARE(textColors(p), QList<quint32>(4, 0x0000FF00u));
+        QCOMPARE(textColors(p), QList<QColor>(4, QColor(0, 0xff, 0)));
         QVERIFY(p.agent.calls.isEmpty() && p.prompts.messages.isEmpty());
         QVERIFY(!child<QTimer>(main, "Open1")->isActive());
         QCOMPARE(main->height(), 156);
@@ -210,7 +209,7 @@ private slots:
         Form *rename = p.forms->form2.ifLoaded();
         QVERIFY(rename->isVisible());
         auto *text = child<QPlainTextEdit>(rename, "Text1");
-        QCOMPARE(colorOf(text, QPalette::Text), 0x000000FFu);
+        QCOMPARE(colorOf(text, QPalette::Text), QColor(Qt::red));
         QVERIFY(text->palette().color(QPalette::Base).lightness() > 200);
         QCOMPARE(text->toPlainText(), QStringLiteral("old"));
 
@@ -255,7 +254,7 @@ private slots:
         Form *options = p.forms->form3.ifLoaded();
         QVERIFY(child<QCheckBox>(options, "Check1")->isChecked());
         QVERIFY(!child<QCheckBox>(options, "Check2")->isChecked());
-        QCOMPARE(textColors(p), QList<quint32>(4, 0x00112233u));
+        QCOMPARE(textColors(p), QList<QColor>(4, QColor(0x33, 0x22, 0x11)));
         child<QCheckBox>(options, "Check2")->click();
         QCOMPARE(p.stored(fields::CloseAni), QVariant(QStringLiteral("True")));
         // The real colour picker offers the stored colour; the one picked in
@@ -271,12 +270,15 @@ private slots:
         p.prompts.real = false;
         QCOMPARE(offered, QColor(0x33, 0x22, 0x11));
         QCOMPARE(p.stored(fields::TextColor), QVariant(qint64(0x00445566)));
-        QCOMPARE(textColors(p), QList<quint32>(4, 0x00445566u));
-        // Cancelled: the colour stays and is written once more.
+        QCOMPARE(textColors(p), QList<QColor>(4, QColor(0x66, 0x55, 0x44)));
+        // Another program's colour reaches every text too; cancelled, the
+        // picker leaves it.
         p.set(fields::TextColor, 7);
+        QCOMPARE(textColors(p), QList<QColor>(4, QColor(7, 0, 0)));
         child<QPushButton>(options, "Command3")->click();
-        QCOMPARE(p.prompts.colorsOffered, (QList<quint32>{0x00112233, 0x00445566}));
-        QCOMPARE(p.stored(fields::TextColor), QVariant(qint64(0x00445566)));
+        QCOMPARE(p.prompts.colorsOffered,
+                 (QList<QColor>{QColor(0x33, 0x22, 0x11), QColor(7, 0, 0)}));
+        QCOMPARE(p.stored(fields::TextColor), QVariant(qint64(7)));
         // Its buttons open one copy of each dialog: with the main window, the
         // rename dialog and the options, five windows.
         for (int i = 0; i < 2; ++i) {
@@ -383,7 +385,7 @@ private slots:
         Form1 *main = p.start();
         choose(main, "Hide");
         emit display::Desktop::instance().trayChanged(false);
-        QCOMPARE(p.stored(fields::HideShow), QVariant(QStringLiteral("Show")));
+        QCOMPARE(p.stored(fields::Hidden), QVariant(QStringLiteral("Show")));
         auto *hide = child<QAction>(main, "Hide");
         QVERIFY(!hide->isEnabled() && hide->toolTip().contains(QLatin1String("notification area")));
         // The icon's own menu brings the window back too.

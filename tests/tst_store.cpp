@@ -7,8 +7,12 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <sqlite3.h>
+
+#include <atomic>
+#include <cstring>
 
 namespace {
 
@@ -24,7 +28,12 @@ QByteArray bytesOf(const QString &path)
 // Another program's connection to the store file.
 struct Other {
     sqlite3 *db = nullptr;
-    explicit Other(const QString &path) { sqlite3_open(path.toUtf8().constData(), &db); }
+    // Straight to the disk, whatever the store's files go through.
+    explicit Other(const QString &path)
+    {
+        sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                        "unix");
+    }
     ~Other() { sqlite3_close(db); }
     bool exec(const QString &sql)
     {
@@ -40,6 +49,109 @@ struct Other {
                 : QString();
         sqlite3_finalize(st);
         return out;
+    }
+    // "type:value" of a field of the first record.
+    QString typed(const Field &field)
+    {
+        const QString column = '"' + field.column() + '"';
+        return one("SELECT typeof(" + column + ") || ':' || " + column + " FROM \"" +
+                   tableName(field.table) + "\"");
+    }
+};
+
+// A disk that fills up, and a record of which threads touch the files: the
+// store's files reached through SQLite's own file layer, wrapped.
+struct Disk {
+    static inline std::atomic<qint64> room{-1}; // bytes the files may still grow by; -1: any
+    static inline std::atomic<Qt::HANDLE> watched{nullptr};
+    static inline std::atomic<int> callsOnWatched{0};
+
+    struct File {
+        sqlite3_file base;
+        sqlite3_file *inner() { return reinterpret_cast<sqlite3_file *>(this + 1); }
+    };
+    static sqlite3_vfs *real() { return static_cast<sqlite3_vfs *>(vfs.pAppData); }
+    static sqlite3_file *in(sqlite3_file *f) { return reinterpret_cast<File *>(f)->inner(); }
+    static void touched()
+    {
+        if (watched.load() == QThread::currentThreadId())
+            ++callsOnWatched;
+    }
+    static int write(sqlite3_file *f, const void *b, int n, sqlite3_int64 at)
+    {
+        touched();
+        sqlite3_int64 size = 0;
+        in(f)->pMethods->xFileSize(in(f), &size);
+        const qint64 growth = at + n - size;
+        if (growth > 0 && room.load() >= 0) {
+            if (growth > room.load())
+                return SQLITE_FULL;
+            room -= growth;
+        }
+        return in(f)->pMethods->xWrite(in(f), b, n, at);
+    }
+    static inline sqlite3_io_methods io{
+        3,
+        [](sqlite3_file *f) { return in(f)->pMethods->xClose(in(f)); },
+        [](sqlite3_file *f, void *b, int n, sqlite3_int64 at) {
+            touched();
+            return in(f)->pMethods->xRead(in(f), b, n, at);
+        },
+        write,
+        [](sqlite3_file *f, sqlite3_int64 s) { return in(f)->pMethods->xTruncate(in(f), s); },
+        [](sqlite3_file *f, int flags) {
+            touched();
+            return in(f)->pMethods->xSync(in(f), flags);
+        },
+        [](sqlite3_file *f, sqlite3_int64 *s) { return in(f)->pMethods->xFileSize(in(f), s); },
+        [](sqlite3_file *f, int l) {
+            touched();
+            return in(f)->pMethods->xLock(in(f), l);
+        },
+        [](sqlite3_file *f, int l) { return in(f)->pMethods->xUnlock(in(f), l); },
+        [](sqlite3_file *f, int *r) { return in(f)->pMethods->xCheckReservedLock(in(f), r); },
+        [](sqlite3_file *f, int op, void *a) {
+            return in(f)->pMethods->xFileControl(in(f), op, a);
+        },
+        [](sqlite3_file *f) { return in(f)->pMethods->xSectorSize(in(f)); },
+        [](sqlite3_file *f) { return in(f)->pMethods->xDeviceCharacteristics(in(f)); },
+        [](sqlite3_file *f, int p, int s, int e, void volatile **m) {
+            return in(f)->pMethods->xShmMap(in(f), p, s, e, m);
+        },
+        [](sqlite3_file *f, int o, int n, int fl) {
+            touched();
+            return in(f)->pMethods->xShmLock(in(f), o, n, fl);
+        },
+        [](sqlite3_file *f) { in(f)->pMethods->xShmBarrier(in(f)); },
+        [](sqlite3_file *f, int d) { return in(f)->pMethods->xShmUnmap(in(f), d); },
+        [](sqlite3_file *f, sqlite3_int64 at, int n, void **p) {
+            return in(f)->pMethods->xFetch(in(f), at, n, p);
+        },
+        [](sqlite3_file *f, sqlite3_int64 at, void *p) {
+            return in(f)->pMethods->xUnfetch(in(f), at, p);
+        },
+    };
+    static int open(sqlite3_vfs *, sqlite3_filename name, sqlite3_file *f, int flags, int *out)
+    {
+        touched();
+        const int rc = real()->xOpen(real(), name, in(f), flags, out);
+        f->pMethods = in(f)->pMethods ? &io : nullptr;
+        return rc;
+    }
+    static inline sqlite3_vfs vfs{};
+
+    // Every file the program's store opens from now on goes through here.
+    static void install()
+    {
+        if (vfs.zName)
+            return;
+        sqlite3_vfs *underneath = sqlite3_vfs_find(nullptr);
+        std::memcpy(&vfs, underneath, sizeof vfs);
+        vfs.zName = "filling";
+        vfs.szOsFile = int(sizeof(File)) + underneath->szOsFile;
+        vfs.pAppData = underneath;
+        vfs.xOpen = open;
+        sqlite3_vfs_register(&vfs, 1);
     }
 };
 
@@ -64,73 +176,130 @@ struct Scratch {
     }
 };
 
+bool landed(const NoteStore &store)
+{
+    return QTest::qWaitFor([&] { return !store.isWaiting(); }) && store.isKeeping();
+}
+
 } // namespace
 
 class TestStore : public QObject {
     Q_OBJECT
 
 private slots:
-    // How each field reads, whatever the file holds. Where the program asks
-    // only whether a switch is on ("on": 1 or 0; -1 where it does not ask),
-    // each switch has its own test: "Read on Start" equals the text "1",
-    // "Speech Enabled" the number 1, and only a 0 hides the clock.
+    void initTestCase() { Disk::install(); }
+    void cleanup()
+    {
+        Disk::room = -1;
+        Disk::watched = nullptr;
+    }
+
+    // How each field reads, whatever the file holds: its type, with its rule.
+    // Switches each have their own test: "Read on Start" equals the text
+    // "1", "Speech Enabled" the number 1, and only a 0 hides the clock.
     void readingRules_data()
     {
         QTest::addColumn<const Field *>("field");
         QTest::addColumn<QString>("stored"); // an SQL literal
-        QTest::addColumn<QVariant>("read");  // unchecked where "on" is asked
-        QTest::addColumn<int>("on");
-        auto row = [](const char *name, const Field &field, const char *stored,
-                      const QVariant &read) {
-            QTest::newRow(name) << &field << QString(stored) << read << -1;
+        QTest::addColumn<QVariant>("read");
+        auto row = [](const Field &field, const char *stored, const QVariant &read) {
+            QTest::addRow("%s %s", field.name, stored) << &field << QString(stored) << read;
         };
-        row("switch 2 reads off", fields::TransEnabled, "2", QVariant(0));
-        row("speech 2 reads off", fields::SpeechEnabled, "2", QVariant(0));
-        row("text 1 is 1", fields::ReadOnStart, "'1'", QVariant(1));
-        row("null place", fields::Left, "NULL", QVariant(1500.5));
-        row("text place", fields::Left, "'abc'", QVariant(1500.5));
-        row("place off screen", fields::Top, "1e30", QVariant(900.25));
-        row("place as text", fields::Top, "'-60.5'", QVariant(-60.5));
-        row("level 256", fields::TransLevel, "256", QVariant(255));
-        row("level 12.5", fields::TransLevel, "12.5", QVariant(255));
-        row("level text 64", fields::TransLevel, "'64'", QVariant(64));
-        row("flag true", fields::StartAni, "'true'", QVariant(false));
-        row("flag 1", fields::CloseAni, "1", QVariant(false));
-        row("flag True", fields::CloseAni, "'True'", QVariant(true));
-        row("colour text", fields::TextColor, "'blue'", QVariant(0x00502814u));
-        row("null note", fields::Note, "NULL", QVariant("Click here to rename text."));
-        row("word is exact", fields::HideShow, "'hide'", QVariant("hide"));
-        row("no character", fields::AgentName, "NULL", QVariant());
-        const struct {
-            const Field &field;
-            const char *stored;
-            int on;
-        } switches[] = {{fields::ReadOnStart, "1", 1},    {fields::ReadOnStart, "'1'", 1},
-                        {fields::ReadOnStart, "' 1'", 0}, {fields::ReadOnStart, "'1.0'", 0},
-                        {fields::ReadOnStart, "2", 0},    {fields::SpeechEnabled, "'1'", 1},
-                        {fields::SpeechEnabled, "2", 0},  {fields::SpeechEnabled, "NULL", 0},
-                        {fields::ClockEnabled, "2", 1},   {fields::ClockEnabled, "NULL", 1},
-                        {fields::ClockEnabled, "'0'", 0}};
-        for (const auto &r : switches)
-            QTest::addRow("%s %s is on: %d", r.field.name, r.stored, r.on)
-                << &r.field << QString(r.stored) << QVariant() << r.on;
+        for (const char *level : {"0", "'0'", "255", "'255'", "' 7'", "64.0"})
+            row(fields::TransLevel, level, int(QString(level).remove('\'').toDouble()));
+        for (const char *level : {"256", "'256'", "-1", "12.5", "'abc'", "NULL"})
+            row(fields::TransLevel, level, 255);
+        row(fields::TransEnabled, "2", false);
+        row(fields::TransEnabled, "'1'", true);
+        row(fields::SpeechEnabled, "1.0", true);
+        row(fields::SpeechEnabled, "NULL", false);
+        row(fields::ReadOnStart, "'1'", true);
+        row(fields::ReadOnStart, "1", true);
+        for (const char *odd : {"' 1'", "'1.0'", "2", "NULL"})
+            row(fields::ReadOnStart, odd, false);
+        for (const char *shown : {"2", "NULL", "'x'", "1"})
+            row(fields::ClockEnabled, shown, true);
+        row(fields::ClockEnabled, "'0'", false);
+        row(fields::Left, "NULL", 1500.5);
+        row(fields::Left, "'abc'", 1500.5);
+        row(fields::Left, "491505", 491505.0);
+        row(fields::Left, "491506", 1500.5); // beyond any screen coordinate
+        row(fields::Top, "1e30", 900.25);
+        row(fields::Top, "'-60.5'", -60.5);
+        row(fields::Hidden, "'Hide'", true);
+        row(fields::Hidden, "'hide'", false);
+        row(fields::Hidden, "NULL", false);
+        row(fields::StartAni, "'true'", false);
+        row(fields::CloseAni, "1", false);
+        row(fields::CloseAni, "'True'", true);
+        row(fields::TextColor, "'blue'", QColor(0x14, 0x28, 0x50));
+        row(fields::TextColor, "16777215", QColor(Qt::white));
+        row(fields::TextColor, "0", QColor(Qt::black));
+        row(fields::TextColor, "255", QColor(Qt::red));
+        row(fields::Note, "NULL", QStringLiteral("Click here to rename text."));
+        row(fields::Note, "''", QString(""));
+        row(fields::AgentName, "NULL", QVariant::fromValue(CharacterChoice()));
+        row(fields::AgentName, "'None'", QVariant::fromValue(CharacterChoice::noneChosen()));
+        row(fields::AgentName, "'none'",
+            QVariant::fromValue(CharacterChoice::file(QStringLiteral("none"))));
     }
     void readingRules()
     {
         QFETCH(const Field *, field);
         QFETCH(QString, stored);
         QFETCH(QVariant, read);
-        QFETCH(int, on);
         Scratch files;
         const auto store = files.openWith(*field, stored);
         QVERIFY(store);
-        if (on >= 0) {
-            QCOMPARE(store->isOn(*field), on == 1);
-            return;
-        }
-        const QVariant value = store->value(*field);
-        QCOMPARE(value.typeId(), read.typeId());
-        QCOMPARE(value, read);
+        const QVariant value = fields::read(*field, store->stored(*field), store->defaults());
+        QCOMPARE(value.metaType(), read.metaType());
+        if (field->kind == Kind::Path)
+            QCOMPARE(value.value<CharacterChoice>(), read.value<CharacterChoice>());
+        else
+            QCOMPARE(value, read);
+    }
+
+    // Each field is written in its own form, as the program reads it back,
+    // and reads back as written.
+    void writtenForms()
+    {
+        Scratch files;
+        auto store = files.open();
+        store->write({{fields::Left, 0.1}, {fields::Top, -3.0}});
+        store->set(fields::Hidden, true);
+        store->set(fields::ClockEnabled, false);
+        store->set(fields::TransLevel, 0);
+        store->set(fields::TransEnabled, true);
+        store->set(fields::AgentName, CharacterChoice::noneChosen());
+        store->set(fields::TextColor, QColor(0x44, 0x55, 0x66));
+        store->set(fields::CloseAni, false);
+        QVERIFY(landed(*store));
+        Other other(files.path());
+        const QStringList written{"real:0.100000001490116",
+                                  "real:-3.0",
+                                  "text:Hide",
+                                  "integer:0",
+                                  "integer:0",
+                                  "integer:1",
+                                  "text:None",
+                                  "integer:1",
+                                  "text:0",
+                                  "integer:6706500",
+                                  "text:True",
+                                  "text:False",
+                                  "text:Click here to rename text."};
+        for (int i = 0; i < fields::count; ++i)
+            QCOMPARE(other.typed(*fields::all[i]), written[i]);
+        store->set(fields::TransLevel, 255);
+        store->set(fields::AgentName, CharacterChoice());
+        QVERIFY(landed(*store));
+        QCOMPARE(other.typed(fields::TransLevel), "text:255");
+        QCOMPARE(other.one("SELECT typeof(\"Agent Name\") FROM \"Form\""), "null");
+        store = files.open();
+        QCOMPARE(store->get(fields::TransLevel), 255);
+        QCOMPARE(store->get(fields::TextColor), QColor(0x44, 0x55, 0x66));
+        QCOMPARE(store->get(fields::Left), double(0.1f));
+        QVERIFY(store->get(fields::Hidden) && !store->get(fields::ClockEnabled));
     }
 
     // ... and is the user's alone; an existing store keeps its mode.
@@ -146,27 +315,22 @@ private slots:
         QFile(files.path()).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
         store = files.open();
         QVERIFY(QFileInfo(files.path()).permissions() & QFile::ReadOther);
-        const QStringList fresh[] = {{"Form", "Left", "real", "1500.5"},
-                                     {"Form", "Top", "real", "900.25"},
-                                     {"Form", "Hide/Show", "text", "Show"},
-                                     {"Form", "Clock Enabled", "integer", "1"},
-                                     {"Form", "Read on Start", "integer", "0"},
-                                     {"Form", "Speech Enabled", "integer", "1"},
-                                     {"Form", "Agent Name", "text", "/characters/quornel.qchar"},
-                                     {"Form", "Trans Enabled", "integer", "0"},
-                                     {"Form", "Trans Level", "text", "255"},
-                                     {"Note", "Text Color", "integer", "5253140"}, // deep navy
-                                     {"Note", "Start Ani", "text", "True"},
-                                     {"Note", "Close Ani", "text", "True"},
-                                     {"Note", "Note", "text", "Click here to rename text."}};
-        QCOMPARE(std::size(fresh), std::size(fields::all));
+        const QStringList fresh{"real:1500.5",
+                                "real:900.25",
+                                "text:Show",
+                                "integer:1",
+                                "integer:0",
+                                "integer:1",
+                                "text:/characters/quornel.qchar",
+                                "integer:0",
+                                "text:255",
+                                "integer:5253140", // deep navy
+                                "text:True",
+                                "text:True",
+                                "text:Click here to rename text."};
         Other other(files.path());
-        for (const QStringList &f : fresh) {
-            const QString column = '"' + f[1] + '"';
-            QCOMPARE(
-                other.one("SELECT typeof(" + column + ") || ' ' || " + column + " FROM " + f[0]),
-                f[2] + ' ' + f[3]);
-        }
+        for (int i = 0; i < fields::count; ++i)
+            QCOMPARE(other.typed(*fields::all[i]), fresh[i]);
     }
 
     void missingPiecesAreAddedAndNothingElseChanges_data()
@@ -181,17 +345,18 @@ private slots:
     {
         QFETCH(QString, damage);
         Scratch files;
-        files.open()->write({{fields::HideShow, QStringLiteral("kept")}});
+        auto first = files.open();
+        first->set(fields::Hidden, true);
+        first.reset();
         Other other(files.path());
         QVERIFY(other.exec(damage));
         QVERIFY(other.exec("INSERT INTO \"Form\" (\"Hide/Show\") VALUES ('second')"));
         auto store = files.open();
         QVERIFY(store);
         QCOMPARE(other.one("SELECT count(*) || \"Close Ani\" FROM \"Note\""), "1True");
-        QCOMPARE(other.one("SELECT group_concat(\"Hide/Show\") FROM \"Form\""), "kept,second");
-        store->write({{fields::Note, QStringLiteral("renamed")}});
-        QTRY_VERIFY(!store->isWaiting());
-        QVERIFY(store->isKeeping());
+        QCOMPARE(other.one("SELECT group_concat(\"Hide/Show\") FROM \"Form\""), "Hide,second");
+        store->set(fields::Note, QStringLiteral("renamed"));
+        QVERIFY(landed(*store));
         QCOMPARE(other.one("SELECT \"Note\" FROM \"Note\""), "renamed");
     }
 
@@ -237,80 +402,139 @@ private slots:
                  QStringList{QStringLiteral("Quornel Desktop Notes.save")});
     }
 
-    // Fail, still failing, recover, fail again: one message per episode,
-    // and every change made meanwhile is read back and lands in the end.
+    // Locked by another program, made read-only meanwhile, then writable and
+    // free again: one message per episode, every change made meanwhile read
+    // back, and the last of two changes to a field is the one that lands.
     void failureEpisodes()
     {
-        const QString note = QStringLiteral("held");
         Scratch files;
         auto store = files.open();
         QSignalSpy failed(store.get(), &NoteStore::writeFailed);
         QSignalSpy keeping(store.get(), &NoteStore::keepingChanged);
         Other other(files.path());
         QVERIFY(other.exec("BEGIN IMMEDIATE"));
-        store->write({{fields::Note, note}});
+        store->set(fields::Note, QStringLiteral("first"));
         QTRY_COMPARE(failed.size(), 1);
+        QVERIFY(QFile(files.path()).setPermissions(QFile::ReadOwner));
+        store->set(fields::Note, QStringLiteral("second"));
         store->write({{fields::Left, 30.0}, {fields::Top, 45.0}});
+        QTest::qWait(100); // tried again meanwhile
         QCOMPARE(failed.size(), 1);
         QVERIFY2(failed[0][0].toString().contains(files.path()),
                  qPrintable(failed[0][0].toString()));
         QCOMPARE(keeping.size(), 1);
         QVERIFY(!store->isKeeping());
-        QCOMPARE(store->value(fields::Note).toString(), note);
-        QCOMPARE(store->value(fields::Left).toDouble(), 30.0);
+        QCOMPARE(store->get(fields::Note), QStringLiteral("second"));
+        QCOMPARE(store->get(fields::Left), 30.0);
         QCOMPARE(other.one("SELECT \"Note\" FROM \"Note\""), "Click here to rename text.");
 
         QVERIFY(other.exec("COMMIT"));
+        QVERIFY(QFile(files.path()).setPermissions(QFile::ReadOwner | QFile::WriteOwner));
         QTRY_VERIFY(store->isKeeping());
         QCOMPARE(keeping.size(), 2);
-        QCOMPARE(other.one("SELECT \"Note\" FROM \"Note\""), note);
+        QCOMPARE(other.one("SELECT \"Note\" FROM \"Note\""), "second");
         QCOMPARE(other.one("SELECT \"Top\" FROM \"Form\""), "45.0");
 
         QVERIFY(other.exec("BEGIN IMMEDIATE"));
-        store->write({{fields::ClockEnabled, 0}});
+        store->set(fields::ClockEnabled, false);
         QTRY_COMPARE(failed.size(), 2);
         QVERIFY(other.exec("COMMIT"));
         QTRY_VERIFY(store->isKeeping());
         QCOMPARE(other.one("SELECT \"Clock Enabled\" FROM \"Form\""), "0");
+        store = files.open();
+        QCOMPARE(store->get(fields::Note), QStringLiteral("second"));
     }
 
-    // Unused for a while, the store closes its file, which folds the log
-    // into it. What another program writes meanwhile is read, a change made
-    // at rest lands, and a file that cannot be opened again holds the
-    // change (reported once) until it can.
-    void restsAndOpensAgain()
+    // A disk with a few kilobytes left while the note keeps changing: one
+    // message, every change read back, and the last one lands once the disk
+    // has room again.
+    void fullDisk()
     {
         Scratch files;
         auto store = files.open();
-        store->setRestDelay(100);
         QSignalSpy failed(store.get(), &NoteStore::writeFailed);
-        const auto closed = [&] {
-            return store->isResting() && !QFileInfo::exists(files.path() + "-wal") &&
-                   !QFileInfo::exists(files.path() + "-shm");
-        };
-        const auto note = [&] { return Other(files.path()).one("SELECT \"Note\" FROM \"Note\""); };
-        store->write({{fields::Note, QStringLiteral("before")}});
-        QTRY_VERIFY(closed());
-        QCOMPARE(note(), "before");
-        QVERIFY(Other(files.path()).exec("UPDATE \"Form\" SET \"Left\" = 77.5"));
-        QCOMPARE(store->value(fields::Left).toDouble(), 77.5);
-        QVERIFY(!store->isResting());
-
-        QTRY_VERIFY(closed());
-        store->write({{fields::Note, QStringLiteral("at rest")}});
-        QTRY_VERIFY(!store->isWaiting());
-        QCOMPARE(note(), "at rest");
-
-        QTRY_VERIFY(closed());
-        const QString away = files.path() + QStringLiteral(".away");
-        QVERIFY(QFile::rename(files.path(), away));
-        store->write({{fields::Note, QStringLiteral("held")}});
+        Disk::room = 6 * 1024;
+        QString note;
+        for (int i = 1; i <= 30; ++i) {
+            note = QStringLiteral("%1 ").arg(i).repeated(200 * i);
+            store->set(fields::Note, note);
+            QTest::qWait(10);
+        }
         QTRY_COMPARE(failed.size(), 1);
-        QCOMPARE(store->value(fields::Note).toString(), QStringLiteral("held"));
-        QVERIFY(QFile::rename(away, files.path()));
-        QTRY_VERIFY(store->isKeeping());
-        QCOMPARE(note(), "held");
+        QVERIFY2(failed[0][0].toString().contains(QLatin1String("the disk is full")),
+                 qPrintable(failed[0][0].toString()));
+        QVERIFY(!store->isKeeping());
+        QCOMPARE(store->get(fields::Note), note);
+        QTest::qWait(100);
         QCOMPARE(failed.size(), 1);
+        Disk::room = -1;
+        QTRY_VERIFY(store->isKeeping());
+        QCOMPARE(failed.size(), 1);
+        QCOMPARE(Other(files.path()).one("SELECT \"Note\" FROM \"Note\""), note);
+    }
+
+    // What the window shows follows the store: a change is announced once,
+    // when a value really changes, whether this program or another made it.
+    // Another program's change to a field with a change of ours on its way
+    // is not shown: ours lands over it.
+    void changesAreAnnounced()
+    {
+        Scratch files;
+        auto store = files.open();
+        QList<bool> clock;
+        QStringList notes;
+        QObject context;
+        store->watch(fields::ClockEnabled, &context, [&](bool on) { clock << on; });
+        store->watch(fields::Note, &context, [&](const QString &n) { notes << n; });
+        store->set(fields::ClockEnabled, false);
+        store->set(fields::ClockEnabled, false);
+        QCOMPARE(clock, QList<bool>{false});
+        QVERIFY(landed(*store));
+
+        Other other(files.path());
+        QVERIFY(other.exec("UPDATE \"Form\" SET \"Clock Enabled\" = 1"));
+        QTRY_COMPARE(clock, (QList<bool>{false, true}));
+        QVERIFY(other.exec("UPDATE \"Note\" SET \"Note\" = 'theirs'"));
+        QTRY_COMPARE(notes, QStringList{"theirs"});
+
+        QVERIFY(other.exec("BEGIN IMMEDIATE"));
+        store->set(fields::Note, QStringLiteral("ours"));
+        QVERIFY(other.exec("UPDATE \"Note\" SET \"Note\" = 'later theirs', \"Close Ani\" = "
+                           "'False'; COMMIT"));
+        QTRY_VERIFY(!store->get(fields::CloseAni));
+        QVERIFY(landed(*store));
+        QCOMPARE(store->get(fields::Note), QStringLiteral("ours"));
+        QCOMPARE(other.one("SELECT \"Note\" FROM \"Note\""), "ours");
+        QCOMPARE(notes, (QStringList{"theirs", "ours"}));
+    }
+
+    // Once the store is open, the program's thread never touches its files:
+    // reads come from memory, writes and another program's changes go
+    // through the worker thread, and so does leaving.
+    void theProgramsThreadNeverTouchesTheFile()
+    {
+        Scratch files;
+        auto store = files.open();
+        QVERIFY(landed(*store));
+        Disk::callsOnWatched = 0;
+        Disk::watched = QThread::currentThreadId();
+        QStringList notes;
+        store->watch(fields::Note, this, [&](const QString &n) { notes << n; });
+        for (int i = 0; i < 50; ++i) {
+            store->write({{fields::Left, double(i)}, {fields::Top, 5.0}});
+            store->get(fields::Note);
+        }
+        bool done = false;
+        store->whenLanded(this, [&] { done = true; });
+        QTRY_VERIFY(done);
+        Other(files.path()).exec("UPDATE \"Note\" SET \"Note\" = 'theirs'");
+        QTRY_COMPARE(notes, QStringList{"theirs"});
+        store->set(fields::Note, QStringLiteral("at exit"));
+        store.reset();
+        QCOMPARE(Disk::callsOnWatched.load(), 0);
+        Disk::watched = nullptr;
+        QCOMPARE(Other(files.path()).one("SELECT \"Note\" FROM \"Note\""), "at exit");
+        QVERIFY(!QFileInfo::exists(files.path() + "-wal")); // folded into the file
     }
 
     // Changes are written on the worker thread: read back at once, the
@@ -320,13 +544,12 @@ private slots:
         Scratch files;
         auto store = files.open();
         const QString first(100000, u'a'), second(200000, u'b');
-        store->write({{fields::Note, first}});
-        store->write({{fields::Note, second}});
+        store->set(fields::Note, first);
+        store->set(fields::Note, second);
         store->write({{fields::Left, 30.0}, {fields::Top, 45.0}});
-        QCOMPARE(store->value(fields::Note).toString(), second);
-        QVERIFY(store->isKeeping());
-        QTRY_VERIFY(!store->isWaiting());
-        QCOMPARE(store->value(fields::Note).toString(), second);
+        QCOMPARE(store->get(fields::Note), second);
+        QVERIFY(landed(*store));
+        QCOMPARE(store->get(fields::Note), second);
         Other other(files.path());
         QCOMPARE(other.one("SELECT length(\"Note\") || substr(\"Note\", 1, 1) FROM \"Note\""),
                  "200000b");
@@ -346,21 +569,22 @@ private slots:
         QFETCH(QString, removal);
         Scratch files;
         auto store = files.open();
-        store->write({{fields::TextColor, qint64(255)}});
-        QTRY_VERIFY(!store->isWaiting());
+        store->set(fields::TextColor, QColor(Qt::red));
+        QVERIFY(landed(*store));
         QSignalSpy failed(store.get(), &NoteStore::writeFailed);
         Other other(files.path());
         QVERIFY(other.exec(removal));
         store->setRetryInterval(60000); // the next write is the retry
-        store->write({{fields::Note, QStringLiteral("renamed")}});
+        store->set(fields::Note, QStringLiteral("renamed"));
         QTRY_COMPARE(failed.size(), 1);
         QVERIFY2(failed[0][0].toString().contains("removed"), qPrintable(failed[0][0].toString()));
-        QCOMPARE(store->value(fields::Note).toString(), QStringLiteral("renamed"));
-        store->write({{fields::CloseAni, false}});
-        QVERIFY(store->isKeeping() && !store->isWaiting());
+        QCOMPARE(store->get(fields::Note), QStringLiteral("renamed"));
+        store->set(fields::CloseAni, false);
+        QVERIFY(landed(*store));
         QCOMPARE(other.one("SELECT count(*) || \"Note\" || \"Text Color\" || \"Close Ani\" "
                            "FROM \"Note\""),
                  "1renamed255False");
+        QCOMPARE(store->get(fields::TextColor), QColor(Qt::red));
     }
 };
 

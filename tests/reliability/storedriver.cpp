@@ -112,7 +112,7 @@ int main(int argc, char **argv)
     if (mode == QLatin1String("read")) {
         if (args.size() > 3)
             store->write({{fields::Note, args[3]}});
-        answer(*store, QStringLiteral("note=") + store->value(fields::Note).toString());
+        answer(*store, QStringLiteral("note=") + store->get(fields::Note));
         return 0;
     }
     if (mode == QLatin1String("full"))
