@@ -11,6 +11,8 @@
  * e2e-xprobe watch TITLE: samples the utility window TITLE every 2 ms until it is destroyed or the
  * probe is stopped; at each change prints "T_US H LEVEL VIEWABLE FX FY" (LEVEL the opacity 0..255;
  * VIEWABLE 1 only while mapped inside the window manager's frame), at the end "T_US gone".
+ * e2e-xprobe popup: waits (10 s at most) for a menu to show: a viewable override-redirect
+ * window at the top that is no tooltip; prints the wall-clock time (us) when it first saw it.
  */
 #define _POSIX_C_SOURCE 200809L // NOLINT(bugprone-reserved-identifier)
 #include <stdio.h>
@@ -176,6 +178,33 @@ static int watch(const char *title)
     }
 }
 
+static int popup(void)
+{
+    const struct timespec pause = {0, 500000};
+    struct timespec at;
+    for (int tries = 0; tries < 20000; ++tries, nanosleep(&pause, NULL)) {
+        xcb_query_tree_reply_t *t = xcb_query_tree_reply(c, xcb_query_tree(c, root), NULL);
+        int n = t ? xcb_query_tree_children_length(t) : 0, seen = 0;
+        xcb_window_t *kids = t ? xcb_query_tree_children(t) : NULL;
+        xcb_get_window_attributes_cookie_t *ask = calloc((size_t)n + 1, sizeof *ask);
+        for (int i = 0; i < n; ++i) /* all asked at once: one round trip */
+            ask[i] = xcb_get_window_attributes(c, kids[i]);
+        for (int i = 0; i < n; ++i) {
+            xcb_get_window_attributes_reply_t *a = xcb_get_window_attributes_reply(c, ask[i], NULL);
+            if (!seen && a && a->override_redirect && a->map_state == XCB_MAP_STATE_VIEWABLE &&
+                first32(kids[i], "_NET_WM_PID") > 0 && strcmp(type_of(kids[i], 0), "TOOLTIP"))
+                seen = 1;
+            free(a);
+        }
+        free(ask), free(t);
+        if (seen) {
+            clock_gettime(CLOCK_REALTIME, &at);
+            return printf("%lld\n", at.tv_sec * 1000000LL + at.tv_nsec / 1000), 0;
+        }
+    }
+    return 1;
+}
+
 int main(int argc, char **argv)
 {
     c = xcb_connect(NULL, NULL);
@@ -205,6 +234,9 @@ int main(int argc, char **argv)
         return list(root, 0, 0, 0), 0;
     if (argc == 3 && !strcmp(argv[1], "watch"))
         return watch(argv[2]);
-    fprintf(stderr, "usage: e2e-xprobe owner SELECTION | list | input WINDOW | watch TITLE\n");
+    if (argc == 2 && !strcmp(argv[1], "popup"))
+        return popup();
+    fprintf(stderr,
+            "usage: e2e-xprobe owner SELECTION | list | input WINDOW | watch TITLE | popup\n");
     return 2;
 }

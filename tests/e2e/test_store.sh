@@ -1,0 +1,101 @@
+#!/bin/bash
+# SPDX-License-Identifier: MIT
+# The note store as a user meets it after a while, on a slow disk, and with a
+# long note:
+# - left alone for a while, then renamed while the store file is briefly
+#   read-only: the change lands once it is writable, without a word, and
+#   the next start shows it;
+# - on a disk where every file operation takes 50 ms the menu opens as fast
+#   as on a fast disk: the window's thread touches none of the store's files
+#   once the window shows (strace), whatever the user or another program does;
+# - a 10 MB note costs no more memory however often the menu opens.
+source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
+desktop_start
+SLOWDISK="${E2E_SLOWDISK:-$(dirname "$APP")/tests/e2e/libe2e-slowdisk.so}"
+
+# rename TEXT: renames the note at the keyboard, as test_leaving.sh does.
+rename() {
+    xdotool windowactivate --sync "$(main_window)" || true
+    keys F2 && wait_for 10 win UTILITY "Rename Text" || return 1
+    keys ctrl+a && xdotool type --delay 5 "$1" && keys Tab Tab Return
+}
+no_message() { ! win DIALOG "$TITLE"; }
+note_area() { import -window "$(main_window)" -crop 129x121+80+8 ppm:-; }   # the note's pixels
+# private_kb: the program's own memory (USS: private clean and dirty pages).
+private_kb() { awk '/^Private_(Clean|Dirty):/ { kb += $2 } END { print kb }' "/proc/$APP_PID/smaps_rollup"; }
+# menu_ms: a click below the clock until the menu shows, in ms; Escape closes it.
+menu_ms() {
+    local w shown begun
+    w=$(main_window) && wait_for 10 menus 0 || return 1
+    "$XPROBE" popup >"$E2E_DIR/popup" &
+    local probe=$!
+    begun=${EPOCHREALTIME/./}
+    click "$w" 40 120
+    wait $probe && shown=$(<"$E2E_DIR/popup") || return 1
+    keys Escape
+    echo $(((shown - begun) / 1000))
+}
+median_menu_ms() {   # of seven openings, after one to warm up
+    local i times=()
+    menu_ms >/dev/null || return 1
+    for i in {1..7}; do times+=("$(menu_ms)") || return 1; done
+    printf '%s\n' "${times[@]}" | sort -n | sed -n 4p
+}
+
+store_init
+app_start
+# The user leaves the widget alone for a while (longer than anything the
+# store might wait before putting its file away).
+sleep 12
+chmod 444 "$WORK/$STORE_NAME"
+rename "buy stamps" || fail "the rename dialog did not open"
+chmod 644 "$WORK/$STORE_NAME"
+check "a rename while the store was briefly read-only lands" wait_for 20 store_is Note Note "text:buy stamps"
+check "... without a message" no_message
+close_box "$(main_window)"
+check "the close box ends the program" app_ends
+check "... leaving no log beside the store" eval '! compgen -G "$WORK/$STORE_NAME-*"'
+app_start
+check "the next start shows the renamed note" store_is Note Note "text:buy stamps"
+menu 40 120 Up Return
+app_ends || fail "Exit did not end the program"
+
+app_start
+fast=$(median_menu_ms) || fail "the menu did not open"
+menu 40 120 Up Return && app_ends || fail "Exit did not end the program"
+LD_PRELOAD="$SLOWDISK" SLOWDISK_DIR="$WORK" app_start
+slow=$(median_menu_ms) || fail "the menu did not open on the slow disk"
+# 10 ms more for the probe's sampling and the scheduler: the times are short.
+in_range "the menu opens on a slow disk within 1.2 times its time on a fast one ($fast ms)" \
+    0 "$slow" $((fast * 12 / 10 + 10))
+strace -f -qq -y -e trace=%file,%desc -o "$LOGS/strace.log" -p "$APP_PID" 8>&- 9>&- &
+tracer=$! && _record $tracer
+traced() { ! grep -qs 'TracerPid:[[:space:]]*0$' /proc/"$APP_PID"/task/*/status; }
+wait_for 10 traced || fail "strace did not attach"
+menu_ms >/dev/null
+rename "slow disk" || fail "the rename dialog did not open"
+check "a rename on the slow disk lands" wait_for 20 store_is Note Note "text:slow disk"
+note_area >"$E2E_DIR/note-before"
+store_set Note Note "'from another program'"
+check "another program's note shows" wait_for 10 eval '! note_area | cmp -s - "$E2E_DIR/note-before"'
+menu 40 120 Up Return
+check "Exit on the slow disk ends the program" app_ends
+wait $tracer || true
+check "the window's thread touched none of the store's files" \
+    eval '! grep -E "^$APP_PID .*Quornel Desktop Notes\.save(-wal|-shm)?[>\"]" "$LOGS/strace.log"'
+check "... while the worker did" grep -qE "Quornel Desktop Notes\.save(-wal)?>" "$LOGS/strace.log"
+
+# A note of 10 MB, and the menu opened twice, each time after the widget was
+# left alone for a while.
+store_init
+store_set Note Note "replace(hex(zeroblob(5242880)), '0', 'n')"
+app_start
+before=$(private_kb)
+for i in 1 2; do
+    sleep 11
+    menu_ms >/dev/null || fail "the menu did not open"
+done
+in_range "with a 10 MB note the program's own memory grows by at most one copy of it (kB)" \
+    -10240 $(($(private_kb) - before)) 10240
+menu 40 120 Up Return
+check "Exit ends the program" app_ends
