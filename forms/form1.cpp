@@ -128,6 +128,10 @@ void Form1::buildControls()
     Timer1->setSingleShot(true);
     Timer1->setTimerType(Qt::PreciseTimer);
 
+    m_userMoved = new QTimer(this);
+    m_userMoved->setSingleShot(true);
+    m_userMoved->setInterval(250);
+
     SystemTray = named(new QSystemTrayIcon(this), "SystemTray");
     SystemTray->setToolTip(QStringLiteral("Click to show Quornel Desktop Notes."));
 }
@@ -177,6 +181,7 @@ void Form1::connectHandlers()
     connect(Label1, &Label::Click, this, &Form1::Form1_Label1_Click);
     connect(Label3, &Label::Click, this, &Form1::Form1_Label3_Click);
     connect(Open1, &QTimer::timeout, this, &Form1::Form1_Open1_Timer);
+    connect(m_userMoved, &QTimer::timeout, this, &Form1::storeUserPlace);
     connect(Timer1, &QTimer::timeout, this, [this] {
         Form1_Timer1_Timer();
         scheduleClock();
@@ -303,6 +308,34 @@ void Form1::showKeeping(bool keeping)
     SystemTray->setToolTip(keeping
                                ? QStringLiteral("Click to show Quornel Desktop Notes.")
                                : QStringLiteral("Click to show Quornel Desktop Notes.\n") + why);
+}
+
+// However the user moves the window (its caption bar, the keyboard, a
+// window manager's command), its place is kept. Moves the program makes
+// itself leave the stored place alone: where it put the window on a screen
+// within reach, and where the window manager put it for a screen that came
+// or went.
+void Form1::moveEvent(QMoveEvent *event)
+{
+    Form::moveEvent(event);
+    if (isVisible() && !isUnloading() && !m_userMoved->isActive())
+        m_userMoved->start();
+}
+
+void Form1::storeUserPlace()
+{
+    if (Open1->isActive()) {
+        m_userMoved->start(); // the opening animation resizes the window meanwhile
+        return;
+    }
+    m_userMoved->stop();
+    if (!isVisible() || placement::screensChangedWithin(2000) ||
+        (m_keptOnScreenAt && pos() == *m_keptOnScreenAt))
+        return;
+    m_keptOnScreenAt.reset();
+    const double left = leftTwips(), top = topTwips();
+    if (left != FormData.get(fields::Left) || top != FormData.get(fields::Top))
+        FormData.write({{fields::Left, left}, {fields::Top, top}});
 }
 
 // A place stored for a larger or absent screen, or a screen gone while the
@@ -547,6 +580,8 @@ void Form1::Form1_Form_Unload()
 {
     Open1->stop();
     Timer1->stop();
+    if (m_userMoved->isActive())
+        storeUserPlace(); // moved right before leaving
     if (m_forms.noteRow().get(fields::CloseAni)) {
         if (!FormData.get(fields::TransEnabled)) {
             m_forms.form5->setHolder(fullHeight);

@@ -40,6 +40,7 @@ protected:
     void onLoad() override;
     void onUnload() override;
     void keyPressEvent(QKeyEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void buildControls();
@@ -81,6 +82,7 @@ private:
     void scheduleClock();
     void trayChanged(bool available);
     void showKeeping(bool keeping);
+    void storeUserPlace();
     // The level the window rests at once an animation is over or skipped.
     qint16 restingLevel() const;
     // Adds to a counter kept as decimal text in a hidden label's caption.
@@ -91,6 +93,9 @@ private:
     // Where the window was put because its stored place lies off every
     // screen; the stored place stays until the user moves the window.
     std::optional<QPoint> m_keptOnScreenAt;
+    // A move the user made is stored a moment later: a drag writes a few
+    // places, not one a pixel.
+    QTimer *m_userMoved;
     Label *m_notKept; // shown while changes are not being kept
 
     // Controls.

@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
@@ -23,6 +24,8 @@ namespace {
 // Screens come and go while the program runs (a laptop leaves its monitor
 // behind). One timer, started again by every change, tells the windows
 // once the screens have settled.
+QElapsedTimer sinceScreensChanged;
+
 QTimer *screensSettled()
 {
     static QPointer<QTimer> settled;
@@ -31,18 +34,22 @@ QTimer *screensSettled()
     settled = new QTimer(qApp);
     settled->setSingleShot(true);
     settled->setInterval(50);
-    const auto watch = [](QScreen *screen) {
-        QObject::connect(screen, &QScreen::geometryChanged, settled, qOverload<>(&QTimer::start));
-        QObject::connect(screen, &QScreen::availableGeometryChanged, settled,
-                         qOverload<>(&QTimer::start));
+    const auto changed = [] {
+        sinceScreensChanged.start();
+        settled->start();
+    };
+    const auto watch = [changed](QScreen *screen) {
+        QObject::connect(screen, &QScreen::geometryChanged, settled, changed);
+        QObject::connect(screen, &QScreen::availableGeometryChanged, settled, changed);
     };
     for (QScreen *screen : QGuiApplication::screens())
         watch(screen);
-    QObject::connect(qApp, &QGuiApplication::screenAdded, settled, [watch](QScreen *screen) {
-        watch(screen);
-        settled->start();
-    });
-    QObject::connect(qApp, &QGuiApplication::screenRemoved, settled, qOverload<>(&QTimer::start));
+    QObject::connect(qApp, &QGuiApplication::screenAdded, settled,
+                     [watch, changed](QScreen *screen) {
+                         watch(screen);
+                         changed();
+                     });
+    QObject::connect(qApp, &QGuiApplication::screenRemoved, settled, changed);
     return settled;
 }
 
@@ -112,6 +119,12 @@ void keepOnScreen(QWidget *window)
 void whenScreensChange(QWidget *window, const std::function<void()> &keep)
 {
     QObject::connect(screensSettled(), &QTimer::timeout, window, keep);
+}
+
+bool screensChangedWithin(int ms)
+{
+    screensSettled();
+    return sinceScreensChanged.isValid() && !sinceScreensChanged.hasExpired(ms);
 }
 
 void openOn(QWidget *window, QPoint client, const QScreen *screen)

@@ -30,6 +30,9 @@ void keepOnScreen(QWidget *window);
 // Runs `keep` once the screens have settled after one came, went or
 // changed, for as long as `window` lives.
 void whenScreensChange(QWidget *window, const std::function<void()> &keep);
+// Whether a screen came, went or changed within the last `ms` milliseconds:
+// the window manager may have moved windows for it.
+bool screensChangedWithin(int ms);
 
 // Places a window not yet shown with its client area's corner at `client`
 // when all of it, frame included, lies on `screen`; otherwise moved the

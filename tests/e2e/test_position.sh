@@ -1,8 +1,9 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
 # Position saving from real pointer moves: a move over the mascot background
-# stores the window's outer corner in twips; moving the window by its caption
-# bar and leaving without a move over the background keeps the old place.
+# stores the window's outer corner in twips, and so does every move the user
+# makes (the caption bar, the window manager's command, the keyboard): kept
+# through an Exit right after the move and a kill -9 a second after it.
 # At scale 2 every dialog opens wholly on the screen, the colour picker too.
 # Two monitors: removing one moves its windows and the character onto the other.
 source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
@@ -46,19 +47,38 @@ check "the window shows at its stored place, frame corner 300 200" wait_for 5 ma
 store_set Form Left -7.0 && store_set Form Top -7.0   # behind the program's back
 move_over "$w" 72 40
 check "a move over the background stores the frame corner in twips" wait_for 5 stored_at 300 200
+close_box "$w" && app_ends || fail "the close box did not end the program"
 
-drag_caption 120 60 || fail "the window did not follow its caption bar"
-check "moving the window alone stores nothing" stored_at 300 200
-store_set Form Left -7.0
-move_over "$w" 211 150   # the far corner
-check "a move over the background stores the new corner 420 260" wait_for 5 stored_at 420 260
-
-drag_caption -200 100 || fail "the window did not follow its caption bar"
-close_box "$w"
-check "the close box ends the program" app_ends
-check "leaving without a move over the background keeps the old place" stored_at 420 260
+corner() { read -r _ CX CY _ <<<"$(wins UTILITY "$TITLE")"; }
+# move_by HOW: the user moves the window: by its caption bar, with the window
+# manager's command (wmctrl) or at the keyboard (the window menu's Move, the
+# arrow keys and Return).
+move_by() {
+    local w; w=$(main_window) && corner || return 1
+    local x=$CX y=$CY
+    case $1 in
+        drag) drag_caption 40 30 ;;
+        wmctrl) wmctrl -i -r "$(printf '0x%x' "$w")" -e "0,$((x + 60)),$((y + 50)),-1,-1" ;;
+        keyboard) xdotool windowactivate --sync "$w" && keys alt+space && keys m && keys Right Right Down Return ;;
+    esac
+    wait_for 5 eval 'corner && [[ "$CX $CY" != "$x $y" ]]'
+}
+for how in drag wmctrl keyboard; do
+    for leave in Exit kill; do
+        app_start
+        move_by $how || fail "the window did not move ($how)"
+        if [[ $leave == Exit ]]; then
+            menu 40 120 Up Return && app_ends
+        else
+            sleep 1   # the place is on the disk within a second of the move
+            kill -s KILL "$APP_PID" && app_ends 137
+        fi
+        when="Exit right after" && [[ $leave == Exit ]] || when="a kill -9 a second after"
+        check "a move by $how survives $when (frame corner $CX $CY)" stored_at "$CX" "$CY"
+    done
+done
 app_start
-check "the next start shows the window at the stored place" wait_for 5 main_at 420 260
+check "the next start shows the window at the stored place" wait_for 5 main_at "$CX" "$CY"
 close_box "$(main_window)"
 check "the close box ends the program again" app_ends
 
