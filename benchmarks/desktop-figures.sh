@@ -46,7 +46,7 @@ memory() {
     awk '/^Rss:/ { r = $2 } /^Pss:/ { p = $2 } /^Private/ { u += $2 } /^Private_Dirty:/ { d = $2 }
          END { printf "private dirty %.1f MB, USS %.1f MB, PSS %.1f MB, RSS %.1f MB",
                       d / 1024, u / 1024, p / 1024, r / 1024 }' \
-        "/proc/$1/smaps_rollup""
+        "/proc/$1/smaps_rollup"
     echo ", $(ls "/proc/$1/task" | wc -l) threads"
 }
 cpu_ms() { awk '{ print ($14 + $15) * 10 }' "/proc/$1/stat"; }
