@@ -117,7 +117,7 @@ store_set Form "Agent Name" "'$build/characters/quornel.qchar'"
 store_set Note Note "'$SHORT'"
 app_start
 sleep 3   # the store has folded its log and the window has settled
-echo "widget: $(wakeups $APP_PID 10) wakeups/s, $(memory $APP_PID)""
+echo "widget: $(wakeups $APP_PID 10) wakeups/s, $(memory $APP_PID)"
 
 echo "== first sound after Return on \"Read Current Notes\""
 read_aloud; first=$(sound_after_mark)
