@@ -1,226 +1,150 @@
 // SPDX-License-Identifier: MIT
-#include "engine.h"
+#include "speakerengine.h"
 
 #include "speechwire.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QHash>
+#include <QLoggingCategory>
 #include <QPointer>
 #include <QProcess>
-#include <QTimer>
 
-#include <malloc.h>
-
-namespace {
-
-class SpeakerEngine;
+Q_LOGGING_CATEGORY(lcSpeaker, "quornel.speaker", QtWarningMsg)
 
 // A speech the speaker makes and plays; it learns of its progress from the
 // speaker's reports.
 class RemoteSpeech : public Speech {
 public:
-    RemoteSpeech(SpeakerEngine *engine, quint64 id, const QString &spoken, QObject *parent);
-    ~RemoteSpeech() override;
+    RemoteSpeech(SpeakerEngine *engine, quint64 id, const QString &spoken,
+                 const CharacterVoice &voice, QObject *parent)
+        : Speech(parent), m_engine(engine), m_id(id), m_voice(voice)
+    {
+        text = spoken;
+    }
+    ~RemoteSpeech() override
+    {
+        if (m_engine)
+            m_engine->drop(m_id);
+    }
 
-    void play() override;
+    void play() override
+    {
+        m_playing = true;
+        m_since.start();
+        if (m_engine)
+            m_engine->play(m_id);
+    }
     qint64 positionMs() const override
     {
         if (!m_playing)
             return 0;
-        // Between two reports the sound goes on; not further than a report
-        // or two would take it.
-        return m_finished ? m_position : m_position + qMin<qint64>(m_since.elapsed(), 50);
+        if (m_finished || !m_moving)
+            return m_position;
+        // Between two reports the sound goes on, though not further than
+        // the next report would take it.
+        const qint64 position =
+            m_position + qMin<qint64>(m_since.elapsed(), speechwire::beatMs + 50);
+        return complete ? qMin(position, qint64(loudness.size()) * loudnessSliceMs) : position;
     }
     bool isFinished() const override { return m_finished; }
     bool isAudible() const override { return m_audible; }
 
-    void update(QDataStream &in)
+    quint64 id() const { return m_id; }
+    const CharacterVoice &voice() const { return m_voice; }
+    bool isPlaying() const { return m_playing; }
+    // The speaker has something to tell of it.
+    bool isAwaited() const { return !m_finished && (!complete || m_playing); }
+    // How many speakers were given it.
+    int tries() const { return m_tries; }
+
+    void update(const speechwire::Progress &p)
     {
-        QVector<SpokenWord> newWords;
-        QVector<SpokenPhoneme> newPhonemes;
-        QVector<float> newLoudness;
-        in >> newWords >> newPhonemes >> newLoudness >> complete >> error >> m_position >>
-            m_finished >> m_audible;
-        words += newWords;
-        phonemes += newPhonemes;
-        loudness += newLoudness;
+        words += p.words;
+        phonemes += p.phonemes;
+        loudness += p.loudness;
+        complete = p.complete;
+        error = p.error;
+        m_moving = p.positionMs > m_position;
+        m_position = p.positionMs;
+        m_finished = m_playing && p.finished;
+        m_audible = p.audible;
         m_since.start();
+        emit changed();
     }
-    // The speaker is gone before the speech was over.
-    void lost(const QString &why)
+    // Given to a new speaker, which makes it from the start.
+    void tryAgain()
     {
-        if (!complete && error.isEmpty())
+        words.clear();
+        phonemes.clear();
+        loudness.clear();
+        complete = false;
+        error.clear();
+        m_position = 0;
+        m_audible = false;
+        ++m_tries;
+    }
+    // No speaker will say more of it: it ends where it is, or, with an
+    // `why`, it could not be spoken at all. Told by the caller.
+    void lose(const QString &why)
+    {
+        if (why.isEmpty()) {
+            cutShort = true;
+        } else {
             error = why;
-        complete = true;
+            complete = true;
+        }
         m_finished = true;
+        m_moving = false;
+        m_audible = false;
         m_engine = nullptr;
     }
+    void forgetEngine() { m_engine = nullptr; }
 
 private:
     SpeakerEngine *m_engine;
     quint64 m_id;
+    CharacterVoice m_voice;
+    int m_tries = 1;
     bool m_playing = false;
     bool m_finished = false;
     bool m_audible = false;
+    bool m_moving = false; // the last report's position was ahead of the one before
     qint64 m_position = 0;
     QElapsedTimer m_since;
 };
 
-// The voice and the sound device live in the speaker, a process of their
-// own: started for the first reading, and let go once no reading has been
-// under way for a while, so that a program that reads now and then holds
-// neither the synthesiser and its data nor the sound server's threads in
-// between. (The synthesiser cannot be shut down and started again within
-// one process.)
-class SpeakerEngine : public QObject, public SpeechEngine {
-public:
-    explicit SpeakerEngine(QString program) : m_program(std::move(program))
-    {
-        m_rest.setSingleShot(true);
-        m_rest.setInterval(restAfterMs);
-        connect(&m_rest, &QTimer::timeout, this, [this] { letGo(); });
-    }
-    ~SpeakerEngine() override
-    {
-        letGo();
-        if (m_speaker && !m_speaker->waitForFinished(2000))
-            m_speaker->kill();
-    }
-
-    Speech *speak(const QString &text, const CharacterVoice &voice, QObject *parent) override
-    {
-        m_rest.stop();
-        auto *speech = new RemoteSpeech(this, ++m_lastId, text, parent);
-        m_speeches.insert(m_lastId, speech);
-        if (!m_speaker)
-            start();
-        speechwire::send(m_speaker, [&](QDataStream &out) {
-            out << quint8(speechwire::Speak) << m_lastId << text << voice.name << qint32(voice.rate)
-                << qint32(voice.pitch);
-        });
-        return speech;
-    }
-
-    void play(quint64 id)
-    {
-        if (m_speaker)
-            speechwire::send(m_speaker,
-                             [id](QDataStream &out) { out << quint8(speechwire::Play) << id; });
-    }
-
-    void prepare() override
-    {
-        if (!m_speaker)
-            start(); // which gets ready by itself
-        else
-            speechwire::send(m_speaker, [](QDataStream &out) {
-                out << quint8(speechwire::Prepare) << quint64(0);
-            });
-        if (m_speeches.isEmpty())
-            m_rest.start();
-    }
-
-    void drop(quint64 id)
-    {
-        m_speeches.remove(id);
-        if (m_speaker)
-            speechwire::send(m_speaker,
-                             [id](QDataStream &out) { out << quint8(speechwire::Drop) << id; });
-        if (m_speeches.isEmpty())
-            m_rest.start();
-    }
-
-    // How long the speaker is kept once the last reading is over.
-    static constexpr int restAfterMs = 15000;
-
-private:
-    void start()
-    {
-        m_speaker = new QProcess(this);
-        m_speaker->setProgram(m_program);
-        m_speaker->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        connect(m_speaker, &QProcess::readyReadStandardOutput, this, [this] {
-            m_in += m_speaker->readAllStandardOutput();
-            speechwire::receive(&m_in, [this](QDataStream &in) {
-                quint8 kind = 0;
-                quint64 id = 0;
-                in >> kind >> id;
-                if (RemoteSpeech *speech = m_speeches.value(id); speech)
-                    speech->update(in);
-            });
-        });
-        connect(m_speaker, &QProcess::finished, this, [this] { ended(); });
-        connect(m_speaker, &QProcess::errorOccurred, this, [this](QProcess::ProcessError e) {
-            if (e == QProcess::FailedToStart)
-                ended();
-        });
-        m_speaker->start();
-    }
-
-    void letGo()
-    {
-        if (m_speaker)
-            m_speaker->closeWriteChannel(); // the speaker ends when its input does
-        // What the readings used and freed here goes back to the system too.
-        malloc_trim(0);
-    }
-
-    void ended()
-    {
-        if (!m_speaker)
-            return;
-        const QString why = m_speaker->error() == QProcess::FailedToStart
-                                ? QStringLiteral("the speaker \"%1\" could not be started (%2)")
-                                      .arg(m_program, m_speaker->errorString())
-                                : QStringLiteral("the speaker ended unexpectedly");
-        for (RemoteSpeech *speech : std::as_const(m_speeches))
-            speech->lost(why);
-        m_speeches.clear();
-        m_speaker->deleteLater();
-        m_speaker = nullptr;
-        m_in.clear();
-    }
-
-    QString m_program;
-    QProcess *m_speaker = nullptr;
-    QByteArray m_in;
-    quint64 m_lastId = 0;
-    QHash<quint64, RemoteSpeech *> m_speeches;
-    QTimer m_rest;
-};
-
-RemoteSpeech::RemoteSpeech(SpeakerEngine *engine, quint64 id, const QString &spoken,
-                           QObject *parent)
-    : Speech(parent), m_engine(engine), m_id(id)
+SpeakerEngine::SpeakerEngine(QString program, SpeakerTiming timing)
+    : m_program(std::move(program)), m_timing(timing)
 {
-    text = spoken;
+    m_rest.setSingleShot(true);
+    m_rest.setInterval(m_timing.restAfterMs);
+    connect(&m_rest, &QTimer::timeout, this, &SpeakerEngine::letGo);
+    m_silence.setSingleShot(true);
+    connect(&m_silence, &QTimer::timeout, this,
+            [this] { lose(QStringLiteral("the speaker stopped answering")); });
 }
 
-RemoteSpeech::~RemoteSpeech()
+SpeakerEngine::~SpeakerEngine()
 {
-    if (m_engine)
-        m_engine->drop(m_id);
+    for (RemoteSpeech *speech : std::as_const(m_speeches))
+        speech->forgetEngine();
+    // Every speaker still running, one being let go included, ends while
+    // the application is whole.
+    const QList<QProcess *> speakers = findChildren<QProcess *>(Qt::FindDirectChildrenOnly);
+    for (QProcess *speaker : speakers) {
+        speaker->disconnect(this);
+        if (speaker->state() == QProcess::NotRunning)
+            continue;
+        speaker->closeWriteChannel(); // it ends when its input does
+        if (!speaker->waitForFinished(m_timing.answerWithinMs)) {
+            speaker->kill();
+            speaker->waitForFinished(1000);
+        }
+    }
 }
 
-void RemoteSpeech::play()
-{
-    m_playing = true;
-    m_since.start();
-    if (m_engine)
-        m_engine->play(m_id);
-}
-
-SpeechEngine *&provided()
-{
-    static SpeechEngine *engine = nullptr;
-    return engine;
-}
-
-// Installed, the speaker lies in the program's library folder; in the build
-// tree, beside the program.
-QString speakerProgram()
+QString SpeakerEngine::installedProgram()
 {
     const QString here = QCoreApplication::applicationDirPath();
     const QString installed =
@@ -229,40 +153,196 @@ QString speakerProgram()
                                                : here + QStringLiteral("/quornel-speaker");
 }
 
-SpeakerEngine *theEngine = nullptr;
-
-void endEngine()
+qint64 SpeakerEngine::speakerId() const
 {
-    delete theEngine;
-    theEngine = nullptr;
+    return m_speaker ? m_speaker->processId() : 0;
 }
 
-} // namespace
-
-void SpeechEngine::provide(SpeechEngine *engine)
+Speech *SpeakerEngine::speak(const QString &text, const CharacterVoice &voice, QObject *parent)
 {
-    provided() = engine;
+    m_rest.stop();
+    auto *speech = new RemoteSpeech(this, ++m_lastId, text, voice, parent);
+    m_speeches.insert(m_lastId, speech);
+    if (ensureSpeaker())
+        sendSpeak(speech);
+    watch();
+    return speech;
 }
 
-namespace {
-
-SpeechEngine *engine()
+void SpeakerEngine::prepare()
 {
-    if (!provided() && !theEngine) {
-        theEngine = new SpeakerEngine(speakerProgram());
-        qAddPostRoutine(endEngine); // the speaker ends while the application is whole
+    if (m_speaker)
+        write([](QDataStream &out) { out << quint8(speechwire::Prepare) << quint64(0); });
+    else
+        ensureSpeaker(); // which gets ready by itself
+    if (m_speeches.isEmpty())
+        m_rest.start();
+}
+
+void SpeakerEngine::play(quint64 id)
+{
+    if (m_speaker)
+        write([id](QDataStream &out) { out << quint8(speechwire::Play) << id; });
+    watch();
+}
+
+void SpeakerEngine::drop(quint64 id)
+{
+    m_speeches.remove(id);
+    if (m_speaker)
+        write([id](QDataStream &out) { out << quint8(speechwire::Drop) << id; });
+    if (m_speeches.isEmpty())
+        m_rest.start();
+    watch();
+}
+
+template <class Write> void SpeakerEngine::write(Write write)
+{
+    m_speaker->write(speechwire::message(write));
+}
+
+void SpeakerEngine::sendSpeak(const RemoteSpeech *speech)
+{
+    write([speech](QDataStream &out) {
+        out << quint8(speechwire::Speak) << speech->id() << speech->text << speech->voice().name
+            << qint32(speech->voice().rate) << qint32(speech->voice().pitch);
+    });
+}
+
+// Starts a speaker when none runs; false when it could not be started (the
+// speeches have been told).
+bool SpeakerEngine::ensureSpeaker()
+{
+    if (!m_speaker)
+        start();
+    return m_speaker != nullptr;
+}
+
+void SpeakerEngine::start()
+{
+    auto *speaker = new QProcess(this);
+    m_speaker = speaker;
+    m_spoke = false;
+    m_in.clear();
+    speaker->setProgram(m_program);
+    speaker->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    connect(speaker, &QProcess::readyReadStandardOutput, this, &SpeakerEngine::heard);
+    connect(speaker, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
+        lose(status == QProcess::CrashExit
+                 ? QStringLiteral("the speaker ended unexpectedly")
+                 : QStringLiteral("the speaker ended unexpectedly (exit status %1)").arg(code));
+    });
+    connect(speaker, &QProcess::errorOccurred, this, [this, speaker](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart)
+            lose(QStringLiteral("the speaker \"%1\" could not be started (%2)")
+                     .arg(m_program, speaker->errorString()),
+                 true);
+    });
+    speaker->start();
+}
+
+void SpeakerEngine::heard()
+{
+    m_in += m_speaker->readAllStandardOutput();
+    const bool understood = speechwire::receive(&m_in, [this](QDataStream &in) {
+        quint8 kind = 0;
+        quint64 id = 0;
+        in >> kind >> id;
+        if (kind == speechwire::Hello) {
+            m_spoke = true;
+            return speechwire::decodedWhole(in);
+        }
+        speechwire::Progress progress;
+        in >> progress;
+        if (kind != speechwire::Update || !speechwire::decodedWhole(in))
+            return false;
+        if (RemoteSpeech *speech = m_speeches.value(id))
+            speech->update(progress);
+        return true;
+    });
+    if (!understood)
+        lose(QStringLiteral("the speaker said something that does not decode"));
+    else if (m_speaker)
+        watch(true);
+}
+
+// While a speech is being made or played the speaker reports at least
+// every beat; one that says nothing for much longer is not answering.
+void SpeakerEngine::watch(bool heardNow)
+{
+    bool awaited = false;
+    for (const RemoteSpeech *speech : std::as_const(m_speeches))
+        awaited = awaited || speech->isAwaited();
+    if (!m_speaker || !awaited)
+        m_silence.stop();
+    else if (heardNow || !m_silence.isActive())
+        m_silence.start(m_spoke ? m_timing.answerWithinMs : m_timing.startWithinMs);
+}
+
+void SpeakerEngine::lose(const QString &why, bool couldNotStart)
+{
+    qCWarning(lcSpeaker).noquote() << why;
+    m_silence.stop();
+    if (m_speaker)
+        retire(m_speaker, true);
+    m_speaker = nullptr;
+    m_in.clear();
+    // The speech being played ends where it is; one not played yet goes to
+    // a new speaker, once: a text that ends every speaker is not spoken.
+    QList<QPointer<RemoteSpeech>> lost, again;
+    const QList<RemoteSpeech *> speeches = m_speeches.values();
+    for (RemoteSpeech *speech : speeches) {
+        if (speech->isFinished())
+            continue;
+        if (!couldNotStart && !speech->isPlaying() && speech->tries() < 2) {
+            again << speech;
+            continue;
+        }
+        speech->lose(couldNotStart || !speech->isPlaying() ? why : QString());
+        m_speeches.remove(speech->id());
+        lost << speech;
     }
-    return provided() ? provided() : theEngine;
+    if (!again.isEmpty() && ensureSpeaker()) {
+        for (RemoteSpeech *speech : std::as_const(again)) {
+            speech->tryAgain();
+            sendSpeak(speech);
+        }
+    }
+    if (m_speeches.isEmpty())
+        m_rest.start();
+    watch();
+    // Told last: a speech told of its end may be let go of at once.
+    for (const QPointer<RemoteSpeech> &speech : std::as_const(lost)) {
+        if (speech)
+            emit speech->changed();
+    }
 }
 
-} // namespace
-
-void SpeechEngine::load(const Ready &ready)
+// The speaker's reports and its end are no longer heard; it is ended now,
+// or when its input closes, and given a moment for that.
+void SpeakerEngine::retire(QProcess *speaker, bool now)
 {
-    ready(engine(), QString());
+    speaker->disconnect(this);
+    if (speaker->state() == QProcess::NotRunning) {
+        speaker->deleteLater();
+        return;
+    }
+    connect(speaker, &QProcess::finished, speaker, &QObject::deleteLater);
+    if (now) {
+        speaker->kill();
+    } else {
+        speaker->closeWriteChannel();
+        QTimer::singleShot(m_timing.answerWithinMs, speaker, [speaker] { speaker->kill(); });
+    }
 }
 
-void SpeechEngine::expectReading()
+// A reading asked for from here on starts a new speaker, while this one
+// ends.
+void SpeakerEngine::letGo()
 {
-    engine()->prepare();
+    if (m_speaker)
+        retire(m_speaker, false);
+    m_speaker = nullptr;
+    m_in.clear();
+    emit rested();
 }
