@@ -137,6 +137,7 @@ void DesktopCharacter::startShow()
     }
     if (m_phase == Phase::Hidden)
         m_window->placeInCorner();
+    qCDebug(lcCharacter) << "appearing";
     m_phase = Phase::Appearing;
     if (m_character.appear.isEmpty()) {
         m_window->setImage(m_character.idle.constFirst().image);

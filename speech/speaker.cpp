@@ -108,6 +108,7 @@ private:
             if (!speechwire::decodedWhole(in))
                 return false;
             if (kind == speechwire::Prepare) {
+                send([](QDataStream &out) { out << quint8(speechwire::Hello) << quint64(0); });
                 m_engine.prepare();
             } else if (!m_speeches.contains(id)) {
                 // dropped already, or never made

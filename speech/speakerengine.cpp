@@ -53,6 +53,8 @@ public:
     quint64 id() const { return m_id; }
     const CharacterVoice &voice() const { return m_voice; }
     bool isPlaying() const { return m_playing; }
+    // Some of it has been heard (or has gone by on the speaker's clock).
+    bool isUnderWay() const { return m_position > 0; }
     // The speaker has something to tell of it.
     bool isAwaited() const { return !m_finished && (!complete || m_playing); }
     // How many speakers were given it.
@@ -72,7 +74,8 @@ public:
         m_since.start();
         emit changed();
     }
-    // Given to a new speaker, which makes it from the start.
+    // Given to a new speaker, which makes it from the start (the same
+    // words and sounds again: whoever follows them loses nothing).
     void tryAgain()
     {
         words.clear();
@@ -81,7 +84,9 @@ public:
         complete = false;
         error.clear();
         m_position = 0;
+        m_moving = false;
         m_audible = false;
+        m_since.start();
         ++m_tries;
     }
     // No speaker will say more of it: it ends where it is, or, with an
@@ -171,19 +176,28 @@ Speech *SpeakerEngine::speak(const QString &text, const CharacterVoice &voice, Q
 
 void SpeakerEngine::prepare()
 {
-    if (m_speaker)
+    if (m_speaker) {
         write([](QDataStream &out) { out << quint8(speechwire::Prepare) << quint64(0); });
-    else
+        // It answers; one that does not is replaced before the reading.
+        m_asked = true;
+    } else {
         ensureSpeaker(); // which gets ready by itself
+    }
     if (m_speeches.isEmpty())
         m_rest.start();
+    watch();
 }
 
 void SpeakerEngine::play(quint64 id)
 {
     if (m_speaker)
-        write([id](QDataStream &out) { out << quint8(speechwire::Play) << id; });
+        sendPlay(id);
     watch();
+}
+
+void SpeakerEngine::sendPlay(quint64 id)
+{
+    write([id](QDataStream &out) { out << quint8(speechwire::Play) << id; });
 }
 
 void SpeakerEngine::drop(quint64 id)
@@ -223,6 +237,7 @@ void SpeakerEngine::start()
     auto *speaker = new QProcess(this);
     m_speaker = speaker;
     m_spoke = false;
+    m_asked = true; // for its first word
     m_in.clear();
     speaker->setProgram(m_program);
     speaker->setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -244,7 +259,9 @@ void SpeakerEngine::start()
 void SpeakerEngine::heard()
 {
     m_in += m_speaker->readAllStandardOutput();
-    const bool understood = speechwire::receive(&m_in, [this](QDataStream &in) {
+    bool whole = false; // a part of a message is not an answer
+    const bool understood = speechwire::receive(&m_in, [this, &whole](QDataStream &in) {
+        whole = true;
         quint8 kind = 0;
         quint64 id = 0;
         in >> kind >> id;
@@ -260,17 +277,20 @@ void SpeakerEngine::heard()
             speech->update(progress);
         return true;
     });
-    if (!understood)
+    if (!understood) {
         lose(QStringLiteral("the speaker said something that does not decode"));
-    else if (m_speaker)
-        watch(true);
+    } else if (m_speaker) {
+        m_asked = m_asked && !whole;
+        watch(whole);
+    }
 }
 
 // While a speech is being made or played the speaker reports at least
-// every beat; one that says nothing for much longer is not answering.
+// every beat, and it answers when asked; one that says nothing for much
+// longer is not answering.
 void SpeakerEngine::watch(bool heardNow)
 {
-    bool awaited = false;
+    bool awaited = m_asked;
     for (const RemoteSpeech *speech : std::as_const(m_speeches))
         awaited = awaited || speech->isAwaited();
     if (!m_speaker || !awaited)
@@ -286,19 +306,20 @@ void SpeakerEngine::lose(const QString &why, bool couldNotStart)
     if (m_speaker)
         retire(m_speaker, true);
     m_speaker = nullptr;
+    m_asked = false;
     m_in.clear();
-    // The speech being played ends where it is; one not played yet goes to
-    // a new speaker, once: a text that ends every speaker is not spoken.
+    // The speech being heard ends where it is; one not heard yet goes to a
+    // new speaker, once: a text that ends every speaker is not spoken.
     QList<QPointer<RemoteSpeech>> lost, again;
     const QList<RemoteSpeech *> speeches = m_speeches.values();
     for (RemoteSpeech *speech : speeches) {
         if (speech->isFinished())
             continue;
-        if (!couldNotStart && !speech->isPlaying() && speech->tries() < 2) {
+        if (!couldNotStart && !speech->isUnderWay() && speech->tries() < 2) {
             again << speech;
             continue;
         }
-        speech->lose(couldNotStart || !speech->isPlaying() ? why : QString());
+        speech->lose(couldNotStart || !speech->isUnderWay() ? why : QString());
         m_speeches.remove(speech->id());
         lost << speech;
     }
@@ -306,6 +327,8 @@ void SpeakerEngine::lose(const QString &why, bool couldNotStart)
         for (RemoteSpeech *speech : std::as_const(again)) {
             speech->tryAgain();
             sendSpeak(speech);
+            if (speech->isPlaying())
+                sendPlay(speech->id());
         }
     }
     if (m_speeches.isEmpty())
@@ -343,6 +366,7 @@ void SpeakerEngine::letGo()
     if (m_speaker)
         retire(m_speaker, false);
     m_speaker = nullptr;
+    m_asked = false;
     m_in.clear();
     emit rested();
 }

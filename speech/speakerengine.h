@@ -30,9 +30,9 @@ struct SpeakerTiming {
 // synthesiser cannot be shut down and started again within one process.)
 //
 // A speaker that ends, stops answering or says something that does not
-// decode is ended: the speech it was playing ends there, and the speeches
-// not played yet go to a new speaker. One that cannot be started at all
-// leaves every speech with that as its error.
+// decode is ended: the speech being heard ends there, and the speeches none
+// of which was heard yet go to a new speaker. One that cannot be started
+// at all leaves every speech with that as its error.
 class SpeakerEngine : public QObject, public SpeechEngine {
     Q_OBJECT
 
@@ -64,6 +64,7 @@ private:
     void start();
     template <class Write> void write(Write write);
     void sendSpeak(const RemoteSpeech *speech);
+    void sendPlay(quint64 id);
     void heard();
     void watch(bool heardNow = false);
     void lose(const QString &why, bool couldNotStart = false);
@@ -74,6 +75,7 @@ private:
     SpeakerTiming m_timing;
     QProcess *m_speaker = nullptr;
     bool m_spoke = false; // the speaker has said its first word
+    bool m_asked = false; // ... and has yet to answer
     QByteArray m_in;
     quint64 m_lastId = 0;
     QMap<quint64, RemoteSpeech *> m_speeches; // in the order asked for

@@ -10,7 +10,8 @@
 //
 //   to the speaker:   Speak id text voice rate pitch | Play id | Drop id |
 //                     Prepare 0 (a reading is likely soon)
-//   from the speaker: Hello 0 (it runs) | Update id Progress
+//   from the speaker: Hello 0 (it runs; also the answer to Prepare) |
+//                     Update id Progress
 //
 // An update carries what is new of a speech since the last one. The speaker
 // sends one as soon as anything changes, and while a speech is being made
