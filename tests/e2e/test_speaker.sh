@@ -67,7 +67,8 @@ reading "the reading that brought it back"
 kill -TERM $tracer && wait $tracer || true
 opened=$(awk '/quornel.character: appearing/ { on = 1 } on && /open|creat/ { print }
               /quornel.character: appeared/ { on = 0 }' "$LOGS/strace.log")
-check "while it appears, the window's thread opens no file${opened:+: $opened}" test -z "$opened"
+check "while it appears, the window's thread opens no file${opened:+ (it opened $(wc -l <<<"$opened"), first ${opened%%$'\n'*})}" \
+    test -z "$opened"
 check "... which it traced appearing" grep -q 'quornel.character: appearing' "$LOGS/strace.log"
 
 listen_stop
