@@ -10,11 +10,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
 desktop_start --audio
 source "$(dirname "${BASH_SOURCE[0]}")/lib/listen.sh"
 
-store_init
-store_set Form "Speech Enabled" 1
-store_set Form "Agent Name" "'$(dirname "$APP")/characters/quornel.qchar'"
-expect_voice "You have the following notes: $(store "SELECT Note FROM Note")"
-listen_start
+listen_to_note
 # The character says when it begins to appear and when it has appeared.
 export QT_LOGGING_RULES="quornel.character.debug=true"
 app_start

@@ -14,11 +14,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
 desktop_start --audio
 source "$(dirname "${BASH_SOURCE[0]}")/lib/listen.sh"
 
-store_init
-store_set Form "Speech Enabled" 1
-store_set Form "Agent Name" "'$(dirname "$APP")/characters/quornel.qchar'"
-expect_voice "You have the following notes: $(store "SELECT Note FROM Note")"
-listen_start
+listen_to_note
 app_start
 # The voice gets ready while the menu that reads aloud is open, and is given
 # back after the quiet period when no reading is chosen.

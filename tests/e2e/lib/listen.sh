@@ -57,6 +57,16 @@ listen_start() {
 }
 listen_stop() { kill -INT "$recorder" && wait "$recorder" || true; }
 
+# listen_to_note: a fresh store with speech on and the bundled character, the
+# length its reading of the note should have, and the recording started.
+listen_to_note() {
+    store_init
+    store_set Form "Speech Enabled" 1
+    store_set Form "Agent Name" "'$(dirname "$APP")/characters/quornel.qchar'"
+    expect_voice "You have the following notes: $(store "SELECT Note FROM Note")"
+    listen_start
+}
+
 # reading WHAT [TWO]: waits for the reading started at sample $from to be
 # heard to its end, then checks that it lasted as long as the voice takes
 # (TWO: a pair, each of the two).
