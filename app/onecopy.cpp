@@ -86,6 +86,8 @@ constexpr int callerPatienceMs = 2000;
 constexpr int mostCallers = 8;
 
 class Caller : public QObject {
+    Q_OBJECT
+
 public:
     Caller(int fd, QObject *parent, std::function<void()> forward)
         : QObject(parent), m_fd(fd), m_forward(std::move(forward))
@@ -94,8 +96,6 @@ public:
         QTimer::singleShot(callerPatienceMs, this, [this] { deleteLater(); });
     }
     ~Caller() override { ::close(m_fd); }
-    Caller(const Caller &) = delete;
-    Caller &operator=(const Caller &) = delete;
 
 private:
     void read()
@@ -253,3 +253,5 @@ OneCopy::Outcome OneCopy::claim()
         QThread::msleep(100);
     }
 }
+
+#include "onecopy.moc"
