@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "allocator.h"
 #include "onecopy.h"
 #include "waysout.h"
 
@@ -11,6 +12,7 @@
 #include "platform/twips.h"
 #include "speech/characterpaths.h"
 #include "speech/desktopagent.h"
+#include "speech/speakerengine.h"
 #include "store/notestore.h"
 
 #include <QApplication>
@@ -23,7 +25,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <malloc.h>
 #include <sys/stat.h>
 
 namespace {
@@ -130,10 +131,7 @@ QString storePath(const Options &options, QString *error)
 
 int main(int argc, char **argv)
 {
-    // One heap for every thread: the store's and the toolkit's threads
-    // allocate little, and a heap of their own each would keep its free
-    // space resident for the whole run.
-    mallopt(M_ARENA_MAX, 1);
+    allocator::setPolicy();
     const Options options = readCommandLine(argc, argv);
 
     // Wayland gives no client a position or opacity of its own window.
@@ -193,6 +191,11 @@ int main(int argc, char **argv)
             QTimer::singleShot(0, &app, [&prompts, message] { prompts.message(message); });
         });
 
+    // The voice: a speaker process, started when a reading is likely.
+    SpeakerEngine speaker;
+    SpeechEngine::provide(&speaker);
+    // Once it has been let go, what the readings used here goes back too.
+    QObject::connect(&speaker, &SpeakerEngine::rested, &app, [] { allocator::giveBack(); });
     DesktopAgent agent(prompts);
     Forms forms(*store, prompts, agent);
     // Not quit(): that first asks every top-level window to close, and a

@@ -8,10 +8,12 @@
 #include <QFileInfo>
 #include <QSocketNotifier>
 #include <QThread>
+#include <QTimer>
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -75,6 +77,48 @@ bool callForward(const QString &path)
         ::close(s);
     return done;
 }
+
+// A later start writes its word at once, then goes. Its word is read as it
+// comes, on the window's thread, which never waits for it: a caller that
+// says nothing is dropped after a while, and so is the oldest when too many
+// are on the line.
+constexpr int callerPatienceMs = 2000;
+constexpr int mostCallers = 8;
+
+class Caller : public QObject {
+    Q_OBJECT
+
+public:
+    Caller(int fd, QObject *parent, std::function<void()> forward)
+        : QObject(parent), m_fd(fd), m_forward(std::move(forward))
+    {
+        connect(&m_readable, &QSocketNotifier::activated, this, [this] { read(); });
+        QTimer::singleShot(callerPatienceMs, this, [this] { deleteLater(); });
+    }
+    ~Caller() override { ::close(m_fd); }
+
+private:
+    void read()
+    {
+        char chunk[16];
+        const ssize_t n = ::read(m_fd, chunk, sizeof chunk);
+        if (n < 0 && (errno == EAGAIN || errno == EINTR))
+            return;
+        if (n > 0)
+            m_word.append(chunk, int(n));
+        if (n > 0 && m_word.size() < 7)
+            return; // the rest is on its way
+        m_readable.setEnabled(false);
+        if (m_word.startsWith("forward"))
+            m_forward();
+        deleteLater();
+    }
+
+    int m_fd;
+    QSocketNotifier m_readable{qintptr(m_fd), QSocketNotifier::Read};
+    std::function<void()> m_forward;
+    QByteArray m_word;
+};
 
 } // namespace
 
@@ -174,17 +218,15 @@ void OneCopy::listen()
         return;
     m_calls = new QSocketNotifier(qintptr(m_listening), QSocketNotifier::Read, this);
     connect(m_calls, &QSocketNotifier::activated, this, [this] {
-        const int caller = accept4(m_listening, nullptr, nullptr, SOCK_CLOEXEC);
-        if (caller < 0)
-            return;
-        // A later start writes its word at once, then goes.
-        char word[16] = {};
-        timeval patience{1, 0};
-        setsockopt(caller, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
-        const ssize_t n = ::read(caller, word, sizeof word - 1);
-        ::close(caller);
-        if (n > 0 && std::strncmp(word, "forward", 7) == 0)
-            emit cameForward();
+        for (;;) {
+            const int fd = accept4(m_listening, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+            if (fd < 0)
+                return;
+            const QList<Caller *> callers = m_calls->findChildren<Caller *>();
+            if (callers.size() >= mostCallers)
+                delete callers.constFirst();
+            new Caller(fd, m_calls, [this] { emit cameForward(); });
+        }
     });
 }
 
@@ -211,3 +253,5 @@ OneCopy::Outcome OneCopy::claim()
         QThread::msleep(100);
     }
 }
+
+#include "onecopy.moc"

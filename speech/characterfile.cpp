@@ -702,22 +702,6 @@ std::optional<CharacterSource> readSource(const QByteArray &data, QString *reaso
     return parseManifest(json, pictures, fileVersion, reason);
 }
 
-// Picture `index` of `source`, decoded: of double size (at a device pixel
-// ratio of 2) or not. Null when it cannot be.
-QImage decodePicture(const CharacterSource &source, int index, bool doubleSize)
-{
-    const QVector<QByteArray> &pngs = doubleSize ? source.doublePngs : source.pngs;
-    PngPicture picture;
-    QString why;
-    if (index < 0 || index >= pngs.size() ||
-        !inspectPng(pngs.at(index), doubleSize ? 2 * maxImageSide : maxImageSide, &picture, &why))
-        return {};
-    QImage image = decodePng(picture, &why);
-    if (doubleSize)
-        image.setDevicePixelRatio(2);
-    return image;
-}
-
 std::optional<CharacterData> read(const QByteArray &data, QString *reason, Decode decode)
 {
     const std::optional<CharacterSource> source = readSource(data, reason);
@@ -792,9 +776,17 @@ std::optional<CharacterData> read(const QByteArray &data, QString *reason, Decod
         for (QImage &image : c.images)
             image.setDevicePixelRatio(2);
     }
+    // The pictures in use are kept as their checked PNG data, a fraction of
+    // their decoded size.
     const bool doubleSize = c.images.constFirst().devicePixelRatio() > 1;
-    c.decodeAgain = [kept = *source, doubleSize](int i) {
-        return decodePicture(kept, i, doubleSize);
+    c.decodeAgain = [kept = doubleSize ? doubled : ordinary, doubleSize](int i) {
+        if (i < 0 || i >= kept.size())
+            return QImage();
+        QString why;
+        QImage image = decodePng(kept.at(i), &why);
+        if (doubleSize)
+            image.setDevicePixelRatio(2);
+        return image;
     };
     return c;
 }
@@ -813,25 +805,8 @@ std::optional<CharacterData> load(const QString &path, QString *error, qreal dev
         return std::nullopt;
     QString reason;
     std::optional<CharacterData> c = parse(*data, &reason, devicePixelRatio);
-    if (!c) {
+    if (!c)
         *error = fileError(path, reason);
-        return c;
-    }
-    // A picture given back is decoded again from the file rather than from
-    // a copy of it kept all along. A file that has changed since, or is
-    // gone, gives none.
-    const bool doubleSize = c->images.constFirst().devicePixelRatio() > 1;
-    const auto sum =
-        quint32(crc32(0, reinterpret_cast<const Bytef *>(data->constData()), uInt(data->size())));
-    c->decodeAgain = [path, sum, doubleSize](int index) {
-        QString why;
-        const std::optional<QByteArray> again = readFile(path, &why);
-        if (!again || quint32(crc32(0, reinterpret_cast<const Bytef *>(again->constData()),
-                                    uInt(again->size()))) != sum)
-            return QImage();
-        const std::optional<CharacterSource> source = readSource(*again, &why);
-        return source ? decodePicture(*source, index, doubleSize) : QImage();
-    };
     return c;
 }
 

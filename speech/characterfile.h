@@ -38,11 +38,10 @@ struct CharacterData {
     // asked for and the file has them, these are they, at a device pixel
     // ratio of 2, so that they paint at the ordinary size.
     QVector<QImage> images;
-    // Decodes picture `index` again, the same as `images` held it, so that
-    // a character standing still can give back the pictures it does not
-    // show; empty for a character made in memory. Loaded from a file, it
-    // reads that file again, and gives a null picture when the file has
-    // changed or is gone.
+    // Decodes picture `index` again, the same as `images` held it, from the
+    // picture's data kept in memory, so that a character standing still can
+    // give back the pictures it does not show; empty for a character made
+    // in memory.
     std::function<QImage(int index)> decodeAgain;
     QVector<CharacterFrame> appear; // may be empty
     QVector<CharacterFrame> idle;   // at least one

@@ -95,6 +95,7 @@ void CharacterWindow::setImage(int index)
 {
     if (index < 0 || index >= m_character.images.size() || index == m_image)
         return;
+    picture(index); // decoded now: painting only paints
     m_image = index;
     update(characterRect());
     updateShape();
@@ -118,11 +119,15 @@ const QImage &CharacterWindow::picture(int index)
     QImage &image = m_character.images[index];
     if (image.isNull() && m_character.decodeAgain)
         image = m_character.decodeAgain(index);
-    // Its file changed or gone since: the character holds the picture it
-    // kept.
-    if (image.isNull() && m_kept >= 0)
-        return m_character.images[m_kept];
-    return image;
+    return shown(index);
+}
+
+const QImage &CharacterWindow::shown(int index) const
+{
+    const QImage &image = m_character.images.at(index);
+    // One that could not be decoded again: the character holds the picture
+    // it kept.
+    return image.isNull() && m_kept >= 0 ? m_character.images.at(m_kept) : image;
 }
 
 void CharacterWindow::showBalloon(const QString &text)
@@ -246,7 +251,7 @@ QPoint CharacterWindow::imageOrigin(int index) const
 void CharacterWindow::paintContent(QPainter &painter)
 {
     if (m_image >= 0 && m_image < m_character.images.size())
-        painter.drawImage(imageOrigin(m_image), picture(m_image));
+        painter.drawImage(imageOrigin(m_image), shown(m_image));
     if (m_balloonShown)
         paintBalloon(painter);
 }

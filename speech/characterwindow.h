@@ -64,7 +64,10 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    // Picture `index`, decoded again first when it was given back.
     const QImage &picture(int index);
+    // Picture `index` as it stands, or the one kept in its place.
+    const QImage &shown(int index) const;
     void paintContent(QPainter &painter);
     void paintBalloon(QPainter &painter);
     QRectF balloonBox();

@@ -57,23 +57,11 @@ void DesktopCharacter::Speak(const QString &text)
 {
     // The voice stops after ten minutes anyway; the balloon need not lay
     // out what would never be spoken.
-    auto request = std::make_shared<Request>(
-        Request{Kind::Speak, text.left(longestSpokenText), nullptr, true});
-    enqueue(request);
+    auto request =
+        std::make_shared<Request>(Request{Kind::Speak, text.left(longestSpokenText), nullptr});
     // The voice starts now, while the character may still be appearing.
-    SpeechEngine::load([this, request](SpeechEngine *engine, const QString &error) {
-        request->waitsForEngine = false;
-        if (request->dropped)
-            return;
-        if (engine)
-            request->speech = engine->speak(request->text, m_character.voice, this);
-        if (request == m_current) {
-            if (engine)
-                startSpeak();
-            else
-                speakSilently(error);
-        }
-    });
+    request->speech = SpeechEngine::provided()->speak(request->text, m_character.voice, this);
+    enqueue(request);
 }
 
 void DesktopCharacter::enqueue(const std::shared_ptr<Request> &request)
@@ -101,10 +89,7 @@ void DesktopCharacter::next()
         startShow();
     } else {
         m_current = m_queue.takeFirst();
-        if (!m_current->waitsForEngine && !m_current->speech)
-            speakSilently(QStringLiteral("the speech module could not be loaded"));
-        else
-            startSpeak();
+        startSpeak();
     }
 }
 
@@ -123,10 +108,10 @@ void DesktopCharacter::putAway()
     m_frameTimer.stop();
     m_speechTimer.stop();
     m_balloonTimer.stop();
+    disconnect(m_following);
     if (m_current)
         m_queue.prepend(m_current);
     for (const std::shared_ptr<Request> &request : std::as_const(m_queue)) {
-        request->dropped = true;
         if (request->speech)
             request->speech->deleteLater(); // which stops its sound
     }
@@ -152,6 +137,7 @@ void DesktopCharacter::startShow()
     }
     if (m_phase == Phase::Hidden)
         m_window->placeInCorner();
+    qCDebug(lcCharacter) << "appearing";
     m_phase = Phase::Appearing;
     if (m_character.appear.isEmpty()) {
         m_window->setImage(m_character.idle.constFirst().image);
@@ -213,19 +199,18 @@ void DesktopCharacter::startSpeak()
     m_phase = Phase::Speaking;
     // The sound is asked for first: the balloon and the mouth are drawn
     // together later, while it is on its way.
-    Speech *speech = m_current->waitsForEngine ? nullptr : m_current->speech.data();
-    if (speech)
-        speech->play();
+    Speech *speech = m_current->speech;
+    speech->play();
     m_window->setImage(m_closedMouth);
     m_window->showBalloon(m_current->text);
     m_nextWord = 0;
     m_loudest = 0;
     m_loudnessSeen = 0;
     m_silentMs = -1;
-    // Still loading the voice: the speech starts once it is there.
-    if (!speech)
-        return;
     emit speakingStarted(m_current->text, speech->isAudible());
+    // Its end, or the voice failing, is taken up at once; the timer moves
+    // the mouth and the words in between.
+    m_following = connect(speech, &Speech::changed, this, &DesktopCharacter::speakTick);
     m_speechTimer.start();
     speakTick();
 }
@@ -233,10 +218,7 @@ void DesktopCharacter::startSpeak()
 // Without a voice the words still go by, at the character's pace.
 void DesktopCharacter::speakSilently(const QString &reason)
 {
-    if (m_phase != Phase::Speaking) {
-        m_phase = Phase::Speaking;
-        m_window->showBalloon(m_current->text);
-    }
+    disconnect(m_following);
     emit voiceFailed(reason);
     const int perWord = 60000 / qMax(characterfile::minRate, m_character.voice.rate);
     m_silentWords.clear();
@@ -304,7 +286,9 @@ int DesktopCharacter::mouthImageAt(qint64 ms) const
 void DesktopCharacter::speakTick()
 {
     Speech *speech = m_current->speech;
-    if (m_silentMs < 0 && speech && speech->complete && !speech->error.isEmpty() &&
+    if (m_silentMs < 0 && speech->cutShort)
+        return endSpeech(); // what was not heard is not shown as spoken
+    if (m_silentMs < 0 && speech->complete && !speech->error.isEmpty() &&
         speech->loudness.isEmpty())
         return speakSilently(speech->error);
     const bool silent = m_silentMs >= 0;
@@ -334,6 +318,7 @@ void DesktopCharacter::speakTick()
 void DesktopCharacter::endSpeech()
 {
     m_speechTimer.stop();
+    disconnect(m_following);
     const QString text = m_current->text;
     if (m_current->speech)
         m_current->speech->deleteLater();

@@ -57,8 +57,6 @@ private:
         Kind kind;
         QString text;
         QPointer<Speech> speech; // made as soon as the request is queued
-        bool waitsForEngine = false;
-        bool dropped = false; // put away before it was carried out
     };
     enum class Phase { Hidden, Appearing, Resting, Speaking };
 
@@ -92,8 +90,9 @@ private:
     QTimer m_frameTimer; // appearing and idle frames
     int m_frame = 0;
     QElapsedTimer m_restingFor;
-    QTimer m_speechTimer;  // follows the speech while it plays
-    QTimer m_balloonTimer; // hides the balloon after the speech
+    QTimer m_speechTimer;                // follows the speech while it plays
+    QMetaObject::Connection m_following; // ... and hears of its changes
+    QTimer m_balloonTimer;               // hides the balloon after the speech
 
     int m_nextWord = 0;
     float m_loudest = 0;

@@ -7,8 +7,6 @@
 #include <QString>
 #include <QVector>
 
-#include <functional>
-
 // A word of the text as the voice reaches it: where it lies in the text
 // (in QString positions) and when it starts in the audio.
 struct SpokenWord {
@@ -25,9 +23,10 @@ struct SpokenPhoneme {
 };
 
 // One text being spoken. The voice makes it in the background and it grows
-// while it is made; it can be heard from the first words on. (No signals of
-// its own: the module that makes it shares only this header.)
+// while it is made; it can be heard from the first words on.
 class Speech : public QObject {
+    Q_OBJECT
+
 public:
     using QObject::QObject;
 
@@ -40,20 +39,24 @@ public:
     QVector<float> loudness; // root mean square of each slice, 0..32767
     bool complete = false;   // the voice has made all of it
     QString error;           // why the voice could not speak, when it could not
+    bool cutShort = false;   // it stopped before its end and is over: what follows was not heard
 
     // Starts the sound; what is not made yet follows as it comes.
     virtual void play() = 0;
     // Milliseconds heard so far.
     virtual qint64 positionMs() const = 0;
-    // Everything has been made and heard.
+    // Everything has been made and heard (or it was cut short).
     virtual bool isFinished() const = 0;
     // The sound goes to an audio device (rather than only keeping time).
     virtual bool isAudible() const = 0;
+
+signals:
+    // More of it was made, it became audible or silent, it finished or was
+    // cut short. (The position moves on by itself while it plays.)
+    void changed();
 };
 
-// The voice and the sound device. The program's engine has them in the
-// speaker, a process of its own started for a reading; the speaker (and the
-// tests) make them in process with quornel_create_speech_engine().
+// The voice and the sound device, as whatever reads aloud sees them.
 class SpeechEngine {
 public:
     virtual ~SpeechEngine() = default;
@@ -65,11 +68,10 @@ public:
     // ready now, and given back after the quiet period when none comes.
     virtual void prepare() {}
 
-    using Ready = std::function<void(SpeechEngine *engine, const QString &error)>;
-    // Hands `ready` the engine (or why there is none).
-    static void load(const Ready &ready);
-    // prepare() on the engine that load() would hand out.
-    static void expectReading();
-    // An engine to use instead of loading one (tests link it directly).
+    // The engine the program reads with, set once before anything speaks
+    // (tests set their own); null until then.
     static void provide(SpeechEngine *engine);
+    static SpeechEngine *provided();
+    // prepare() on it, when there is one.
+    static void expectReading();
 };

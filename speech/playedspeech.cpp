@@ -57,6 +57,8 @@ PlayedSpeech::PlayedSpeech(const QString &spoken, QObject *parent) : Speech(pare
     // About a device period: what the device holds lasts longer.
     m_feeder.setInterval(20);
     QObject::connect(&m_feeder, &QTimer::timeout, this, [this] { feed(); });
+    m_endWatch.setSingleShot(true);
+    QObject::connect(&m_endWatch, &QTimer::timeout, this, [this] { watchForEnd(); });
 }
 
 PlayedSpeech::~PlayedSpeech()
@@ -97,6 +99,8 @@ void PlayedSpeech::add(const VoicePiece &piece)
     if (!m_deviceTried && m_sampleRate > 0)
         openDevice();
     feed();
+    emit changed();
+    watchForEnd();
 }
 
 void PlayedSpeech::play()
@@ -104,6 +108,7 @@ void PlayedSpeech::play()
     m_playing = true;
     m_clock.start();
     feed();
+    watchForEnd();
 }
 
 // Gives the device what it has room for, and keeps topping it up until it
@@ -172,6 +177,26 @@ void PlayedSpeech::fallBackToClock()
     sink->disconnect(this);
     sink->stop();
     sink->deleteLater();
+    emit changed();
+    watchForEnd();
+}
+
+// Its end is a moment, not an event of the device: it is looked for when
+// due, and told once.
+void PlayedSpeech::watchForEnd()
+{
+    if (!m_playing || !complete || m_toldFinished)
+        return;
+    if (isFinished()) {
+        m_toldFinished = true;
+        m_endWatch.stop();
+        emit changed();
+        return;
+    }
+    qint64 due = durationMs() - positionMs();
+    if (m_allGiven.isValid())
+        due = qMax(due, tailMs - m_allGiven.elapsed());
+    m_endWatch.start(int(qBound(qint64(10), due, qint64(1000))));
 }
 
 qint64 PlayedSpeech::durationMs() const

@@ -15,7 +15,8 @@ class QIODevice;
 // is written to the moment the speech plays, then topped up as it empties.
 // Without an audio device (no sound server, a device that refuses the
 // format) it keeps time with a clock instead, so that whatever follows the
-// speech (the highlighted word, the mouth) goes on at the same pace.
+// speech (the highlighted word, the mouth) goes on at the same pace. It
+// tells of each piece, of losing the device and of its end as they happen.
 class PlayedSpeech : public Speech {
 public:
     explicit PlayedSpeech(const QString &spoken, QObject *parent = nullptr);
@@ -42,6 +43,7 @@ private:
     void openDevice();
     void feed();
     void fallBackToClock();
+    void watchForEnd();
 
     QByteArray m_pcm;
     qint64 m_written = 0; // bytes given to the device
@@ -50,7 +52,9 @@ private:
     QAudioSink *m_sink = nullptr;
     QIODevice *m_device = nullptr;
     QTimer m_feeder;
+    QTimer m_endWatch; // looks again when the end is due
     bool m_playing = false;
+    bool m_toldFinished = false;
     bool m_deviceTried = false;
     QElapsedTimer m_clock;      // since play(), or since the clock took over
     qint64 m_clockOffsetMs = 0; // position when the clock took over

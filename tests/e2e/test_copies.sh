@@ -3,9 +3,10 @@
 # Starting the program: --help needs no display, a start without one says so;
 # --user keeps the note in the per-user store, --store in the file it names;
 # one copy runs per store, and a second start brings it forward, also through
-# a link to the store; a lock left by a copy that died, an empty or garbled
-# lock, a folder at the lock's or the socket's name never keep it from
-# starting. The notes are the user's alone.
+# a link to the store; programs that connect to its socket and say nothing
+# never hold its window and are dropped; a lock left by a copy that died, an
+# empty or garbled lock, a folder at the lock's or the socket's name never
+# keep it from starting. The notes are the user's alone.
 source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
 
 out=$(env -u DISPLAY "$APP" --help)
@@ -31,6 +32,52 @@ wait_for 10 main_hidden || fail "Hide did not hide the window"
 status=0; (cd / && timeout 10 "$APP" --user) || status=$?
 expect_eq "a second start on the same store ends at once, with status" 0 "$status"
 check "... and the first copy comes back from the tray" wait_for 10 main_window
+
+# silent_callers N READY SECONDS: N connections to the socket that say
+# nothing, made before READY is created, and one more every quarter second
+# for SECONDS; prints how many of the N the program dropped (closed its end)
+# within 15 s, and after how many seconds the last of them.
+silent_callers() {
+    /usr/bin/python3 - "$socket" "$@" <<'PY'
+import selectors, socket, sys, time
+path, count, ready, seconds = sys.argv[1], int(sys.argv[2]), sys.argv[3], float(sys.argv[4])
+def call():
+    s = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+    s.connect(path)  # blocking: it waits while the queue of callers is full
+    return s
+callers, more = [call() for _ in range(count)], []
+open(ready, "w").close()
+begun, watch, dropped, last = time.monotonic(), selectors.DefaultSelector(), 0, 0
+for s in callers:
+    watch.register(s, selectors.EVENT_READ)
+while dropped < count and time.monotonic() - begun < 15:
+    if time.monotonic() - begun < seconds:
+        more.append(call())
+    for key, _ in watch.select(0.25):
+        watch.unregister(key.fileobj)
+        if key.fileobj.recv(1) == b"":
+            dropped, last = dropped + 1, time.monotonic() - begun
+print(dropped, round(last, 1))
+PY
+}
+silent_callers 6 "$E2E_DIR/on-the-line" 5 >"$E2E_DIR/callers" 2>>"$LOGS/callers.log" 8>&- 9>&- &
+callers=$! && _record $callers
+wait_for 15 test -e "$E2E_DIR/on-the-line" || fail "the silent callers could not connect"
+begun=${EPOCHREALTIME/./}
+for i in 1 2 3; do
+    click "$(main_window)" 40 120 && wait_for 10 menus 1 && keys Escape && wait_for 10 menus 0
+done
+in_range "with silent callers coming on the line the menu opens and closes thrice promptly (ms)" \
+    0 $(((${EPOCHREALTIME/./} - begun) / 1000)) 3000
+menu 72 40 Up Up Return
+wait_for 10 main_hidden || fail "Hide did not hide the window"
+status=0; (cd / && timeout 10 "$APP" --user) || status=$?
+expect_eq "a second start meanwhile hands over, with status" 0 "$status"
+check "... and the first copy comes back from the tray" wait_for 10 main_window
+wait "$callers" || true
+read -r dropped after <"$E2E_DIR/callers" || true
+expect_eq "six silent callers are dropped (within 15 s)" 6 "${dropped:-0}"
+in_range "... all within a few seconds, not one after the other (s)" 0 "${after%.*}" 3
 
 close_box "$(main_window)"
 check "the close box ends the first copy" app_ends

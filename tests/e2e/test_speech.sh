@@ -12,69 +12,9 @@
 # a place that is gone.
 source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
 desktop_start --audio
+source "$(dirname "${BASH_SOURCE[0]}")/lib/listen.sh"
 
-speaking() { local s; s=$(pactl list short sink-inputs) && [[ -n "$s" ]]; }
-silent() { ! speaking; }
-rec="$E2E_DIR/recording.wav"   # 22050 samples of 2 bytes a second, after a 44-byte header
-recorded() { echo $((($(stat -c %s "$rec") - 44) / 2)); }   # samples so far
-grown() { (($(recorded) > $1)); }
-
-# sound FILE FROM TO [ONE]: the seconds of sound between these samples of FILE.
-# With ONE (the samples of one reading) there are two readings in it, each
-# printed: they are parted at the pause nearest to ONE after the first sound.
-sound() {
-    dd if="$1" bs=64K iflag=skip_bytes,count_bytes skip=$((44 + $2 * 2)) count=$((($3 - $2) * 2)) \
-        status=none | od -An -v -td2 -w2 |
-        awk -v one="${4:-0}" 'function flush() { if (peak > 164) loud[n] = 1; n++; peak = 0; k = 0 }
-            { v = $1 < 0 ? -$1 : $1; if (v > peak) peak = v; if (++k == 220) flush() }
-            END {
-                for (i = 0; i < n; i++) if (i in loud) { if (first == "") first = i; last = i }
-                if (first == "") { print 0; exit }
-                if (!one) { printf "%.2f\n", (last - first + 1) / 100; exit }
-                best = -1
-                for (i = first; i <= last; i++) {   # pauses of 50 ms or more
-                    if (i in loud) continue
-                    for (j = i; !(j in loud); j++) {}
-                    if (j - i >= 5) {
-                        d = i - first - one / 220; d = d < 0 ? -d : d
-                        if (best < 0 || d < best) { best = d; from = i; to = j }
-                    }
-                    i = j
-                }
-                if (best < 0) { printf "%.2f 0\n", (last - first + 1) / 100; exit }
-                printf "%.2f %.2f\n", (from - first) / 100, (last - to + 1) / 100
-            }'
-}
-whole() { awk -v h="$1" -v e="$expected" 'BEGIN { exit !(h > e * 0.8 && h < e * 1.2) }'; }
-
-# reading WHAT [TWO]: waits for the reading started at sample $from to be
-# heard to its end, then checks that it lasted as long as the voice takes
-# (TWO: a pair, each of the two).
-reading() {
-    wait_for 20 speaking || fail "$1: no sound stream was opened"
-    wait_for 60 silent || fail "$1: the character did not finish speaking"
-    local to; to=$(recorded)
-    wait_for 10 grown $((to + 11025)) || fail "the recording stopped"   # the sink's last half second
-    local heard h; heard=$(sound "$rec" "$from" "$((to + 11025))" ${2:+"$one"})
-    for h in $heard; do
-        check "$1 is heard whole ($h s of the voice's $expected s)" whole "$h"
-    done
-}
-
-store_init
-store_set Form "Speech Enabled" 1
-store_set Form "Agent Name" "'$(dirname "$APP")/characters/quornel.qchar'"
-note=$(store "SELECT Note FROM Note")
-espeak-ng -v en-us -s 165 -p 50 -w "$E2E_DIR/expected.wav" "You have the following notes: $note"
-one=$(($(stat -c %s "$E2E_DIR/expected.wav") / 2 - 22))
-expected=$(sound "$E2E_DIR/expected.wav" 0 "$one")
-
-# Small fragments: the file keeps up with the sink (by default it grows in seconds-long steps).
-parecord -d nullsink.monitor --rate=22050 --channels=1 --format=s16le --file-format=wav \
-    --latency-msec=20 "$rec" &
-recorder=$!
-_record "$recorder"
-wait_for 20 grown 0 || fail "the recording of the null sink did not start"
+listen_to_note
 app_start
 # The voice gets ready while the menu that reads aloud is open, and is given
 # back after the quiet period when no reading is chosen.
@@ -134,6 +74,6 @@ check "... by a character on the desktop" win UTILITY Quornel
 from=$(recorded)
 menu 40 120 Down Down Return
 reading "a reading after the one on start"
-kill -INT "$recorder" && wait "$recorder" || true
+listen_stop
 close_box "$(main_window)"
 check "the close box ends it" app_ends

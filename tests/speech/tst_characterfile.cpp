@@ -145,8 +145,8 @@ private slots:
             QCOMPARE(c->decodeAgain(i), c->images.at(i));
         }
 
-        // Loaded from a file, a picture is decoded again from the file,
-        // while it is the same file.
+        // Loaded from a file, a picture is decoded again from the data kept,
+        // whatever becomes of the file.
         QTemporaryDir dir;
         QFile file(dir.filePath("c.qchar"));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
@@ -154,13 +154,9 @@ private slots:
         const std::optional<CharacterData> loaded =
             characterfile::load(file.fileName(), &reason, ratio);
         QVERIFY2(loaded, qPrintable(reason));
+        QVERIFY(file.remove());
         for (int i = 0; i < s.pngs.size(); ++i)
             QCOMPARE(loaded->decodeAgain(i), c->images.at(i));
-        QVERIFY(file.open(QIODevice::Append) && file.write("\n") == 1);
-        file.close();
-        QVERIFY(loaded->decodeAgain(0).isNull()); // changed
-        QVERIFY(file.remove());
-        QVERIFY(loaded->decodeAgain(0).isNull()); // gone
     }
 
     void broken_data()

@@ -9,15 +9,13 @@
 #include "speech/characterwindow.h"
 #include "speech/desktopagent.h"
 #include "speech/desktopcharacter.h"
-#include "speech/engine.h"
+#include "speech/voiceengine.h"
 
 #include <QFile>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
-
-extern "C" SpeechEngine *quornel_create_speech_engine();
 
 namespace {
 
@@ -33,7 +31,16 @@ class TestDesktopAgent : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { SpeechEngine::provide(quornel_create_speech_engine()); }
+    void initTestCase()
+    {
+        m_voice = std::make_unique<VoiceEngine>();
+        SpeechEngine::provide(m_voice.get());
+    }
+    void cleanupTestCase()
+    {
+        SpeechEngine::provide(nullptr);
+        m_voice.reset();
+    }
 
     void init()
     {
@@ -136,8 +143,8 @@ private slots:
         QCOMPARE(finished.constFirst().constFirst(), QVariant("back again"));
         QVERIFY(appeared.size() == 2 && started.size() == 2 && w->isVisible());
         QTRY_VERIFY(c->children().isEmpty()); // no speech left behind
-        // The pictures it gave back while away are drawn again, read from
-        // its file; with the file gone meanwhile, it holds the one it kept.
+        // The pictures it gave back while away are drawn again, from the
+        // data it keeps, whatever became of its file meanwhile.
         auto drawsItself = [w] {
             const QImage drawn = w->grab(w->characterRect()).toImage();
             int opaque = 0;
@@ -162,6 +169,7 @@ private:
         return m_agent->character("my character");
     }
 
+    std::unique_ptr<VoiceEngine> m_voice;
     QTemporaryDir m_dir;
     QString m_path;
     RecordingPrompts m_prompts;

@@ -2,20 +2,23 @@
 // The voice behind the engine's interface: what a text becomes, how soon,
 // and which voices a character file may ask for.
 
-#include "speech/engine.h"
+#include "speech/voiceengine.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
-extern "C" SpeechEngine *quornel_create_speech_engine();
-
 namespace {
+
+// The synthesiser is started once in a process; its thread ends with the
+// test's last function.
+std::unique_ptr<VoiceEngine> theEngine;
 
 SpeechEngine *engine()
 {
-    static SpeechEngine *made = quornel_create_speech_engine();
-    return made;
+    if (!theEngine)
+        theEngine = std::make_unique<VoiceEngine>();
+    return theEngine.get();
 }
 
 Speech *speak(const QString &text, const QString &voice = QStringLiteral("en-us"))
@@ -47,6 +50,8 @@ class TestVoice : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanupTestCase() { theEngine.reset(); }
+
     // Word positions are positions in the QString, also past letters that
     // take several bytes or two UTF-16 units.
     void sentenceGivesSoundAndWords()
