@@ -30,12 +30,6 @@
 
 namespace {
 
-const QString kSpokenIntro = QStringLiteral("You have the following notes: ");
-const QString kPickAgentWarning = QStringLiteral(
-    "You must pick a Speech Agent Character if the speech is enabled. You can do this by clicking "
-    "the Load Agent button in the Speech Settings window. If you do not have any Speech Agent "
-    "Characters than disable the speech in the Speech Settings window.");
-
 // The note label lays out no more than a window of text could ever show.
 constexpr int shownNoteCharacters = 4096;
 
@@ -62,6 +56,7 @@ Form1::Form1(Forms &forms)
       FormData(forms.store(), Table::Form), TransWindow1(this), Agent1(forms.agent())
 {
     becomeMainWindow();
+    keepDesignedLayout();
     buildControls();
     buildMenu();
     connectHandlers();
@@ -76,23 +71,24 @@ void Form1::buildControls()
 
     Picture = named(new Label(QString(), this), "Picture");
     Picture->setGeometry(rect());
-    Picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The picture keeps its drawn place in every language.
+    Picture->setAlignment(Qt::AlignLeft | Qt::AlignTop | Qt::AlignAbsolute);
     Picture->setPixmap(picture(QStringLiteral(":/mascot.png"), devicePixelRatioF()));
     Picture->setAccessibleName(QStringLiteral("Quornel"));
     Picture->setAccessibleDescription(
-        QStringLiteral("Click for the menu, or press the menu key or Shift+F10."));
+        tr("Click for the menu, or press the menu key or Shift+F10."));
 
     Label1 = named(new Label(QString(), this), "Label1");
     place(Label1, 1200, 120, 1935, 1815);
-    Label1->setToolTip(QStringLiteral("Click here to rename your text."));
+    Label1->setToolTip(tr("Click here to rename your text."));
     Label1->setFont(noteFont());
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setShownLength(shownNoteCharacters);
-    Label1->setCaption(QStringLiteral("Click here to rename text."));
-    Label1->setAccessibleName(QStringLiteral("Note"));
-    Label1->setAccessibleDescription(QStringLiteral("Click or press F2 to change the note."));
+    Label1->setCaption(tr("Click here to rename text."));
+    Label1->setAccessibleName(tr("Note"));
+    Label1->setAccessibleDescription(tr("Click or press F2 to change the note."));
 
     Label2 = named(new Label(QString(), this), "Label2");
     place(Label2, 120, 120, 855, 375);
@@ -100,18 +96,18 @@ void Form1::buildControls()
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // Every locale's time fits, in a smaller face where it must.
     Label2->setShrinkToFit(5);
-    Label2->setAccessibleName(QStringLiteral("Clock"));
+    Label2->setAccessibleName(tr("Clock"));
 
     Label3 = named(new Label(QString(), this), "Label3");
     place(Label3, 0, 960, 1215, 1455);
-    Label3->setToolTip(QStringLiteral("Left click Quornel or below the clock  for Popup Menu."));
-    Label3->setAccessibleName(QStringLiteral("Menu"));
+    Label3->setToolTip(tr("Left click Quornel or below the clock  for Popup Menu."));
+    Label3->setAccessibleName(tr("Menu"));
 
     // Shown while the changes made are not being kept in the store.
     m_notKept = named(new Label(QStringLiteral("!"), this), "NotKept");
     m_notKept->setGeometry(width() - 18, height() - 18, 16, 16);
     m_notKept->setAlignment(Qt::AlignCenter);
-    m_notKept->setAccessibleName(QStringLiteral("Changes are not being saved"));
+    m_notKept->setAccessibleName(tr("Changes are not being saved"));
     m_notKept->hide();
 
     lblTransNumber = named(new Label(QStringLiteral("0"), this), "lblTransNumber");
@@ -133,34 +129,34 @@ void Form1::buildControls()
     m_userMoved->setInterval(250);
 
     SystemTray = named(new QSystemTrayIcon(this), "SystemTray");
-    SystemTray->setToolTip(QStringLiteral("Click to show Quornel Desktop Notes."));
+    SystemTray->setToolTip(tr("Click to show Quornel Desktop Notes."));
 }
 
 void Form1::buildMenu()
 {
-    File = named(new QMenu(QStringLiteral("File"), this), "File");
-    Settings = named(File->addMenu(QStringLiteral("Settings")), "Settings");
-    AlSettings = named(Settings->addAction(QStringLiteral("All Settings")), "AlSettings");
-    SpeechSet = named(Settings->addAction(QStringLiteral("Speech Settings")), "SpeechSet");
-    Trans = named(Settings->addAction(QStringLiteral("Transparent Settings")), "Trans");
+    File = named(new QMenu(tr("File"), this), "File");
+    Settings = named(File->addMenu(tr("Settings")), "Settings");
+    AlSettings = named(Settings->addAction(tr("All Settings")), "AlSettings");
+    SpeechSet = named(Settings->addAction(tr("Speech Settings")), "SpeechSet");
+    Trans = named(Settings->addAction(tr("Transparent Settings")), "Trans");
     Seperator = named(Settings->addAction(QString(26, QLatin1Char('-'))), "Separator");
-    Clock = named(Settings->addAction(QStringLiteral("Show Clock")), "Clock");
+    Clock = named(Settings->addAction(tr("Show Clock")), "Clock");
     Clock->setCheckable(true);
     Clock->setChecked(true);
-    Read = named(File->addAction(QStringLiteral("Read Current Notes")), "Read");
-    Hide = named(File->addAction(QStringLiteral("Hide Quornel Desktop Notes")), "Hide");
-    Exit = named(File->addAction(QStringLiteral("Exit")), "Exit");
+    Read = named(File->addAction(tr("Read Current Notes")), "Read");
+    Hide = named(File->addAction(tr("Hide Quornel Desktop Notes")), "Hide");
+    Exit = named(File->addAction(tr("Exit")), "Exit");
     File->setToolTipsVisible(true);
 
     // The icon's own menu.
     auto *trayMenu = named(new QMenu(this), "TrayMenu");
-    connect(trayMenu->addAction(QStringLiteral("Show Quornel Desktop Notes")), &QAction::triggered,
+    connect(trayMenu->addAction(tr("Show Quornel Desktop Notes")), &QAction::triggered,
             this, [this] {
                 if (!isVisible())
                     Form1_SystemTray_Click();
             });
     // The user's autostart entry, as --autostart writes or removes it.
-    QAction *atLogin = named(trayMenu->addAction(QStringLiteral("Start at Login")), "AtLogin");
+    QAction *atLogin = named(trayMenu->addAction(tr("Start at Login")), "AtLogin");
     atLogin->setCheckable(true);
     connect(trayMenu, &QMenu::aboutToShow, this,
             [atLogin] { atLogin->setChecked(autostart::isOn()); });
@@ -169,7 +165,7 @@ void Form1::buildMenu()
         if (!autostart::set(on, &error))
             m_forms.prompts().message(error);
     });
-    connect(trayMenu->addAction(QStringLiteral("Exit")), &QAction::triggered, this,
+    connect(trayMenu->addAction(tr("Exit")), &QAction::triggered, this,
             &Form1::Form1_Exit_Click);
     SystemTray->setContextMenu(trayMenu);
 }
@@ -217,7 +213,7 @@ void Form1::connectHandlers()
 
     // What the window shows of the store follows it, whoever changed it.
     DataSource &note = m_forms.noteRow();
-    note.watch(fields::Note, this, [this](const QString &text) { Label1->setCaption(text); });
+    note.watch(fields::Note, this, [this](const QString &text) { showNote(text); });
     note.watch(fields::TextColor, this, [this](const QColor &c) { applyTextColor(c); });
     FormData.watch(fields::ClockEnabled, this, [this](bool shown) {
         Clock->setChecked(shown);
@@ -246,6 +242,14 @@ void Form1::onUnload()
 }
 
 // --- what the other windows ask ----------------------------------------------
+
+void Form1::showNote(const QString &note)
+{
+    // A note runs the way its own writing runs, whatever the language of
+    // the windows around it.
+    Label1->setLayoutDirection(note.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+    Label1->setCaption(note);
+}
 
 void Form1::applyTextColor(const QColor &c)
 {
@@ -303,11 +307,11 @@ void Form1::showKeeping(bool keeping)
             "background: #c62828; color: white; font-weight: bold; border-radius: 8px;"));
     m_notKept->setVisible(!keeping);
     const QString why =
-        QStringLiteral("Changes are not being saved to \"%1\".").arg(m_forms.store().path());
+        tr("Changes are not being saved to \"%1\".").arg(m_forms.store().path());
     m_notKept->setToolTip(keeping ? QString() : why);
     SystemTray->setToolTip(keeping
-                               ? QStringLiteral("Click to show Quornel Desktop Notes.")
-                               : QStringLiteral("Click to show Quornel Desktop Notes.\n") + why);
+                               ? tr("Click to show Quornel Desktop Notes.")
+                               : tr("Click to show Quornel Desktop Notes.") + u'\n' + why);
 }
 
 // However the user moves the window (its caption bar, the keyboard, a
@@ -362,7 +366,7 @@ void Form1::Form1_Form_Load()
         Open1->start();
     }
     applyTextColor(note.get(fields::TextColor));
-    Label1->setCaption(note.get(fields::Note));
+    showNote(note.get(fields::Note));
 
     // The rename, options and animation windows load when first used; each
     // takes the stored colour as it loads. Until then they cost nothing.
@@ -421,7 +425,7 @@ void Form1::readAloud()
 {
     if (AgentCharacter *character = Agent1.Characters().Character(QStringLiteral("my character"))) {
         character->Show();
-        character->Speak(kSpokenIntro + Label1->caption());
+        character->Speak(tr("You have the following notes: ") + Label1->caption());
     }
 }
 
@@ -504,7 +508,11 @@ void Form1::Form1_Read_Click()
         setLoadFlag(QStringLiteral("Not Load"));
     }
     if (speechOn() && agentName().isNone())
-        m_forms.prompts().message(kPickAgentWarning);
+        m_forms.prompts().message(
+            tr("You must pick a Speech Agent Character if the speech is enabled. You can do this "
+               "by clicking the Load Agent button in the Speech Settings window. If you do not "
+               "have any Speech Agent Characters than disable the speech in the Speech Settings "
+               "window."));
     if (speechOn() && agentName().namesFile())
         readAloud();
 }
@@ -550,20 +558,17 @@ void Form1::Form1_SystemTray_Click()
 void Form1::trayChanged(bool available)
 {
     Hide->setEnabled(available);
-    const QString noWayBack =
-        QStringLiteral(": hidden, the window would have no icon to come back from.");
     if (available)
         Hide->setToolTip(QString());
     else if (display::Desktop::instance().hasOtherTrayOnly())
-        Hide->setToolTip(QStringLiteral("The notification area that runs is of a kind this icon "
-                                        "cannot use (the kind is chosen when Quornel Desktop "
-                                        "Notes starts)") +
-                         noWayBack +
-                         QStringLiteral(" Start Quornel Desktop Notes again to use it."));
+        Hide->setToolTip(
+            tr("The notification area that runs is of a kind this icon cannot use (the kind is "
+               "chosen when Quornel Desktop Notes starts): hidden, the window would have no icon "
+               "to come back from. Start Quornel Desktop Notes again to use it."));
     else
-        Hide->setToolTip(QStringLiteral("No notification area is running (neither a system tray "
-                                        "nor a status notifier host)") +
-                         noWayBack);
+        Hide->setToolTip(
+            tr("No notification area is running (neither a system tray nor a status notifier "
+               "host): hidden, the window would have no icon to come back from."));
     // Never stranded: with the notification area gone the icon cannot
     // bring the window back, so it comes back now.
     if (!available && SystemTray->isVisible() && !isUnloading())

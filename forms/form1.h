@@ -76,6 +76,7 @@ private:
 
     void readAloud();
     void applyTextColor(const QColor &c);
+    void showNote(const QString &note);
     void setIcon();
     QString loadFlag() const;
     void setLoadFlag(const QString &text);

@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 Form2::Form2(Forms &forms)
-    : Form(QStringLiteral("Rename Text"), 2205, 2595), m_forms(forms),
+    : Form(tr("Rename Text"), 2205, 2595), m_forms(forms),
       Data1(forms.store(), Table::Note)
 {
     useDialogFont();
@@ -17,9 +17,9 @@ Form2::Form2(Forms &forms)
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     place(Text1, 120, 60, 1935, 1815);
-    Text1->setToolTip(QStringLiteral("Type your desktop note here."));
+    Text1->setToolTip(tr("Type your desktop note here."));
     Text1->setFont(noteFont());
-    Text1->setAccessibleName(QStringLiteral("Note"));
+    Text1->setAccessibleName(tr("Note"));
     // The note's colour is chosen to read on the light mascot picture: the
     // field stays light whatever the desktop's colours.
     QPalette light = Text1->palette();
@@ -29,14 +29,14 @@ Form2::Form2(Forms &forms)
     // Tab leaves the note for the buttons rather than typing a tab into it.
     Text1->setTabChangesFocus(true);
 
-    Command1 = new QPushButton(QStringLiteral("Rename Text"), this);
+    Command1 = new QPushButton(tr("Rename Text"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     place(Command1, 495, 1920, 1215, 255);
-    Command1->setToolTip(QStringLiteral("Click here to apply the rename of your desktop note."));
-    Command2 = new QPushButton(QStringLiteral("Options"), this);
+    Command1->setToolTip(tr("Click here to apply the rename of your desktop note."));
+    Command2 = new QPushButton(tr("Options"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     place(Command2, 495, 2280, 1215, 255);
-    Command2->setToolTip(QStringLiteral("Click here to view your desktop note options."));
+    Command2->setToolTip(tr("Click here to view your desktop note options."));
 
     setTabOrder(Text1, Command2);
     setTabOrder(Command2, Command1);
@@ -74,7 +74,7 @@ void Form2::showEvent(QShowEvent *event)
             // would lose the rest.
             Text1->setPlainText(note.left(10000));
             Text1->setReadOnly(true);
-            Text1->setToolTip(QStringLiteral("This note is too long to change here."));
+            Text1->setToolTip(tr("This note is too long to change here."));
             Command1->setEnabled(false);
         }
     }

@@ -12,54 +12,54 @@
 #include <QLabel>
 #include <QPushButton>
 
-Form3::Form3(Forms &forms) : Form(QStringLiteral("Settings"), 3870, 2730), m_forms(forms)
+Form3::Form3(Forms &forms) : Form(tr("Settings"), 3870, 2730), m_forms(forms)
 {
     useDialogFont();
 
-    Frame2 = new QGroupBox(QStringLiteral("Animation"), this);
+    Frame2 = new QGroupBox(tr("Animation"), this);
     place(Frame2, 120, 120, 1935, 1215);
-    Frame2->setToolTip(QStringLiteral(
+    Frame2->setToolTip(tr(
         "Chose if you would like to have \"Open Animation\" or \"Close Animation\"  by checking "
         "the appropriate check box."));
-    Check1 = new QCheckBox(QStringLiteral("Open Animation"), Frame2);
+    Check1 = new QCheckBox(tr("Open Animation"), Frame2);
     Check1->setObjectName(QStringLiteral("Check1"));
     place(Check1, 120, 360, 1575, 255);
-    Check1->setToolTip(QStringLiteral("Click if you want the \"Open Animation\" on or off."));
-    Check2 = new QCheckBox(QStringLiteral("Close Animation"), Frame2);
+    Check1->setToolTip(tr("Click if you want the \"Open Animation\" on or off."));
+    Check2 = new QCheckBox(tr("Close Animation"), Frame2);
     Check2->setObjectName(QStringLiteral("Check2"));
     place(Check2, 120, 720, 1575, 255);
-    Check2->setToolTip(QStringLiteral("Click if you want the \"Close Animation\" on or off."));
+    Check2->setToolTip(tr("Click if you want the \"Close Animation\" on or off."));
 
-    Command2 = new QPushButton(QStringLiteral("Speech Settings"), this);
+    Command2 = new QPushButton(tr("Speech Settings"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     place(Command2, 2160, 840, 1575, 375);
     Command2->setToolTip(
-        QStringLiteral("Click this to enable/disable the sppech in Quornel Desktop Notes."));
+        tr("Click this to enable/disable the sppech in Quornel Desktop Notes."));
 
-    Frame1 = new QGroupBox(QStringLiteral("Current Text Color"), this);
+    Frame1 = new QGroupBox(tr("Current Text Color"), this);
     place(Frame1, 120, 1440, 1935, 1215);
     Shape1 = new QLabel(Frame1);
     Shape1->setObjectName(QStringLiteral("Shape1"));
     place(Shape1, 720, 240, 495, 375);
     Shape1->setAutoFillBackground(true);
     Shape1->setFrameShape(QFrame::Box);
-    Shape1->setAccessibleName(QStringLiteral("Current text colour"));
+    Shape1->setAccessibleName(tr("Current text colour"));
 
-    Command3 = new QPushButton(QStringLiteral("Change Text Color"), this);
+    Command3 = new QPushButton(tr("Change Text Color"), this);
     Command3->setObjectName(QStringLiteral("Command3"));
     place(Command3, 300, 2160, 1575, 375);
-    Command3->setToolTip(QStringLiteral("Click this button to change the color of all your text."));
+    Command3->setToolTip(tr("Click this button to change the color of all your text."));
 
-    cmdTransSettings = new WrappingButton(QStringLiteral("Transparency Settings "), this);
+    cmdTransSettings = new WrappingButton(tr("Transparency Settings "), this);
     cmdTransSettings->setObjectName(QStringLiteral("cmdTransSettings"));
     place(cmdTransSettings, 2160, 1800, 1575, 615);
     cmdTransSettings->setToolTip(
-        QStringLiteral("Click this to adjust the transparency setting in Quornel Desktop Notes."));
+        tr("Click this to adjust the transparency setting in Quornel Desktop Notes."));
 
     Image1 = new QLabel(this);
     place(Image1, 2640, 120, 480, 480);
     Image1->setPixmap(picture(QStringLiteral(":/loudspeaker.png"), devicePixelRatioF()));
-    Image1->setAccessibleName(QStringLiteral("Loudspeaker"));
+    Image1->setAccessibleName(tr("Loudspeaker"));
 
     setTabOrder(Check1, Check2);
     setTabOrder(Check2, Command2);
@@ -132,7 +132,7 @@ void Form3::Form3_Check2_Click()
 void Form3::Form3_Command3_Click()
 {
     applyTextColor(
-        m_forms.prompts().pickColor(m_swatch, QStringLiteral("Pick a color for the text.")));
+        m_forms.prompts().pickColor(m_swatch, tr("Pick a color for the text.")));
     // The note, the clock and the editor take the colour as they follow it.
     m_forms.noteRow().set(fields::TextColor, m_swatch);
 }

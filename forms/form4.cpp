@@ -10,27 +10,27 @@
 #include <QCheckBox>
 #include <QPushButton>
 
-Form4::Form4(Forms &forms) : Form(QStringLiteral("Speech Settings"), 2325, 2055), m_forms(forms)
+Form4::Form4(Forms &forms) : Form(tr("Speech Settings"), 2325, 2055), m_forms(forms)
 {
     useDialogFont();
 
-    Check1 = new QCheckBox(QStringLiteral("Enable Speech"), this);
+    Check1 = new QCheckBox(tr("Enable Speech"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     place(Check1, 120, 240, 1455, 255);
     Check1->setToolTip(
-        QStringLiteral("Check this to enable/disable the speech for Quornel Desktop Notes."));
+        tr("Check this to enable/disable the speech for Quornel Desktop Notes."));
 
     Line1 = addLine(this, 0, 720, 2760);
 
-    Command1 = new QPushButton(QStringLiteral("Load Agent"), this);
+    Command1 = new QPushButton(tr("Load Agent"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     place(Command1, 120, 840, 1215, 375);
     Command1->setToolTip(
-        QStringLiteral("Click this button to load an Agent the will read your note(s)."));
+        tr("Click this button to load an Agent the will read your note(s)."));
 
-    Label1 = new Label(QStringLiteral("Agent Name:"), this);
+    Label1 = new Label(tr("Agent Name:"), this);
     place(Label1, 120, 1320, 975, 255);
-    Label1->setToolTip(QStringLiteral("This is the name of you agent."));
+    Label1->setToolTip(tr("This is the name of you agent."));
     Label2 = new Label(QString(), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     place(Label2, 1080, 1320, 1215, 255);
@@ -38,10 +38,10 @@ Form4::Form4(Forms &forms) : Form(QStringLiteral("Speech Settings"), 2325, 2055)
     // A character's full path rarely fits: its file name matters most.
     Label2->setElideMode(Qt::ElideLeft);
 
-    Read = new QCheckBox(QStringLiteral("Read notes on startup"), this);
+    Read = new QCheckBox(tr("Read notes on startup"), this);
     Read->setObjectName(QStringLiteral("Read"));
     place(Read, 120, 1680, 1935, 255);
-    Read->setToolTip(QStringLiteral(
+    Read->setToolTip(tr(
         "Click this if you would like to have Quornel read your notes when he starts up."));
 
     setTabOrder(Check1, Command1);
@@ -65,7 +65,7 @@ void Form4::onLoad()
 
 void Form4::Form4_Form_Load()
 {
-    CommonDialog1Filter = QStringLiteral("Speech Agent Characters|*.qchar");
+    CommonDialog1Filter = tr("Speech Agent Characters|*.qchar");
     const DataSource &settings = m_forms.settingsRow();
     Check1->setCheckState(settings.get(fields::SpeechEnabled) ? Qt::Checked : Qt::Unchecked);
     Label2->setCaption(settings.get(fields::AgentName).text());
@@ -112,6 +112,6 @@ void Form4::Form4_Command1_Click()
     // takes its place at the next start.
     Form1 *main = m_forms.form1.ifLoaded();
     if (main && main->hasLoadedCharacter())
-        m_forms.prompts().message(QStringLiteral(
+        m_forms.prompts().message(tr(
             "You must restart Quornel Desktop Notes in order for the changes to take place."));
 }

@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QScrollBar>
 
+#include <QTextLayout>
+
 #include <cmath>
 
 namespace {
@@ -23,22 +25,22 @@ int percentOf(int level)
 } // namespace
 
 Form6::Form6(Forms &forms)
-    : Form(QStringLiteral("Transparency Settings"), 4785, 1440), m_forms(forms)
+    : Form(tr("Transparency Settings"), 4785, 1440), m_forms(forms)
 {
     useDialogFont();
 
     chkTrans =
-        new QCheckBox(QStringLiteral("Enable Transparency (Compositing Desktops Only)"), this);
+        new QCheckBox(tr("Enable Transparency (Compositing Desktops Only)"), this);
     chkTrans->setObjectName(QStringLiteral("chkTrans"));
     place(chkTrans, 120, 120, 4455, 255);
     chkTrans->setToolTip(
-        QStringLiteral("Enable this to see cool tranparency effects on a compositing desktop."));
+        tr("Enable this to see cool tranparency effects on a compositing desktop."));
 
     Line1 = addLine(this, 0, 600, 4800);
 
-    lblNoVis = new Label(QStringLiteral("Not Visable"), this);
+    lblNoVis = new Label(tr("Not Visable"), this);
     place(lblNoVis, 120, 720, 855, 255);
-    lblVis = new Label(QStringLiteral("Visable"), this);
+    lblVis = new Label(tr("Visable"), this);
     place(lblVis, 4080, 720, 615, 255);
 
     sclTrans = new QScrollBar(Qt::Horizontal, this);
@@ -48,9 +50,9 @@ Form6::Form6(Forms &forms)
     sclTrans->setSingleStep(15);
     sclTrans->setPageStep(8);
     sclTrans->setValue(255);
-    sclTrans->setAccessibleName(QStringLiteral("Visibility"));
+    sclTrans->setAccessibleName(tr("Visibility"));
     sclTrans->setAccessibleDescription(
-        QStringLiteral("From not visible (0) to fully visible (255)."));
+        tr("From not visible (0) to fully visible (255)."));
     // A dragged thumb changes the level only when it is released.
     sclTrans->setTracking(false);
     // The bar takes the keyboard focus first, as the arrows and paging keys move it.
@@ -65,19 +67,11 @@ Form6::Form6(Forms &forms)
     place(lblTransLevel, 0, 1200, 615, 255);
     lblTransLevel->hide();
 
-    Label1 = new Label(QStringLiteral("Precent Visable        %"), this);
+    Label1 = new Label(tr("Precent Visable        %"), this);
     place(Label1, 1440, 1440, 2295, 255);
     lblPrecent = new Label(QStringLiteral("100"), this);
     lblPrecent->setObjectName(QStringLiteral("lblPrecent"));
     place(lblPrecent, 2640, 1440, 375, 255);
-    // The percentage reads inside the sentence, over its run of blanks and
-    // right before its "%", whatever the widths of the face.
-    const QFontMetrics metrics(Label1->font());
-    const QString sentence = Label1->caption();
-    const int blanks = metrics.horizontalAdvance(QStringLiteral("Precent Visable "));
-    const int percentSign = metrics.horizontalAdvance(sentence.left(sentence.indexOf(u'%')));
-    lblPrecent->setGeometry(Label1->x() + blanks, Label1->y(), percentSign - blanks,
-                            Label1->height());
     lblPrecent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblPrecent->raise();
 
@@ -94,6 +88,38 @@ Form6::Form6(Forms &forms)
         if (sclTrans->isEnabled())
             sclTrans->setValue(level);
     });
+}
+
+// The percentage reads inside the sentence, over its run of blanks and
+// right before its "%" (after it, in a language written right to left),
+// whatever the face, the language and the window's width.
+void Form6::layOut()
+{
+    Form::layOut();
+    const QString sentence = Label1->caption();
+    const int first = sentence.indexOf(QLatin1String("  "));
+    if (first < 0)
+        return; // a sentence without room for the number keeps the designed place
+    int last = first;
+    while (last < sentence.size() && sentence.at(last) == u' ')
+        ++last;
+    QTextLayout text(sentence, Label1->font());
+    QTextOption option;
+    option.setTextDirection(Label1->layoutDirection());
+    text.setTextOption(option);
+    text.beginLayout();
+    QTextLine line = text.createLine();
+    line.setLineWidth(1e6);
+    text.endLayout();
+    // The sentence starts at the label's leading edge.
+    const QRect area = Label1->contentsRect();
+    const qreal start = Label1->layoutDirection() == Qt::RightToLeft
+                            ? area.right() + 1 - line.naturalTextWidth()
+                            : area.left();
+    const qreal a = line.cursorToX(first), b = line.cursorToX(last);
+    const int left = int(std::floor(start + std::min(a, b)));
+    const int right = int(std::ceil(start + std::max(a, b)));
+    lblPrecent->setGeometry(Label1->x() + left, Label1->y(), right - left, Label1->height());
 }
 
 void Form6::onLoad()

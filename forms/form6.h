@@ -19,6 +19,7 @@ public:
 
 protected:
     void onLoad() override;
+    void layOut() override;
 
 private:
     void Form6_Form_Load();

@@ -2,6 +2,7 @@
 #include "form.h"
 
 #include "display.h"
+#include "fitting.h"
 #include "placement.h"
 #include "twips.h"
 
@@ -17,9 +18,13 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <cmath>
 #include <utility>
 
 namespace {
+
+// Where a control's designed rectangle (twips) is kept.
+const char *const designedPlace = "designedPlace";
 
 Qt::WindowFlags formFlags(Qt::WindowType type)
 {
@@ -153,6 +158,8 @@ void Form::setVisible(bool visible)
 {
     if (visible && std::exchange(m_dialogFace, false))
         setFont(dialogFont());
+    if (visible && !std::exchange(m_laidOut, true))
+        layOut();
     if (visible && !isVisible() && m_placement)
         placeBeforeFraming(*std::exchange(m_placement, std::nullopt));
     if (visible && !isVisible() && m_designedClient)
@@ -213,8 +220,38 @@ void Form::keepOnScreen()
 
 void Form::place(QWidget *control, int left, int top, int width, int height)
 {
+    control->setProperty(designedPlace, QRect(left, top, width, height));
     control->setGeometry(twips::toPx(left), twips::toPx(top), twips::toPx(width),
                          twips::toPx(height));
+}
+
+void Form::layOut()
+{
+    const QList<QWidget *> controls = findChildren<QWidget *>();
+    if (!m_keepsDesign) {
+        for (QWidget *control : controls) {
+            if (control->property(designedPlace).isValid() && !control->isHidden())
+                m_stretch = std::max(m_stretch, fitting::widthNeeded(control) /
+                                                    double(control->width()));
+        }
+    }
+    if (m_stretch > 1)
+        setFixedWidth(int(std::ceil(width() * m_stretch)));
+    const bool mirrored = !m_keepsDesign && layoutDirection() == Qt::RightToLeft;
+    // Parents come before their children: a frame is in place before what it holds.
+    for (QWidget *control : controls) {
+        const QVariant designed = control->property(designedPlace);
+        if (!designed.isValid())
+            continue;
+        const QRect twips = designed.toRect();
+        QRect px(int(std::lround(twips::toPx(twips.left()) * m_stretch)),
+                 twips::toPx(twips.top()),
+                 int(std::lround(twips::toPx(twips.width()) * m_stretch)),
+                 twips::toPx(twips.height()));
+        if (mirrored && control->parentWidget())
+            px.moveLeft(control->parentWidget()->width() - px.right() - 1);
+        control->setGeometry(px);
+    }
 }
 
 QFont Form::dialogFont()

@@ -65,7 +65,12 @@ public:
     virtual void keepOnScreen();
 
     // Places a control at a designed rectangle (twips) within its parent.
+    // Where a text would not fit (a longer language, a wider face or style)
+    // the window and its controls are widened together when it first shows,
+    // and in a language written right to left they are mirrored: see layOut.
     static void place(QWidget *control, int left, int top, int width, int height);
+    // How much wider than designed the window is, so that every text fits.
+    double stretch() const { return m_stretch; }
 
     // The face of the designed dialogs' captions: a sans-serif of 8 points
     // with the widths the designed control sizes were made for. The
@@ -96,6 +101,13 @@ signals:
 protected:
     virtual void onLoad() {}
     virtual void onUnload() {}
+    // Runs once, right before the window first shows, with its texts and
+    // face in place: every control goes to its designed rectangle, the whole
+    // widened alike as far as its widest text needs, and mirrored when the
+    // texts run right to left (unless keepsDesign() says otherwise).
+    virtual void layOut();
+    // A window whose picture keeps its drawn place in every language.
+    void keepDesignedLayout() { m_keepsDesign = true; }
 
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -112,6 +124,9 @@ private:
     bool m_loaded = false;
     bool m_unloading = false;
     bool m_dialogFace = false; // to be given at the first show
+    bool m_laidOut = false;
+    bool m_keepsDesign = false;
+    double m_stretch = 1;
     QAccessible::Role m_accessibleRole = QAccessible::Dialog;
     // The outer height last set, in twips, finer than the pixels it maps to.
     float m_outerHeightTwips = -1;

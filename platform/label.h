@@ -28,6 +28,8 @@ public:
     void setShrinkToFit(qreal smallestPoints);
     // Whether anything listens to its clicks.
     bool takesClicks() const;
+    // Whether it makes a caption too long for it fit by itself.
+    bool fitsItself() const { return m_elide != Qt::ElideNone || m_smallest > 0; }
 
 signals:
     void Change();

@@ -209,9 +209,9 @@ void NoteStore::failed(const SqliteFile::Failure &failure)
     if (m_keeping) {
         m_keeping = false;
         emit writeFailed(
-            QStringLiteral("A change could not be saved to the note store \"%1\": %2. The program "
-                           "keeps the change and saves it as soon as it can; changes not saved "
-                           "by then are lost when the program ends.")
+            tr("A change could not be saved to the note store \"%1\": %2. The program keeps the "
+               "change and saves it as soon as it can; changes not saved by then are lost when "
+               "the program ends.")
                 .arg(m_path, failure.reason));
         emit keepingChanged(false);
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "sqlitefile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -148,14 +149,14 @@ std::unique_ptr<SqliteFile> SqliteFile::open(const QString &path, const Record &
     const QFileInfo info(path);
     std::unique_ptr<SqliteFile> file(new SqliteFile(info.absoluteFilePath()));
     auto fail = [&](const QString &why) {
-        *error = QStringLiteral("The note store \"%1\" cannot be used: %2.").arg(file->m_path, why);
+        *error = tr("The note store \"%1\" cannot be used: %2.").arg(file->m_path, why);
         return nullptr;
     };
     const bool isNew = !info.exists();
     if (!isNew && !info.isFile())
-        return fail(QStringLiteral("it is not a file"));
+        return fail(tr("it is not a file"));
     if (!isNew && !info.isReadable())
-        return fail(QStringLiteral("it cannot be read"));
+        return fail(tr("it cannot be read"));
 
     // The log and its index lie beside the file: writing needs the folder too.
     const QByteArray name = QFile::encodeName(file->m_path);
@@ -163,22 +164,24 @@ std::unique_ptr<SqliteFile> SqliteFile::open(const QString &path, const Record &
     const bool folderWritable = access(folder.constData(), W_OK) == 0;
     const int folderErrno = errno;
     if (isNew && !folderWritable)
-        return fail(QStringLiteral("there is none, and none can be made in its folder (%1)")
+        return fail(tr("there is none, and none can be made in its folder (%1)")
                         .arg(QString::fromLocal8Bit(strerror(folderErrno))));
     *values = fresh;
     QString why;
     if (!isNew && (!folderWritable || access(name.constData(), W_OK) != 0)) {
-        const QString what = !folderWritable && folderErrno == EROFS
-                                 ? QStringLiteral("on a read-only disk")
-                             : folderWritable ? QStringLiteral("read-only")
-                                              : QStringLiteral("in a read-only folder");
+        const QString how =
+            !folderWritable && folderErrno == EROFS
+                ? tr("The note store \"%1\" is on a read-only disk: the note is shown as it was "
+                     "last saved, but changes made now cannot be kept.")
+            : folderWritable ? tr("The note store \"%1\" is read-only: the note is shown as it "
+                                  "was last saved, but changes made now cannot be kept.")
+                             : tr("The note store \"%1\" is in a read-only folder: the note is "
+                                  "shown as it was last saved, but changes made now cannot be "
+                                  "kept.");
         if (!file->openForReading(&why))
             return fail(why);
         file->m_readOnly = true;
-        *readOnly =
-            QStringLiteral("The note store \"%1\" is %2: the note is shown as it was last saved, "
-                           "but changes made now cannot be kept.")
-                .arg(file->m_path, what);
+        *readOnly = how.arg(file->m_path);
         file->findFirstRows();
         file->changedElsewhere();
         file->read(values);
@@ -265,7 +268,7 @@ bool SqliteFile::checkWhole(QString *why)
     const QString verdict = rows.isEmpty() ? QString() : rows.first().value(0).toString();
     if (verdict == QLatin1String("ok"))
         return true;
-    *why = QStringLiteral("the database is damaged (%1)").arg(verdict);
+    *why = tr("the database is damaged (%1)").arg(verdict);
     return false;
 }
 
@@ -457,10 +460,12 @@ bool SqliteFile::update(Table table, const std::vector<Change> &changes, Failure
     // updated without a change.
     if ((rc & 0xff) == SQLITE_ERROR || (rc == SQLITE_DONE && sqlite3_changes(m_db) == 0)) {
         m_repair[int(table)] = true;
-        *failure = {SQLITE_DONE, QStringLiteral("another program removed its %1 record; it is "
-                                                "written back as the program shows it")
-                                     .arg(table == Table::Form ? QStringLiteral("settings")
-                                                               : QStringLiteral("note"))};
+        *failure = {SQLITE_DONE,
+                    table == Table::Form
+                        ? tr("another program removed its settings record; it is written back "
+                             "as the program shows it")
+                        : tr("another program removed its note record; it is written back as "
+                             "the program shows it")};
         return false;
     }
     if (rc != SQLITE_DONE)
@@ -472,17 +477,17 @@ SqliteFile::Failure SqliteFile::failure(int code) const
 {
     switch (code & 0xff) {
     case SQLITE_FULL:
-        return {code, QStringLiteral("the disk is full")};
+        return {code, tr("the disk is full")};
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return {code, QStringLiteral("another program holds it locked")};
+        return {code, tr("another program holds it locked")};
     case SQLITE_READONLY:
-        return {code, QStringLiteral("it can no longer be written to")};
+        return {code, tr("it can no longer be written to")};
     case SQLITE_IOERR:
-        return {code, QStringLiteral("the disk reported an error (%1)")
+        return {code, tr("the disk reported an error (%1)")
                           .arg(QString::fromLocal8Bit(strerror(sqlite3_system_errno(m_db))))};
     case SQLITE_NOMEM:
-        return {code, QStringLiteral("out of memory")};
+        return {code, tr("out of memory")};
     default:
         return {code, m_db ? QString::fromUtf8(sqlite3_errmsg(m_db))
                            : QString::fromUtf8(sqlite3_errstr(code))};

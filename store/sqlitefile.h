@@ -4,6 +4,7 @@
 #include "fields.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 #include <QVariant>
@@ -26,6 +27,8 @@ struct sqlite3_stmt;
 // One thread at a time uses it: the program's own while the store opens, the
 // store's worker from then on.
 class SqliteFile {
+    Q_DECLARE_TR_FUNCTIONS(SqliteFile)
+
 public:
     // A value for every field, by its place in fields::all, as it lies in the
     // file: an integer (qint64), a real (double), a text, a blob or no value.
