@@ -2,6 +2,7 @@
 #include "characterfile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,6 +29,11 @@ QSize CharacterData::size() const
 namespace characterfile {
 
 namespace {
+
+// The texts of this file, for the translators.
+struct CharacterFile {
+    Q_DECLARE_TR_FUNCTIONS(CharacterFile)
+};
 
 quint32 readLE32(const char *p)
 {
@@ -74,11 +80,11 @@ public:
             return {};
         const auto it = o.constFind(key);
         if (it == o.constEnd()) {
-            fail(QStringLiteral("the manifest has no entry \"%1\"").arg(path));
+            fail(CharacterFile::tr("the manifest has no entry \"%1\"").arg(path));
             return {};
         }
         if (it->type() != type) {
-            fail(QStringLiteral("the manifest entry \"%1\" must be %2").arg(path, kindName));
+            fail(CharacterFile::tr("the manifest entry \"%1\" must be %2").arg(path, kindName));
             return {};
         }
         return *it;
@@ -91,7 +97,7 @@ public:
             return min;
         const double d = v.toDouble();
         if (!std::isfinite(d) || d != std::floor(d) || d < min || d > max) {
-            fail(QStringLiteral("the manifest entry \"%1\" must be a whole number from %2 to %3")
+            fail(CharacterFile::tr("the manifest entry \"%1\" must be a whole number from %2 to %3")
                      .arg(path)
                      .arg(min)
                      .arg(max));
@@ -117,11 +123,12 @@ public:
         if (failed())
             return {};
         if (a.size() < min || a.size() > max) {
-            fail(QStringLiteral("the manifest entry \"%1\" must list from %2 to %3 items, not %4")
-                     .arg(path)
-                     .arg(min)
-                     .arg(max)
-                     .arg(a.size()));
+            fail(
+                CharacterFile::tr("the manifest entry \"%1\" must list from %2 to %3 items, not %4")
+                    .arg(path)
+                    .arg(min)
+                    .arg(max)
+                    .arg(a.size()));
             return {};
         }
         return a;
@@ -132,8 +139,9 @@ public:
         if (failed())
             return {};
         if (!a.at(i).isObject()) {
-            fail(
-                QStringLiteral("the manifest entry \"%1[%2]\" must be an object").arg(path).arg(i));
+            fail(CharacterFile::tr("the manifest entry \"%1[%2]\" must be an object")
+                     .arg(path)
+                     .arg(i));
             return {};
         }
         return a.at(i).toObject();
@@ -151,10 +159,11 @@ public:
             for (const char *k : keys)
                 known = known || it.key() == QLatin1String(k);
             if (!known) {
-                fail(path.isEmpty()
-                         ? QStringLiteral("the manifest has an unknown entry \"%1\"").arg(it.key())
-                         : QStringLiteral("the manifest entry \"%1\" has an unknown entry \"%2\"")
-                               .arg(path, it.key()));
+                fail(path.isEmpty() ? CharacterFile::tr("the manifest has an unknown entry \"%1\"")
+                                          .arg(it.key())
+                                    : CharacterFile::tr(
+                                          "the manifest entry \"%1\" has an unknown entry \"%2\"")
+                                          .arg(path, it.key()));
                 return;
             }
         }
@@ -229,18 +238,19 @@ bool inspectPng(const QByteArray &png, int maxSide, PngPicture *picture, QString
 {
     static const char signature[8] = {'\x89', 'P', 'N', 'G', '\r', '\n', '\x1a', '\n'};
     if (png.size() < 8 + 25 || std::memcmp(png.constData(), signature, 8) != 0) {
-        *reason = QStringLiteral("is not a PNG picture");
+        *reason = CharacterFile::tr("is not a PNG picture");
         return false;
     }
     const char *p = png.constData();
     if (readBE32(p + 8) != 13 || std::memcmp(p + 12, "IHDR", 4) != 0) {
-        *reason = QStringLiteral("is not a PNG picture (it does not begin with its header chunk)");
+        *reason =
+            CharacterFile::tr("is not a PNG picture (it does not begin with its header chunk)");
         return false;
     }
     const quint32 width = readBE32(p + 16);
     const quint32 height = readBE32(p + 20);
     if (width == 0 || height == 0 || width > quint32(maxSide) || height > quint32(maxSide)) {
-        *reason = QStringLiteral("is %1 x %2 pixels; each side must be from 1 to %3")
+        *reason = CharacterFile::tr("is %1 x %2 pixels; each side must be from 1 to %3")
                       .arg(width)
                       .arg(height)
                       .arg(maxSide);
@@ -249,12 +259,12 @@ bool inspectPng(const QByteArray &png, int maxSide, PngPicture *picture, QString
     const int depth = quint8(p[24]);
     const int colorType = quint8(p[25]);
     auto damaged = [reason](const QString &what) {
-        *reason = QStringLiteral("is damaged: ") + what;
+        *reason = CharacterFile::tr("is damaged: ") + what;
         return false;
     };
     if (!validDepth(colorType, depth) || p[26] != 0 || p[27] != 0 || quint8(p[28]) > 1)
-        return damaged(QStringLiteral("its header chunk declares a kind of picture that PNG "
-                                      "does not have"));
+        return damaged(CharacterFile::tr("its header chunk declares a kind of picture that PNG "
+                                         "does not have"));
 
     QByteArray essential(signature, 8);
     essential.reserve(png.size());
@@ -265,39 +275,42 @@ bool inspectPng(const QByteArray &png, int maxSide, PngPicture *picture, QString
     qsizetype at = 8;
     while (at < png.size() && !ended) {
         if (png.size() - at < 8)
-            return damaged(QStringLiteral("it ends in the middle of a chunk"));
+            return damaged(CharacterFile::tr("it ends in the middle of a chunk"));
         const quint32 length = readBE32(p + at);
         const QByteArrayView type(p + at + 4, 4);
         for (const char c : type) {
             if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')))
-                return damaged(QStringLiteral("it holds a chunk whose type is not four letters"));
+                return damaged(
+                    CharacterFile::tr("it holds a chunk whose type is not four letters"));
         }
         const qint64 follow = png.size() - at - 8;
         if (qint64(length) > follow)
-            return damaged(QStringLiteral("its \"%1\" chunk runs past the end of the picture (it "
-                                          "declares %2 bytes; %3 follow)")
-                               .arg(QString::fromLatin1(type))
-                               .arg(length)
-                               .arg(follow));
+            return damaged(
+                CharacterFile::tr("its \"%1\" chunk runs past the end of the picture (it "
+                                  "declares %2 bytes; %3 follow)")
+                    .arg(QString::fromLatin1(type))
+                    .arg(length)
+                    .arg(follow));
         if (qint64(length) + 4 > follow)
-            return damaged(QStringLiteral("its \"%1\" chunk runs past the end of the picture (its "
-                                          "checksum is cut off)")
-                               .arg(QString::fromLatin1(type)));
+            return damaged(
+                CharacterFile::tr("its \"%1\" chunk runs past the end of the picture (its "
+                                  "checksum is cut off)")
+                    .arg(QString::fromLatin1(type)));
         // A fuzzer cannot make checksums: in a fuzzing build a wrong one is let
         // through, so that it reaches the decoder, which sees them recomputed.
         const auto crc =
             quint32(crc32(0, reinterpret_cast<const Bytef *>(p + at + 4), uInt(4 + length)));
 #ifndef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
         if (crc != readBE32(p + at + 8 + length))
-            return damaged(QStringLiteral("its \"%1\" chunk's checksum is wrong")
+            return damaged(CharacterFile::tr("its \"%1\" chunk's checksum is wrong")
                                .arg(QString::fromLatin1(type)));
 #endif
         const char *data = p + at + 8;
         at += 12 + qsizetype(length);
 
         auto outOfPlace = [&] {
-            return damaged(
-                QStringLiteral("its \"%1\" chunk is out of place").arg(QString::fromLatin1(type)));
+            return damaged(CharacterFile::tr("its \"%1\" chunk is out of place")
+                               .arg(QString::fromLatin1(type)));
         };
         bool keep = true;
         if (type == "IHDR") {
@@ -305,7 +318,7 @@ bool inspectPng(const QByteArray &png, int maxSide, PngPicture *picture, QString
                 return outOfPlace();
         } else if (type == "IDAT") {
             if (stage == AfterData)
-                return damaged(QStringLiteral("its image data is split by other chunks"));
+                return damaged(CharacterFile::tr("its image data is split by other chunks"));
             stage = InData;
         } else if (type == "IEND") {
             ended = true;
@@ -318,7 +331,7 @@ bool inspectPng(const QByteArray &png, int maxSide, PngPicture *picture, QString
                 const quint32 entries = length / 3;
                 if (colorType == 0 || colorType == 4 || length % 3 != 0 || entries == 0 ||
                     entries > 256 || (colorType == 3 && entries > (1u << depth)))
-                    return damaged(QStringLiteral("its palette does not fit the picture"));
+                    return damaged(CharacterFile::tr("its palette does not fit the picture"));
                 paletteEntries = int(entries);
                 keep = colorType == 3; // otherwise only a suggestion for few-colour screens
             } else if (type == "tRNS") {
@@ -330,12 +343,13 @@ bool inspectPng(const QByteArray &png, int maxSide, PngPicture *picture, QString
                                       ? length >= 1 && length <= quint32(paletteEntries)
                                       : false;
                 if (!fits)
-                    return damaged(QStringLiteral("its transparency does not fit the picture"));
+                    return damaged(CharacterFile::tr("its transparency does not fit the picture"));
                 transparency = true;
             } else if (type.at(0) >= 'A' && type.at(0) <= 'Z') {
-                return damaged(QStringLiteral("it holds a critical chunk \"%1\" this program does "
-                                              "not know")
-                                   .arg(QString::fromLatin1(type)));
+                return damaged(
+                    CharacterFile::tr("it holds a critical chunk \"%1\" this program does "
+                                      "not know")
+                        .arg(QString::fromLatin1(type)));
             } else {
                 keep = false;
             }
@@ -348,13 +362,13 @@ bool inspectPng(const QByteArray &png, int maxSide, PngPicture *picture, QString
         }
     }
     if (!ended)
-        return damaged(QStringLiteral("it ends without its end chunk"));
+        return damaged(CharacterFile::tr("it ends without its end chunk"));
     if (at != png.size())
-        return damaged(QStringLiteral("%1 bytes follow its end chunk").arg(png.size() - at));
+        return damaged(CharacterFile::tr("%1 bytes follow its end chunk").arg(png.size() - at));
     if (stage == BeforeData)
-        return damaged(QStringLiteral("it has no image data"));
+        return damaged(CharacterFile::tr("it has no image data"));
     if (colorType == 3 && paletteEntries == 0)
-        return damaged(QStringLiteral("it has no palette"));
+        return damaged(CharacterFile::tr("it has no palette"));
     picture->size = QSize(int(width), int(height));
     picture->depth = depth;
     picture->essential = essential;
@@ -387,7 +401,7 @@ QImage decodePng(const PngPicture &picture, QString *reason)
     reader.setAutoDetectImageFormat(false); // the PNG decoder alone, no image plugin
     reader.setAutoTransform(false);
     if (reader.size() != picture.size) {
-        *reason = QStringLiteral("is not a readable PNG picture");
+        *reason = CharacterFile::tr("is not a readable PNG picture");
         return {};
     }
     // The decoder counts at least 4 bytes a pixel, 8 for 16-bit samples.
@@ -396,11 +410,11 @@ QImage decodePng(const PngPicture &picture, QString *reason)
     const AllocationLimit limit(int((bytes + (1 << 20) - 1) >> 20));
     QImage image = reader.read();
     if (image.isNull()) {
-        *reason = QStringLiteral("is not a readable PNG picture (%1)").arg(reader.errorString());
+        *reason = CharacterFile::tr("is not a readable PNG picture (%1)").arg(reader.errorString());
         return {};
     }
     if (image.size() != picture.size) {
-        *reason = QStringLiteral("decodes to a different size than its header declares");
+        *reason = CharacterFile::tr("decodes to a different size than its header declares");
         return {};
     }
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -408,7 +422,7 @@ QImage decodePng(const PngPicture &picture, QString *reason)
 
 QString fileError(const QString &path, const QString &reason)
 {
-    return QStringLiteral("The character file \"%1\" cannot be used: %2.")
+    return CharacterFile::tr("The character file \"%1\" cannot be used: %2.")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -417,43 +431,45 @@ QString fileError(const QString &path, const QString &reason)
 std::optional<QByteArray> readFile(const QString &path, QString *error)
 {
     if (path.isEmpty()) {
-        *error = QStringLiteral("No character file was named.");
+        *error = CharacterFile::tr("No character file was named.");
         return std::nullopt;
     }
     const QFileInfo info(path);
     if (!info.exists()) {
-        *error = fileError(path, QStringLiteral("it does not exist"));
+        *error = fileError(path, CharacterFile::tr("it does not exist"));
         return std::nullopt;
     }
     if (info.isDir()) {
-        *error = fileError(path, QStringLiteral("it is a folder, not a file"));
+        *error = fileError(path, CharacterFile::tr("it is a folder, not a file"));
         return std::nullopt;
     }
     if (!info.isFile()) {
-        *error = fileError(path, QStringLiteral("it is not a regular file"));
+        *error = fileError(path, CharacterFile::tr("it is not a regular file"));
         return std::nullopt;
     }
     if (info.size() > maxFileBytes) {
-        *error = fileError(path, QStringLiteral("it is %1 bytes long; a character file may "
-                                                "have at most %2")
+        *error = fileError(path, CharacterFile::tr("it is %1 bytes long; a character file may "
+                                                   "have at most %2")
                                      .arg(info.size())
                                      .arg(maxFileBytes));
         return std::nullopt;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = fileError(path, QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+        *error =
+            fileError(path, CharacterFile::tr("it cannot be read (%1)").arg(file.errorString()));
         return std::nullopt;
     }
     // The file may have grown since it was looked at.
     QByteArray data = file.read(maxFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        *error = fileError(path, QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+        *error =
+            fileError(path, CharacterFile::tr("it cannot be read (%1)").arg(file.errorString()));
         return std::nullopt;
     }
     if (data.size() > maxFileBytes) {
-        *error = fileError(path, QStringLiteral("it is longer than the %1 bytes a character "
-                                                "file may have")
+        *error = fileError(path, CharacterFile::tr("it is longer than the %1 bytes a character "
+                                                   "file may have")
                                      .arg(maxFileBytes));
         return std::nullopt;
     }
@@ -490,34 +506,38 @@ bool validateShape(const QString &shape)
 QString checkSource(const CharacterSource &s)
 {
     if (s.name.isEmpty() || s.name.size() > maxNameLength || !isPrintableName(s.name))
-        return QStringLiteral("the name must be 1 to %1 printable characters").arg(maxNameLength);
+        return CharacterFile::tr("the name must be 1 to %1 printable characters")
+            .arg(maxNameLength);
     if (!isValidVoiceName(s.voice.name))
-        return QStringLiteral("the voice name \"%1\" is not a valid voice name").arg(s.voice.name);
+        return CharacterFile::tr("the voice name \"%1\" is not a valid voice name")
+            .arg(s.voice.name);
     if (s.voice.rate < minRate || s.voice.rate > maxRate)
-        return QStringLiteral("the voice rate must be from %1 to %2").arg(minRate).arg(maxRate);
+        return CharacterFile::tr("the voice rate must be from %1 to %2").arg(minRate).arg(maxRate);
     if (s.voice.pitch < minPitch || s.voice.pitch > maxPitch)
-        return QStringLiteral("the voice pitch must be from %1 to %2").arg(minPitch).arg(maxPitch);
+        return CharacterFile::tr("the voice pitch must be from %1 to %2")
+            .arg(minPitch)
+            .arg(maxPitch);
     if (s.pngs.isEmpty() || s.pngs.size() > maxImages)
-        return QStringLiteral("a character needs 1 to %1 pictures").arg(maxImages);
+        return CharacterFile::tr("a character needs 1 to %1 pictures").arg(maxImages);
     if (!s.doublePngs.isEmpty() && s.doublePngs.size() != s.pngs.size())
-        return QStringLiteral("a character has a double-size picture for every picture or for "
-                              "none");
+        return CharacterFile::tr("a character has a double-size picture for every picture or for "
+                                 "none");
     if (s.appear.size() > maxAppearFrames)
-        return QStringLiteral("the appearing animation may have at most %1 frames")
+        return CharacterFile::tr("the appearing animation may have at most %1 frames")
             .arg(maxAppearFrames);
     if (s.idle.isEmpty() || s.idle.size() > maxIdleFrames)
-        return QStringLiteral("the idle pose needs 1 to %1 frames").arg(maxIdleFrames);
+        return CharacterFile::tr("the idle pose needs 1 to %1 frames").arg(maxIdleFrames);
     if (s.mouths.size() < minMouths || s.mouths.size() > maxMouths)
-        return QStringLiteral("a character needs %1 to %2 mouth shapes")
+        return CharacterFile::tr("a character needs %1 to %2 mouth shapes")
             .arg(minMouths)
             .arg(maxMouths);
     for (const auto *frames : {&s.appear, &s.idle}) {
         for (const CharacterFrame &f : *frames) {
             if (f.image < 0 || f.image >= s.pngs.size())
-                return QStringLiteral("a frame refers to picture %1, which does not exist")
+                return CharacterFile::tr("a frame refers to picture %1, which does not exist")
                     .arg(f.image);
             if (f.ms < minFrameMs || f.ms > maxFrameMs)
-                return QStringLiteral("a frame lasts %1 ms; frames last from %2 to %3 ms")
+                return CharacterFile::tr("a frame lasts %1 ms; frames last from %2 to %3 ms")
                     .arg(f.ms)
                     .arg(minFrameMs)
                     .arg(maxFrameMs);
@@ -526,15 +546,15 @@ QString checkSource(const CharacterSource &s)
     QSet<QString> shapes;
     for (const CharacterMouth &m : s.mouths) {
         if (!validateShape(m.shape))
-            return QStringLiteral("the mouth shape name \"%1\" is not valid (small letters, "
-                                  "digits, \"-\" and \"_\", up to 32)")
+            return CharacterFile::tr("the mouth shape name \"%1\" is not valid (small letters, "
+                                     "digits, \"-\" and \"_\", up to 32)")
                 .arg(m.shape);
         if (shapes.contains(m.shape))
-            return QStringLiteral("the mouth shape \"%1\" is given twice").arg(m.shape);
+            return CharacterFile::tr("the mouth shape \"%1\" is given twice").arg(m.shape);
         shapes.insert(m.shape);
         if (m.image < 0 || m.image >= s.pngs.size())
-            return QStringLiteral("the mouth shape \"%1\" refers to picture %2, which does not "
-                                  "exist")
+            return CharacterFile::tr("the mouth shape \"%1\" refers to picture %2, which does not "
+                                     "exist")
                 .arg(m.shape)
                 .arg(m.image);
     }
@@ -547,13 +567,13 @@ std::optional<CharacterSource> parseManifest(const QByteArray &json, const QByte
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        *reason = QStringLiteral("its manifest is not valid JSON (%1 at byte %2)")
+        *reason = CharacterFile::tr("its manifest is not valid JSON (%1 at byte %2)")
                       .arg(parseError.errorString())
                       .arg(parseError.offset);
         return std::nullopt;
     }
     if (!doc.isObject()) {
-        *reason = QStringLiteral("its manifest is not a JSON object");
+        *reason = CharacterFile::tr("its manifest is not a JSON object");
         return std::nullopt;
     }
     const QJsonObject root = doc.object();
@@ -591,24 +611,24 @@ std::optional<CharacterSource> parseManifest(const QByteArray &json, const QByte
                                            at + QStringLiteral(".length2x"), 1, int(maxFileBytes)));
     }
     qint64 offset = 0;
-    auto take = [&](const QVector<int> &list, QVector<QByteArray> *pngs, const char *what) {
+    // `endsEarly`: "... picture %1 needs %2 bytes but only %3 are left".
+    auto take = [&](const QVector<int> &list, QVector<QByteArray> *pngs, const QString &endsEarly) {
         for (int i = 0; i < list.size() && !r.failed(); ++i) {
             if (offset + list.at(i) > data.size()) {
-                r.fail(QStringLiteral("it ends early: %1 %2 needs %3 bytes but only %4 are left")
-                           .arg(QLatin1String(what))
-                           .arg(i)
-                           .arg(list.at(i))
-                           .arg(data.size() - offset));
+                r.fail(endsEarly.arg(i).arg(list.at(i)).arg(data.size() - offset));
                 return;
             }
             pngs->append(data.mid(offset, list.at(i)));
             offset += list.at(i);
         }
     };
-    take(lengths, &s.pngs, "picture");
-    take(doubleLengths, &s.doublePngs, "double-size picture");
+    take(lengths, &s.pngs,
+         CharacterFile::tr("it ends early: picture %1 needs %2 bytes but only %3 are left"));
+    take(doubleLengths, &s.doublePngs,
+         CharacterFile::tr("it ends early: double-size picture %1 needs %2 bytes but only %3 "
+                           "are left"));
     if (!r.failed() && offset != data.size())
-        r.fail(QStringLiteral("%1 bytes follow its last picture").arg(data.size() - offset));
+        r.fail(CharacterFile::tr("%1 bytes follow its last picture").arg(data.size() - offset));
 
     const int count = int(s.pngs.size());
     if (!r.failed()) {
@@ -656,27 +676,27 @@ enum class Decode { Ordinary, DoubleSize, Both };
 std::optional<CharacterSource> readSource(const QByteArray &data, QString *reason)
 {
     if (data.isEmpty()) {
-        *reason = QStringLiteral("it is empty");
+        *reason = CharacterFile::tr("it is empty");
         return std::nullopt;
     }
     if (data.size() > maxFileBytes) {
-        *reason = QStringLiteral("it is longer than the %1 bytes a character file may have")
+        *reason = CharacterFile::tr("it is longer than the %1 bytes a character file may have")
                       .arg(maxFileBytes);
         return std::nullopt;
     }
     if (data.size() < int(sizeof magic) ||
         std::memcmp(data.constData(), magic, sizeof magic) != 0) {
-        *reason = QStringLiteral("it is not a character file (its header is wrong)");
+        *reason = CharacterFile::tr("it is not a character file (its header is wrong)");
         return std::nullopt;
     }
     if (data.size() < headerBytes) {
-        *reason = QStringLiteral("it ends early, within its header");
+        *reason = CharacterFile::tr("it ends early, within its header");
         return std::nullopt;
     }
     const quint32 fileVersion = readLE32(data.constData() + 8);
     if (fileVersion != version && fileVersion != doubleSizeVersion) {
-        *reason = QStringLiteral("it is of format version %1; this program reads versions %2 "
-                                 "and %3")
+        *reason = CharacterFile::tr("it is of format version %1; this program reads versions %2 "
+                                    "and %3")
                       .arg(fileVersion)
                       .arg(version)
                       .arg(doubleSizeVersion);
@@ -684,14 +704,14 @@ std::optional<CharacterSource> readSource(const QByteArray &data, QString *reaso
     }
     const quint32 manifestBytes = readLE32(data.constData() + 12);
     if (manifestBytes == 0 || manifestBytes > quint32(maxManifestBytes)) {
-        *reason = QStringLiteral("its manifest is said to be %1 bytes long; it must be from 1 "
-                                 "to %2")
+        *reason = CharacterFile::tr("its manifest is said to be %1 bytes long; it must be from 1 "
+                                    "to %2")
                       .arg(manifestBytes)
                       .arg(maxManifestBytes);
         return std::nullopt;
     }
     if (qint64(manifestBytes) > data.size() - headerBytes) {
-        *reason = QStringLiteral("it ends early: the manifest needs %1 bytes but only %2 follow")
+        *reason = CharacterFile::tr("it ends early: the manifest needs %1 bytes but only %2 follow")
                       .arg(manifestBytes)
                       .arg(data.size() - headerBytes);
         return std::nullopt;
@@ -715,7 +735,7 @@ std::optional<CharacterData> read(const QByteArray &data, QString *reason, Decod
     for (int i = 0; i < source->pngs.size(); ++i) {
         QString why;
         if (!inspectPng(source->pngs.at(i), maxImageSide, &ordinary[i], &why)) {
-            *reason = QStringLiteral("picture %1 %2").arg(i).arg(why);
+            *reason = CharacterFile::tr("picture %1 %2").arg(i).arg(why);
             return std::nullopt;
         }
         pixels += qint64(ordinary.at(i).size.width()) * ordinary.at(i).size.height();
@@ -723,36 +743,38 @@ std::optional<CharacterData> read(const QByteArray &data, QString *reason, Decod
     for (int i = 0; i < doubled.size(); ++i) {
         QString why;
         if (!inspectPng(source->doublePngs.at(i), 2 * maxImageSide, &doubled[i], &why)) {
-            *reason = QStringLiteral("double-size picture %1 %2").arg(i).arg(why);
+            *reason = CharacterFile::tr("double-size picture %1 %2").arg(i).arg(why);
             return std::nullopt;
         }
         const QSize size = doubled.at(i).size;
         if (size != 2 * ordinary.at(i).size) {
-            *reason = QStringLiteral("double-size picture %1 is %2 x %3 pixels; it must be twice "
-                                     "picture %1's, %4 x %5")
-                          .arg(i)
-                          .arg(size.width())
-                          .arg(size.height())
-                          .arg(2 * ordinary.at(i).size.width())
-                          .arg(2 * ordinary.at(i).size.height());
+            *reason =
+                CharacterFile::tr("double-size picture %1 is %2 x %3 pixels; it must be twice "
+                                  "picture %1's, %4 x %5")
+                    .arg(i)
+                    .arg(size.width())
+                    .arg(size.height())
+                    .arg(2 * ordinary.at(i).size.width())
+                    .arg(2 * ordinary.at(i).size.height());
             return std::nullopt;
         }
         pixels += qint64(size.width()) * size.height();
     }
     if (pixels > maxTotalPixels) {
-        *reason = QStringLiteral("its pictures hold %1 pixels together; at most %2 are allowed")
+        *reason = CharacterFile::tr("its pictures hold %1 pixels together; at most %2 are allowed")
                       .arg(pixels)
                       .arg(maxTotalPixels);
         return std::nullopt;
     }
 
-    auto decodeAll = [reason](const QVector<PngPicture> &pictures, const char *what,
+    // `failed`: "picture %1 %2", the picture's number and why.
+    auto decodeAll = [reason](const QVector<PngPicture> &pictures, const QString &failed,
                               QVector<QImage> *images) {
         for (int i = 0; i < pictures.size(); ++i) {
             QString why;
             const QImage image = decodePng(pictures.at(i), &why);
             if (image.isNull()) {
-                *reason = QStringLiteral("%1 %2 %3").arg(QLatin1String(what)).arg(i).arg(why);
+                *reason = failed.arg(i).arg(why);
                 return false;
             }
             images->append(image);
@@ -766,12 +788,12 @@ std::optional<CharacterData> read(const QByteArray &data, QString *reason, Decod
     c.idle = source->idle;
     c.mouths = source->mouths;
     if (doubled.isEmpty() || decode != Decode::DoubleSize) {
-        if (!decodeAll(ordinary, "picture", &c.images))
+        if (!decodeAll(ordinary, CharacterFile::tr("picture %1 %2"), &c.images))
             return std::nullopt;
     }
     if (!doubled.isEmpty() && decode != Decode::Ordinary) {
         c.images.clear();
-        if (!decodeAll(doubled, "double-size picture", &c.images))
+        if (!decodeAll(doubled, CharacterFile::tr("double-size picture %1 %2"), &c.images))
             return std::nullopt;
         for (QImage &image : c.images)
             image.setDevicePixelRatio(2);
@@ -865,11 +887,11 @@ std::optional<QByteArray> write(const CharacterSource &source, QString *reason)
     const QByteArray json = QJsonDocument(root).toJson(QJsonDocument::Indented);
     if (json.size() > maxManifestBytes) {
         *reason =
-            QStringLiteral("the manifest would be longer than %1 bytes").arg(maxManifestBytes);
+            CharacterFile::tr("the manifest would be longer than %1 bytes").arg(maxManifestBytes);
         return std::nullopt;
     }
     if (headerBytes + json.size() + pictureBytes > maxFileBytes) {
-        *reason = QStringLiteral("the file would be longer than %1 bytes").arg(maxFileBytes);
+        *reason = CharacterFile::tr("the file would be longer than %1 bytes").arg(maxFileBytes);
         return std::nullopt;
     }
     QByteArray out(magic, sizeof magic);

@@ -36,8 +36,7 @@ void DesktopAgent::Load(const QString &characterId, const QString &loadKey)
     std::optional<CharacterData> data =
         characterfile::load(findCharacter(loadKey), &error, qApp->devicePixelRatio());
     if (!data) {
-        m_prompts.message(
-            QStringLiteral("The speech character could not be loaded.\n\n%1").arg(error));
+        m_prompts.message(tr("The speech character could not be loaded.\n\n%1").arg(error));
         return;
     }
     auto character = std::make_unique<DesktopCharacter>(*data);
@@ -48,8 +47,8 @@ void DesktopAgent::Load(const QString &characterId, const QString &loadKey)
         // Not from inside the character's own handler: the message
         // box runs an event loop of its own.
         QTimer::singleShot(0, this, [this, reason] {
-            m_prompts.message(QStringLiteral("The character cannot speak aloud: %1. Its words are "
-                                             "shown in its speech balloon only.")
+            m_prompts.message(tr("The character cannot speak aloud: %1. Its words are "
+                                 "shown in its speech balloon only.")
                                   .arg(reason));
         });
     });

@@ -127,7 +127,7 @@ SpeakerEngine::SpeakerEngine(QString program, SpeakerTiming timing)
     connect(&m_rest, &QTimer::timeout, this, &SpeakerEngine::letGo);
     m_silence.setSingleShot(true);
     connect(&m_silence, &QTimer::timeout, this,
-            [this] { lose(QStringLiteral("the speaker stopped answering")); });
+            [this] { lose(tr("the speaker stopped answering")); });
 }
 
 SpeakerEngine::~SpeakerEngine()
@@ -244,12 +244,12 @@ void SpeakerEngine::start()
     connect(speaker, &QProcess::readyReadStandardOutput, this, &SpeakerEngine::heard);
     connect(speaker, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
         lose(status == QProcess::CrashExit
-                 ? QStringLiteral("the speaker ended unexpectedly")
-                 : QStringLiteral("the speaker ended unexpectedly (exit status %1)").arg(code));
+                 ? tr("the speaker ended unexpectedly")
+                 : tr("the speaker ended unexpectedly (exit status %1)").arg(code));
     });
     connect(speaker, &QProcess::errorOccurred, this, [this, speaker](QProcess::ProcessError e) {
         if (e == QProcess::FailedToStart)
-            lose(QStringLiteral("the speaker \"%1\" could not be started (%2)")
+            lose(tr("the speaker \"%1\" could not be started (%2)")
                      .arg(m_program, speaker->errorString()),
                  true);
     });
@@ -278,7 +278,7 @@ void SpeakerEngine::heard()
         return true;
     });
     if (!understood) {
-        lose(QStringLiteral("the speaker said something that does not decode"));
+        lose(tr("the speaker said something that does not decode"));
     } else if (m_speaker) {
         m_asked = m_asked && !whole;
         watch(whole);
