@@ -203,7 +203,18 @@ main_at() {
         && [[ "$fx $fy" == "$1 $2" && (-z "${3:-}" || "$h" == "$3") ]]
 }
 
-click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }   # ID X Y (client-relative)
+# click ID X Y: a click at X Y of the window's client area, once the window is
+# shown and takes in that point (the opening roll grows it from nothing: a
+# click sent earlier would land on whatever lies below).
+click() { wait_for 10 covers "$@" && xdotool mousemove --window "$1" "$2" "$3" click 1; }
+covers() {   # ID X Y
+    local list id pid type v fx fy x y w h
+    list=$("$XPROBE" list) || return 1
+    while read -r id pid type v fx fy x y w h _; do
+        [[ "$id" == "$1" ]] && ((v == 1 && $2 < w && $3 < h)) && return 0
+    done <<<"$list"
+    return 1
+}
 move_over() { xdotool mousemove --window "$1" "$2" "$3"; }
 keys() { xdotool key --clearmodifiers "$@"; }
 # close_box ID: the window manager's close (WM_DELETE_WINDOW), as its close button does.
