@@ -5,7 +5,8 @@
 # one copy runs per store, and a second start brings it forward, also through
 # a link to the store; a lock left by a copy that died, an empty or garbled
 # lock, a folder at the lock's or the socket's name never keep it from
-# starting. The notes are the user's alone.
+# starting. The notes are the user's alone. "Start at Login" starts the
+# store of the copy that was asked.
 source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
 
 out=$(env -u DISPLAY "$APP" --help)
@@ -78,5 +79,13 @@ app_start
 check "--store makes the store it names" test -s "$E2E_DIR/elsewhere/my notes.save"
 status=0; (cd / && timeout 10 "$APP" --store "$E2E_DIR/elsewhere/my notes.save") || status=$?
 expect_eq "a second start on that store, named another way, ends at once, with status" 0 "$status"
-close_box "$(main_window)"
-check "the close box ends it" app_ends
+menu 72 40 Up Up Return && wait_for 10 tray_icon || fail "Hide docked no icon"
+# tray_menu X Y KEY...: a right click on the icon opens its menu (a second
+# click near the first one within the double-click time would not).
+tray_menu() { xdotool mousemove --window "$(tray_icon)" "$1" "$2" click 3 && wait_for 10 menus 1 && keys "${@:3}"; }
+tray_menu 6 6 Down Down Return   # "Start at Login"
+entry="$XDG_CONFIG_HOME/autostart/quornel-desktop-notes.desktop"
+check "\"Start at Login\" in a copy on --store starts that store at login" \
+    wait_for 10 eval '[[ "$(grep ^Exec= "$entry")" == *" --store \"$E2E_DIR/elsewhere/my notes.save\"" ]]'
+tray_menu 16 16 Up Return
+check "Exit in the icon's menu ends it" app_ends
