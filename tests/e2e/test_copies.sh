@@ -13,6 +13,9 @@ out=$(env -u DISPLAY "$APP" --help)
 check "--help lists the options without a display" has "$out" "--store <file>"
 status=0; out=$(cd "$WORK" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$APP" 2>&1) || status=$?
 check "without a display: one line, status 1 ($status)" test "$status" = 1 -a "$(wc -l <<<"$out")" = 1
+status=0; out=$(cd "$WORK" && env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=wayland-9 "$APP" 2>&1) || status=$?
+check "with a Wayland display alone: a line naming both, status 1 ($status)" \
+    eval '[[ $status == 1 && $(wc -l <<<"$out") == 1 && $out == *" DISPLAY "* && $out == *WAYLAND_DISPLAY* ]]'
 
 desktop_start
 unset XDG_DATA_HOME
