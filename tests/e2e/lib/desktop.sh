@@ -4,7 +4,9 @@
 # argument, which sets -euo pipefail and prepares the case (e2e_init). Every
 # desktop piece started here is stopped by its process id when the script
 # exits; the program ends by itself, with its desktop, or by a signal as a
-# session ends it (a case that tries the ways out sends one).
+# session ends it (a case that tries the ways out sends one). A case that
+# fails keeps its folder, and copies its logs and store to $E2E_KEEP_DIR
+# when that is set.
 
 TITLE="Quornel Desktop Notes"
 STORE_NAME="Quornel Desktop Notes.save"
@@ -61,6 +63,11 @@ _on_exit() {
     if ((FAILED == 0)); then rm -rf "$E2E_DIR"; exit 0; fi
     for f in "$LOGS"/*.log; do [[ ! -s "$f" ]] || { echo "---- ${f##*/}"; tail -n 15 "$f"; }; done
     echo "logs, screenshots, recordings and the store kept in $E2E_DIR"
+    if [[ -n "${E2E_KEEP_DIR:-}" ]]; then   # the test command keeps them for good
+        f="$E2E_KEEP_DIR/$(basename "$0" .sh)-${E2E_DIR##*.}"
+        mkdir -p "$f" && cp -r "$LOGS" "$WORK" "$f/" 2>/dev/null
+        echo "logs, screenshots and the store copied to $f"
+    fi
     exit 1
 }
 
