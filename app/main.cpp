@@ -85,7 +85,7 @@ Options readCommandLine(int argc, char **argv)
         std::fputs("quornel-desktop-notes: --store and --user name two stores; give one\n", stderr);
         std::exit(2);
     }
-    const Options options{parser.value(store), parser.isSet(user)};
+    Options options{parser.value(store), parser.isSet(user)};
     if (parser.isSet(login)) {
         const QString value = parser.value(login);
         QString error;
