@@ -8,6 +8,7 @@
 #include "platform/accessibility.h"
 #include "platform/autostart.h"
 #include "platform/display.h"
+#include "platform/folders.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
 #include "speech/characterpaths.h"
@@ -18,14 +19,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QScreen>
 #include <QTimer>
 
-#include <cerrno>
 #include <cstdio>
-#include <sys/stat.h>
 
 namespace {
 
@@ -44,6 +41,17 @@ struct Options {
     QString store; // empty: the working folder's
     bool user = false;
 };
+
+// The options that start this copy's store from anywhere: the autostart
+// entry's.
+QStringList storeArguments(const Options &options)
+{
+    if (options.user)
+        return {QStringLiteral("--user")};
+    return {QStringLiteral("--store"),
+            QDir::cleanPath(QDir::current().absoluteFilePath(
+                options.store.isEmpty() ? NoteStore::fileName : options.store))};
+}
 
 // Read before the program touches the display, so that --help and
 // --version work without one.
@@ -69,10 +77,16 @@ Options readCommandLine(int argc, char **argv)
         QStringLiteral("Keep the note in the per-user store under $XDG_DATA_HOME."));
     const QCommandLineOption login(
         QStringLiteral("autostart"),
-        QStringLiteral("Start the widget (with --user) when you log in: on or off."),
+        QStringLiteral("Start the widget on the store named here (--user, --store or the "
+                       "working folder's) when you log in: on or off."),
         QStringLiteral("on|off"));
     parser.addOptions({store, user, login});
     parser.process(app);
+    if (parser.isSet(store) && parser.isSet(user)) {
+        std::fputs("quornel-desktop-notes: --store and --user name two stores; give one\n", stderr);
+        std::exit(2);
+    }
+    Options options{parser.value(store), parser.isSet(user)};
     if (parser.isSet(login)) {
         const QString value = parser.value(login);
         QString error;
@@ -80,32 +94,19 @@ Options readCommandLine(int argc, char **argv)
             std::fputs("quornel-desktop-notes: --autostart takes on or off\n", stderr);
             std::exit(2);
         }
+        autostart::setStoreArguments(storeArguments(options));
         if (!autostart::set(value == QLatin1String("on"), &error)) {
             std::fprintf(stderr, "quornel-desktop-notes: %s\n", qPrintable(error));
             std::exit(1);
         }
         std::exit(0);
     }
-    if (parser.isSet(store) && parser.isSet(user)) {
-        std::fputs("quornel-desktop-notes: --store and --user name two stores; give one\n", stderr);
-        std::exit(2);
-    }
     if (!parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "quornel-desktop-notes: unexpected argument '%s'; see --help\n",
                      qPrintable(parser.positionalArguments().constFirst()));
         std::exit(2);
     }
-    return {parser.value(store), parser.isSet(user)};
-}
-
-// Makes the folder and those missing above it, each for the user alone.
-bool makeFolder(const QString &path)
-{
-    if (QFileInfo(path).isDir())
-        return true;
-    const QString parent = QFileInfo(path).path();
-    return (parent == path || makeFolder(parent)) &&
-           (::mkdir(QFile::encodeName(path).constData(), 0700) == 0 || errno == EEXIST);
+    return options;
 }
 
 // Where the note store is, or an empty string (and `error`) when its
@@ -120,7 +121,7 @@ QString storePath(const Options &options, QString *error)
     if (data.isEmpty() || QDir::isRelativePath(data))
         data = QDir::homePath() + QStringLiteral("/.local/share");
     const QString folder = data + QStringLiteral("/quornel-desktop-notes");
-    if (!makeFolder(folder)) {
+    if (!folders::makePrivate(folder)) {
         *error = QStringLiteral("The folder \"%1\" for the note store cannot be made.").arg(folder);
         return {};
     }
@@ -133,6 +134,7 @@ int main(int argc, char **argv)
 {
     allocator::setPolicy();
     const Options options = readCommandLine(argc, argv);
+    autostart::setStoreArguments(storeArguments(options));
 
     // Wayland gives no client a position or opacity of its own window.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&

@@ -56,12 +56,20 @@ public:
     }
 };
 
-// A label, named by its caption unless it has a name of its own; one that
-// takes clicks offers the click as its action.
-class LabelInterface : public QAccessibleWidget {
+// A label, named by its caption unless it has a name of its own, whose
+// caption (whole, however much of it shows) screen readers and braille
+// displays read as its text; one that takes clicks offers the click as its
+// action.
+class LabelInterface : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit LabelInterface(Label *label) : QAccessibleWidget(label) {}
 
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface && label()->pixmap().isNull())
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
     QAccessible::Role role() const override
     {
         return label()->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
@@ -84,6 +92,32 @@ public:
             emit label()->Click();
         else
             QAccessibleWidget::doAction(action);
+    }
+
+    // The text, read only: no caret, no selection, no place of its own.
+    QString text(int startOffset, int endOffset) const override
+    {
+        return label()->caption().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(label()->caption().size()); }
+    void selection(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
     }
 
 private:

@@ -4,8 +4,9 @@
 // What screen readers see of the program's windows: each window a frame, or
 // a dialog where it is one (Form::setAccessibleRole); only the windows and
 // controls that are shown, not the hidden ones that keep the program's
-// state; and a click action on every label that takes clicks. Installed
-// once, before the first window shows.
+// state; every label's caption as its text (the note, the clock, what the
+// character says), and a click action on every label that takes clicks.
+// Installed once, before the first window shows.
 namespace accessibility {
 
 void install();

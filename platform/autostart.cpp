@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "autostart.h"
 
+#include "folders.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -8,7 +10,16 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
+
+QStringList &storeArguments()
+{
+    static QStringList arguments{QStringLiteral("--user")};
+    return arguments;
+}
 
 QString folder()
 {
@@ -18,25 +29,38 @@ QString folder()
     return config + QStringLiteral("/autostart");
 }
 
-// The program as an Exec key names it: quoted where it holds a character
+// An argument as an Exec key holds it: quoted where it holds a character
 // the key reserves, with the backslashes of a desktop entry's strings and
 // its percent signs doubled.
-QString execProgram()
+QString execArgument(QString argument)
 {
-    QString program = QCoreApplication::applicationFilePath();
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9/._+-]+$"));
-    if (plain.match(program).hasMatch())
-        return program;
+    if (plain.match(argument).hasMatch())
+        return argument;
     static const QRegularExpression escaped(QStringLiteral("([\"`$\\\\])"));
-    program.replace(escaped, QStringLiteral("\\\\1"));
-    program.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    program.replace(QLatin1Char('%'), QStringLiteral("%%"));
-    return QLatin1Char('"') + program + QLatin1Char('"');
+    argument.replace(escaped, QStringLiteral("\\\\1"));
+    argument.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    argument.replace(QLatin1Char('%'), QStringLiteral("%%"));
+    return QLatin1Char('"') + argument + QLatin1Char('"');
+}
+
+// The command the entry runs: this program on this copy's store.
+QString execLine()
+{
+    QStringList words{execArgument(QCoreApplication::applicationFilePath())};
+    for (const QString &argument : std::as_const(storeArguments()))
+        words << execArgument(argument);
+    return QStringLiteral("Exec=") + words.join(QLatin1Char(' '));
 }
 
 } // namespace
 
 namespace autostart {
+
+void setStoreArguments(const QStringList &arguments)
+{
+    storeArguments() = arguments;
+}
 
 QString entryPath()
 {
@@ -48,9 +72,12 @@ bool isOn()
     QFile entry(entryPath());
     if (!entry.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
-    static const QRegularExpression hidden(QStringLiteral("^Hidden\\s*=\\s*true\\s*$"),
-                                           QRegularExpression::MultilineOption);
-    return !hidden.match(QString::fromUtf8(entry.readAll())).hasMatch();
+    const QStringList lines =
+        QString::fromUtf8(entry.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    static const QRegularExpression hidden(QStringLiteral("^Hidden\\s*=\\s*true\\s*$"));
+    return lines.contains(execLine()) &&
+           !std::any_of(lines.begin(), lines.end(),
+                        [](const QString &line) { return hidden.match(line).hasMatch(); });
 }
 
 bool set(bool on, QString *error)
@@ -65,7 +92,7 @@ bool set(bool on, QString *error)
         return true;
     }
     QSaveFile entry(path);
-    if (!QDir().mkpath(folder()) || !entry.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    if (!folders::makePrivate(folder()) || !entry.open(QIODevice::WriteOnly | QIODevice::Text)) {
         *error = QStringLiteral("The autostart entry \"%1\" cannot be written.").arg(path);
         return false;
     }
@@ -74,11 +101,11 @@ bool set(bool on, QString *error)
                                "Name=Quornel Desktop Notes\n"
                                "Comment=A small note on the desktop, with a clock and a mascot "
                                "who reads it aloud\n"
-                               "Exec=%1 --user\n"
+                               "%1\n"
                                "Icon=quornel-desktop-notes\n"
                                "Terminal=false\n"
                                "StartupNotify=false\n")
-                    .arg(execProgram())
+                    .arg(execLine())
                     .toUtf8());
     if (!entry.commit()) {
         *error = QStringLiteral("The autostart entry \"%1\" cannot be written: %2")

@@ -339,11 +339,17 @@ bool displayReachable(QString *why)
     const bool reached = xcb_connection_has_error(c) == 0;
     xcb_disconnect(c);
     const QString name = qEnvironmentVariable("DISPLAY");
-    if (!reached)
-        *why = name.isEmpty()
-                   ? QStringLiteral("no display to show the widget on (DISPLAY is not set)")
-                   : QStringLiteral("cannot open the display \"%1\"").arg(name);
-    return reached;
+    if (reached)
+        return true;
+    if (!name.isEmpty())
+        *why = QStringLiteral("cannot open the display \"%1\"").arg(name);
+    else if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        *why = QStringLiteral("no X11 display to show the widget on: WAYLAND_DISPLAY is set but "
+                              "DISPLAY is not (on Wayland the widget needs XWayland)");
+    else
+        *why = QStringLiteral(
+            "no display to show the widget on (neither DISPLAY nor WAYLAND_DISPLAY is set)");
+    return false;
 }
 
 Desktop &Desktop::instance()

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "label.h"
 
+#include <QAccessible>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <utility>
 
 Label::Label(const QString &caption, QWidget *parent) : QLabel(caption, parent), m_caption(caption)
 {
@@ -19,9 +22,14 @@ void Label::setCaption(const QString &caption)
 {
     if (caption == m_caption)
         return;
-    m_caption = caption;
+    const QString old = std::exchange(m_caption, caption);
     setText(m_shown < 0 ? caption : caption.left(m_shown));
     fitCaption();
+    // Screen readers and braille displays showing the caption follow it.
+    if (QAccessible::isActive()) {
+        QAccessibleTextUpdateEvent event(this, 0, old, caption);
+        QAccessible::updateAccessibility(&event);
+    }
     emit Change();
 }
 

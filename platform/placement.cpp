@@ -4,7 +4,6 @@
 #include "display.h"
 
 #include <QBoxLayout>
-#include <QCursor>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
@@ -136,11 +135,8 @@ void openOn(QWidget *window, QPoint client, const QScreen *screen)
     window->setGeometry(outer.marginsRemoved(frame));
 }
 
-void fitSizeOnScreen(QWidget *window)
+void fitSizeOnScreen(QWidget *window, const QScreen *screen)
 {
-    const QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
     window->resize(

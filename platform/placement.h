@@ -39,10 +39,9 @@ bool screensChangedWithin(int ms);
 // least distance that brings it wholly onto it.
 void openOn(QWidget *window, QPoint client, const QScreen *screen);
 
-// Shrinks a resizable window not yet shown to what the screen under the
-// pointer holds, frame included: Qt's own dialogs are sized for a large
-// screen, and open on the one under the pointer.
-void fitSizeOnScreen(QWidget *window);
+// Shrinks a resizable window not yet shown to what `screen` holds, frame
+// included.
+void fitSizeOnScreen(QWidget *window, const QScreen *screen);
 
 // A fixed-size dialog of Qt's, not yet shown, that `screen` cannot hold,
 // frame included, gets all but its buttons in a scroll area, and the size

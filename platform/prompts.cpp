@@ -35,9 +35,7 @@ QColor Prompts::pickColor(const QColor &initial, const QString &title)
     if (dialog.layout() && screen) {
         placement::fitLayoutOnScreen(&dialog, screen);
         dialog.adjustSize();
-        const QPoint middle =
-            m_home ? m_home->frameGeometry().center() : screen->availableGeometry().center();
-        placement::openOn(&dialog, middle - dialog.rect().center(), screen);
+        openOverHome(&dialog);
     }
     if (dialog.exec() != QDialog::Accepted)
         return initial;
@@ -53,8 +51,21 @@ QString Prompts::openFile(const QString &filter, const QString &startFolder)
     QFileDialog dialog(nullptr, QString(), startFolder, qtFilter);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    placement::fitSizeOnScreen(&dialog);
+    // Qt's own dialog is sized for a large screen and would open on the
+    // one under the pointer.
+    placement::fitSizeOnScreen(&dialog, placement::screenOf(m_home));
+    openOverHome(&dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+void Prompts::openOverHome(QWidget *dialog) const
+{
+    const QScreen *screen = placement::screenOf(m_home);
+    if (!screen)
+        return;
+    const QPoint middle =
+        m_home ? m_home->frameGeometry().center() : screen->availableGeometry().center();
+    placement::openOn(dialog, middle - dialog->rect().center(), screen);
 }

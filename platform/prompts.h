@@ -13,8 +13,8 @@ public:
     Prompts();
     virtual ~Prompts() = default;
 
-    // The window the colour picker opens over, wholly on its screen: the
-    // main window.
+    // The window the colour picker and the file dialog open over, wholly
+    // on its screen: the main window.
     void setHomeWindow(const QWidget *home) { m_home = home; }
 
     // A message box with an OK button only, no icon, titled with the
@@ -30,6 +30,9 @@ public:
     virtual QString openFile(const QString &filter, const QString &startFolder);
 
 private:
+    // Centred over the main window, moved the least onto its screen.
+    void openOverHome(QWidget *dialog) const;
+
     QPointer<const QWidget> m_home;
 };
 

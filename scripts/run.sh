@@ -1,7 +1,9 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
-# Builds the program and starts the note widget in the folder this command is
-# run from: its note store "Quornel Desktop Notes.save" lives there.
+# Installs what building and running the program need (not what only the
+# tests use), builds the program and starts the note widget in the folder
+# this command is run from: its note store "Quornel Desktop Notes.save"
+# lives there.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"

@@ -10,9 +10,13 @@
 #   the AddressSanitizer/UndefinedBehaviorSanitizer build (clang) and its
 #   in-process tests;
 #   a short fuzz run of the character file reader.
-# Warnings are errors in every build. Ends with a line "N passed, N failed"
-# and exits non-zero on any failure. FUZZ_SECONDS sets the fuzz budget
-# (default 60). Logs are in build-logs/.
+# Warnings are errors in every build. Ends with the names of what failed
+# and a line "N passed, N failed", and exits non-zero on any failure.
+# FUZZ_SECONDS sets the fuzz budget (default 60). Logs are in build-logs/;
+# those of the failed cases, and the folders the failed end-to-end cases
+# kept (their logs, screenshots and store), are also kept for good in
+# build-logs/failed-<date and time of the run>/, which later runs leave
+# alone.
 set -uo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -20,6 +24,8 @@ cd "$root" || exit 1
 jobs="${CMAKE_BUILD_PARALLEL_LEVEL:-2}"
 logdir="$root/build-logs"
 mkdir -p "$logdir"
+kept="$logdir/failed-$(date +%Y%m%d-%H%M%S)"   # made at the first failure
+export E2E_KEEP_DIR="$kept/e2e"
 
 passed=0
 failed=0
@@ -28,10 +34,29 @@ problems=()
 pass() { passed=$((passed + 1)); }
 note_failure() { failed=$((failed + 1)); problems+=("$1"); echo "FAILED: $1"; }
 
-# run_ctest PRESET: runs the preset's tests and adds its counts.
+# keep_log FILE: a copy of the log of something that failed, kept for good.
+keep_log() { mkdir -p "$kept" && cp "$1" "$kept/"; }
+
+# logged NAME DESCRIPTION CMD...: runs a check, its output shown and in
+# build-logs/NAME.log, kept when it fails.
+logged() {
+    local log="$logdir/$1.log"
+    "${@:3}" >"$log" 2>&1
+    local rc=$?
+    cat "$log"
+    if ((rc == 0)); then
+        pass
+    else
+        keep_log "$log"
+        note_failure "$2 (exit $rc; its output in ${kept#"$root"/}/${log##*/})"
+    fi
+}
+
+# run_ctest PRESET: runs the preset's tests and adds its counts; each
+# failed test is named, and the log, with the failed tests' output, kept.
 run_ctest() {
-    local preset="$1" log="$logdir/ctest-$1.log" line total nfail rc
-    ctest --preset "$preset" --parallel "$jobs" >"$log" 2>&1
+    local preset="$1" log="$logdir/ctest-$1.log" line total nfail rc name
+    ctest --preset "$preset" --parallel "$jobs" --output-on-failure >"$log" 2>&1
     rc=$?
     cat "$log"
     line="$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)"
@@ -43,7 +68,12 @@ run_ctest() {
     nfail="$(sed -E 's/.*passed, ([0-9]+) tests? failed.*/\1/' <<<"$line")"
     passed=$((passed + total - nfail))
     failed=$((failed + nfail))
-    ((nfail == 0)) || problems+=("$nfail test(s) of preset $preset")
+    if ((nfail > 0)); then
+        keep_log "$log"
+        while read -r name; do
+            problems+=("$name (preset $preset; its output in ${kept#"$root"/}/${log##*/})")
+        done < <(sed -n '/The following tests FAILED:/,$s/^[[:space:]]*[0-9]\+ - \([^ ]*\) .*/\1/p' "$log")
+    fi
     ((rc == 0 || nfail > 0)) || note_failure "ctest --preset $preset (exit $rc)"
 }
 
@@ -54,7 +84,7 @@ build() {
 }
 
 echo "==== set-up"
-if ! bash "$root/scripts/setup.sh"; then
+if ! bash "$root/scripts/setup.sh" --test; then
     echo "the set-up failed; nothing can be built" >&2
     echo "0 passed, 1 failed"
     exit 1
@@ -75,7 +105,8 @@ if build default; then
         pass
     else
         grep -E 'warning:|error:' "$logdir/clang-tidy.log" | sort -u
-        note_failure "clang-tidy (see build-logs/clang-tidy.log)"
+        keep_log "$logdir/clang-tidy.log"
+        note_failure "clang-tidy (its output in ${kept#"$root"/}/clang-tidy.log)"
     fi
     echo "==== tests: default"
     run_ctest default
@@ -92,12 +123,7 @@ check_package() {
     cmake --workflow --preset package >"$logdir/package.log" 2>&1 ||
         { tail -n 30 "$logdir/package.log"; note_failure "cmake --workflow --preset package"; return; }
     deb="$(echo build-package/quornel-desktop-notes_*.deb)"
-    if lintian --fail-on error,warning "$deb" >"$logdir/lintian.log" 2>&1; then
-        pass
-    else
-        note_failure "lintian on $deb (see build-logs/lintian.log)"
-    fi
-    cat "$logdir/lintian.log"
+    logged lintian "lintian on $deb" lintian --fail-on error,warning "$deb"
     if dpkg-query -W quornel-desktop-notes >/dev/null 2>&1; then
         note_failure "quornel-desktop-notes is installed already; the package was not tried"
         return
@@ -107,12 +133,12 @@ check_package() {
         >"$logdir/package-install.log" 2>&1; then
         cat "$logdir/package-install.log"
         note_failure "apt-get install ./$deb"
-    elif bash tests/install/test_install.sh --installed "$(dpkg-deb -f "$deb" Version)" &&
-        E2E_XPROBE="$root/build/tests/e2e/e2e-xprobe" \
-            bash tests/e2e/test_accessibility.sh /usr/bin/quornel-desktop-notes; then
-        pass
     else
-        note_failure "the checks of the installed package"
+        logged installed-install "the install check of the installed package" \
+            bash tests/install/test_install.sh --installed "$(dpkg-deb -f "$deb" Version)"
+        logged installed-accessibility "the accessibility case on the installed package" \
+            env E2E_XPROBE="$root/build/tests/e2e/e2e-xprobe" \
+            bash tests/e2e/test_accessibility.sh /usr/bin/quornel-desktop-notes
     fi
     DEBIAN_FRONTEND=noninteractive apt-get purge -y -q quornel-desktop-notes </dev/null \
         >>"$logdir/package-install.log" 2>&1 || note_failure "apt-get purge quornel-desktop-notes"
@@ -137,17 +163,15 @@ else
 fi
 
 echo "==== fuzz run (${FUZZ_SECONDS:-60} s)"
-if bash "$root/tests/fuzz/run-fuzz.sh" "${FUZZ_SECONDS:-60}"; then
-    pass
-else
-    note_failure "tests/fuzz/run-fuzz.sh"
-fi
+logged fuzz "the fuzz run (tests/fuzz/run-fuzz.sh)" bash "$root/tests/fuzz/run-fuzz.sh" "${FUZZ_SECONDS:-60}"
 
 echo "===="
 # The tests' share of the code (images and Markdown aside), for the record.
 share() { git ls-files "$@" | grep -vE '\.(png|bmp|svg|md|qchar)$' | tr '\n' '\0' | xargs -0 cat | wc -l; }
 tests=$(share tests) rest=$(share ':!tests')
 echo "test lines: $tests against $rest of the rest ($((100 * tests / rest))%)"
-for p in "${problems[@]}"; do echo "problem: $p"; done
+((${#problems[@]} == 0)) || echo "failed:"
+for p in "${problems[@]}"; do echo "  $p"; done
+[[ ! -d "$kept" ]] || echo "kept: ${kept#"$root"/}"
 echo "$passed passed, $failed failed"
 ((failed == 0))

@@ -2,6 +2,7 @@
 #include "characterwindow.h"
 
 #include "platform/display.h"
+#include "platform/label.h"
 #include "platform/placement.h"
 
 #include <QBitmap>
@@ -61,6 +62,18 @@ CharacterWindow::CharacterWindow(const CharacterData &character)
     m_menu->setObjectName(QStringLiteral("CharacterMenu"));
     connect(m_menu->addAction(QStringLiteral("Hide")), &QAction::triggered, this,
             &CharacterWindow::hideChosen);
+
+    // What the character says, as text that screen readers and braille
+    // displays reach while it speaks: the balloon draws the words, this
+    // label over it holds them, laying out none. A label's text is read
+    // when asked for, not announced: no screen reader speaks over the
+    // character.
+    m_words = new Label(QString(), this);
+    m_words->setObjectName(QStringLiteral("Words"));
+    m_words->setAccessibleName(QStringLiteral("Speech balloon"));
+    m_words->setShownLength(0);
+    m_words->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_words->hide();
 }
 
 int CharacterWindow::firstOpaqueRow(const QImage &image)
@@ -139,8 +152,9 @@ void CharacterWindow::showBalloon(const QString &text)
     m_balloonShown = true;
     update(balloonRect());
     updateShape();
-    // What the character says, for screen readers.
-    setAccessibleDescription(text);
+    m_words->setCaption(text);
+    m_words->setGeometry(balloonBox().toRect());
+    m_words->show();
 }
 
 void CharacterWindow::setHighlight(int start, int length)
@@ -159,7 +173,8 @@ void CharacterWindow::hideBalloon()
     m_balloonShown = false;
     update(balloonRect());
     updateShape();
-    setAccessibleDescription(QString());
+    m_words->hide();
+    m_words->setCaption(QString());
 }
 
 QString CharacterWindow::highlightedWord() const

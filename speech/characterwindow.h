@@ -11,6 +11,7 @@
 
 #include <memory>
 
+class Label;
 class QMenu;
 class QTextLayout;
 
@@ -94,4 +95,5 @@ private:
     bool m_dragging = false;
     QPoint m_dragOffset;
     QMenu *m_menu;
+    Label *m_words; // the balloon's text, for screen readers
 };

@@ -5,6 +5,7 @@
 
 #include "support.h"
 
+#include "platform/autostart.h"
 #include "platform/timeformat.h"
 
 #include <QAccessible>
@@ -24,6 +25,8 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QWindow>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -395,19 +398,46 @@ private slots:
         trayMenu->actions().first()->trigger();
         QVERIFY(main->isVisible());
 
-        // ... and starts the widget at login, or no longer.
+        // ... and starts the widget on its own store at login, or no longer.
         QTemporaryDir config;
-        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", (config.path() + QStringLiteral("/made")).toUtf8());
         const QString entry =
-            config.path() + QStringLiteral("/autostart/quornel-desktop-notes.desktop");
+            config.path() + QStringLiteral("/made/autostart/quornel-desktop-notes.desktop");
         auto *atLogin = child<QAction>(main, "AtLogin");
+        const auto execLine = [&entry] {
+            QFile file(entry);
+            file.open(QIODevice::ReadOnly);
+            const QString text = QString::fromUtf8(file.readAll());
+            static const QRegularExpression exec(QStringLiteral("^Exec=.*? (--.*)$"),
+                                                 QRegularExpression::MultilineOption);
+            return exec.match(text).captured(1);
+        };
+        autostart::setStoreArguments(
+            {QStringLiteral("--store"), QStringLiteral("/my \"100%\".save")});
         for (bool on : {true, false}) {
             emit trayMenu->aboutToShow();
             QCOMPARE(atLogin->isChecked(), !on);
             atLogin->trigger();
             QCOMPARE(QFile::exists(entry), on);
+            if (on) {
+                QCOMPARE(execLine(), QStringLiteral("--store \"/my \\\\\"100%%\\\\\".save\""));
+                // The folders made for it are the user's alone.
+                for (const char *folder : {"/made", "/made/autostart"}) {
+                    struct stat st {};
+                    QCOMPARE(::stat(qPrintable(config.path() + folder), &st), 0);
+                    QCOMPARE(st.st_mode & 0777, 0700u);
+                }
+            }
         }
-        QVERIFY(QDir(config.path()).isEmpty());
+        QVERIFY(QDir(config.path() + "/made").isEmpty());
+        // Another copy's entry is not this one's.
+        autostart::setStoreArguments({QStringLiteral("--user")});
+        atLogin->trigger();
+        autostart::setStoreArguments({QStringLiteral("--store"), QStringLiteral("/other.save")});
+        emit trayMenu->aboutToShow();
+        QVERIFY(QFile::exists(entry) && !atLogin->isChecked());
+        atLogin->trigger();
+        QCOMPARE(execLine(), QStringLiteral("--store /other.save"));
         qunsetenv("XDG_CONFIG_HOME");
     }
 

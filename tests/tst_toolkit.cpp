@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
+#include "platform/accessibility.h"
 #include "platform/form.h"
+#include "platform/label.h"
 
+#include <QAccessible>
 #include <QTest>
 
 namespace {
@@ -39,6 +42,31 @@ private slots:
         QCOMPARE(form.outerHeightTwips(), readBack);
         // Fixed size: the user cannot resize it.
         QCOMPARE(form.minimumSize(), form.maximumSize());
+    }
+
+    // A screen reader reads a label's whole caption as its text, however
+    // little of it shows; the label keeps its own name. A picture has no
+    // text.
+    void aLabelsCaptionIsItsText()
+    {
+        accessibility::install();
+        TestForm form;
+        auto *note = new Label(QStringLiteral("Milk, bread\nand a call"), &form);
+        note->setAccessibleName(QStringLiteral("Note"));
+        note->setShownLength(4);
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(note);
+        QVERIFY(a && a->textInterface());
+        const auto text = [a] {
+            return a->textInterface()->text(0, a->textInterface()->characterCount());
+        };
+        QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Note"));
+        QCOMPARE(text(), QStringLiteral("Milk, bread\nand a call"));
+        note->setCaption(QStringLiteral("Call the bench"));
+        QCOMPARE(text(), QStringLiteral("Call the bench"));
+
+        auto *picture = new Label(QString(), &form);
+        picture->setPixmap(QPixmap(4, 4));
+        QVERIFY(!QAccessible::queryAccessibleInterface(picture)->textInterface());
     }
 };
 

@@ -1,8 +1,10 @@
 # SPDX-License-Identifier: MIT
 """Reads a program's accessibility tree over the AT-SPI bus, as a screen reader does.
 
-atspi.py PID              prints the tree: a line "ROLE|NAME|DESCRIPTION|ACTIONS" an
-                          object, indented two spaces a level; fails while PID has none
+atspi.py PID              prints the tree: a line "ROLE|NAME|DESCRIPTION|ACTIONS|TEXT" an
+                          object, indented two spaces a level (TEXT what the object offers
+                          through the text interface, its line breaks as "\\n"); fails while
+                          PID has none
 atspi.py PID NAME ACTION  performs ACTION of the first shown object called NAME
 """
 import sys
@@ -25,6 +27,14 @@ def actions(obj):
     return action, [action.getName(i) for i in range(action.nActions)]
 
 
+def text(obj):
+    try:
+        content = obj.queryText()
+    except NotImplementedError:
+        return ""
+    return content.getText(0, -1).replace("\n", "\\n")
+
+
 def walk(obj, depth=0):
     yield depth, obj
     for child in obj:
@@ -38,7 +48,7 @@ def main():
         action, names = actions(obj)
         if len(sys.argv) == 2:
             print("  " * depth + "|".join([obj.getRoleName(), obj.name, obj.description,
-                                           ",".join(names)]))
+                                           ",".join(names), text(obj)]))
         elif obj.name == sys.argv[2] and sys.argv[3] in names:
             action.doAction(names.index(sys.argv[3]))
             return

@@ -6,13 +6,17 @@
 # a link to the store; programs that connect to its socket and say nothing
 # never hold its window and are dropped; a lock left by a copy that died, an
 # empty or garbled lock, a folder at the lock's or the socket's name never
-# keep it from starting. The notes are the user's alone.
+# keep it from starting. The notes are the user's alone. "Start at Login"
+# starts the store of the copy that was asked.
 source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
 
 out=$(env -u DISPLAY "$APP" --help)
 check "--help lists the options without a display" has "$out" "--store <file>"
 status=0; out=$(cd "$WORK" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$APP" 2>&1) || status=$?
 check "without a display: one line, status 1 ($status)" test "$status" = 1 -a "$(wc -l <<<"$out")" = 1
+status=0; out=$(cd "$WORK" && env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=wayland-9 "$APP" 2>&1) || status=$?
+check "with a Wayland display alone: a line naming both, status 1 ($status)" \
+    eval '[[ $status == 1 && $(wc -l <<<"$out") == 1 && $out == *" DISPLAY "* && $out == *WAYLAND_DISPLAY* ]]'
 
 desktop_start
 unset XDG_DATA_HOME
@@ -125,5 +129,13 @@ app_start
 check "--store makes the store it names" test -s "$E2E_DIR/elsewhere/my notes.save"
 status=0; (cd / && timeout 10 "$APP" --store "$E2E_DIR/elsewhere/my notes.save") || status=$?
 expect_eq "a second start on that store, named another way, ends at once, with status" 0 "$status"
-close_box "$(main_window)"
-check "the close box ends it" app_ends
+menu 72 40 Up Up Return && wait_for 10 tray_icon || fail "Hide docked no icon"
+# tray_menu X Y KEY...: a right click on the icon opens its menu (a second
+# click near the first one within the double-click time would not).
+tray_menu() { xdotool mousemove --window "$(tray_icon)" "$1" "$2" click 3 && wait_for 10 menus 1 && keys "${@:3}"; }
+tray_menu 6 6 Down Down Return   # "Start at Login"
+entry="$XDG_CONFIG_HOME/autostart/quornel-desktop-notes.desktop"
+check "\"Start at Login\" in a copy on --store starts that store at login" \
+    wait_for 10 eval '[[ "$(grep ^Exec= "$entry")" == *" --store \"$E2E_DIR/elsewhere/my notes.save\"" ]]'
+tray_menu 16 16 Up Return
+check "Exit in the icon's menu ends it" app_ends

@@ -5,7 +5,9 @@
 # makes (the caption bar, the window manager's command, the keyboard): kept
 # through an Exit right after the move and a kill -9 a second after it.
 # At scale 2 every dialog opens wholly on the screen, the colour picker too.
-# Two monitors: removing one moves its windows and the character onto the other.
+# Two monitors: a dialog opens on the main window's, the file dialog too,
+# wherever the pointer; removing one moves its windows and the character
+# onto the other.
 source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
 desktop_start
 
@@ -104,6 +106,12 @@ xdotool mousemove $((x + w / 2)) $((y + h - 60)) mousedown 1
 for i in 1 2 3 4; do xdotool mousemove $((x + w / 2 + 160 * i)) $((y + h - 60)); done
 xdotool mouseup 1
 wait_for 5 wholly_in Quornel 640 1280 || fail "the character did not follow the pointer onto the right monitor"
+xdotool windowactivate --sync "$(main_window)" && settings_item Down Return   # "Speech Settings"
+wait_for 10 win UTILITY "Speech Settings" || fail "the speech settings did not open"
+xdotool mousemove 320 400 && keys Tab Return   # "Load Agent", the pointer on the other monitor
+check "the file dialog opens on the main window's monitor, not the pointer's" wait_for 10 wholly_in Open 640 1280 DIALOG
+keys Escape && wait_for 10 eval '! win DIALOG Open' || fail "the file dialog did not close"
+close_box "$(win UTILITY "Speech Settings")"
 xdotool windowactivate --sync "$(main_window)" && keys F2
 check "the rename dialog opens on the main window's monitor" wait_for 10 wholly_in "Rename Text" 640 1280
 xrandr --delmonitor right

@@ -62,13 +62,18 @@ installed() {
     local config="$scratch/config" program
     program="$(realpath "$p/bin/quornel-desktop-notes")"
     local entry="$config/autostart/quornel-desktop-notes.desktop"
-    mkdir -p "$config"
-    XDG_CONFIG_HOME="$config" env -u DISPLAY "$program" --autostart on
+    (cd "$scratch" && XDG_CONFIG_HOME="$config" env -u DISPLAY "$program" --autostart on)
     check "--autostart on writes a valid entry" validates desktop-file-validate "$entry"
-    check "... which starts this program with the per-user store" \
-        test "$(grep '^Exec=' "$entry")" = "Exec=$program --user"
+    check "... which starts this program with the store of the folder it was given in" \
+        test "$(grep '^Exec=' "$entry")" = "Exec=$program --store \"$scratch/Quornel Desktop Notes.save\""
+    (cd "$scratch" && XDG_CONFIG_HOME="$config" "$program" --store notes.save --autostart on)
+    check "... with the store --store names, as an absolute path" \
+        test "$(grep '^Exec=' "$entry")" = "Exec=$program --store $scratch/notes.save"
+    XDG_CONFIG_HOME="$config" "$program" --autostart on --user
+    check "... with the per-user store for --user" test "$(grep '^Exec=' "$entry")" = "Exec=$program --user"
+    check "... in a configuration folder made for the user alone" test "$(stat -c %a "$config" "$config/autostart")" = $'700\n700'
     XDG_CONFIG_HOME="$config" env -u DISPLAY "$program" --autostart off
-    check "--autostart off leaves the configuration folder as it found it" test -z "$(ls -A "$config")"
+    check "--autostart off leaves the configuration folder otherwise as it found it" test -z "$(ls -A "$config")"
     mkdir "$config/autostart" && touch "$config/autostart/other.desktop"
     XDG_CONFIG_HOME="$config" "$program" --autostart on
     XDG_CONFIG_HOME="$config" "$program" --autostart off

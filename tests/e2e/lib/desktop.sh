@@ -4,7 +4,9 @@
 # argument, which sets -euo pipefail and prepares the case (e2e_init). Every
 # desktop piece started here is stopped by its process id when the script
 # exits; the program ends by itself, with its desktop, or by a signal as a
-# session ends it (a case that tries the ways out sends one).
+# session ends it (a case that tries the ways out sends one). A case that
+# fails keeps its folder, and copies its logs and store to $E2E_KEEP_DIR
+# when that is set.
 
 TITLE="Quornel Desktop Notes"
 STORE_NAME="Quornel Desktop Notes.save"
@@ -61,6 +63,11 @@ _on_exit() {
     if ((FAILED == 0)); then rm -rf "$E2E_DIR"; exit 0; fi
     for f in "$LOGS"/*.log; do [[ ! -s "$f" ]] || { echo "---- ${f##*/}"; tail -n 15 "$f"; }; done
     echo "logs, screenshots, recordings and the store kept in $E2E_DIR"
+    if [[ -n "${E2E_KEEP_DIR:-}" ]]; then   # the test command keeps them for good
+        f="$E2E_KEEP_DIR/$(basename "$0" .sh)-${E2E_DIR##*.}"
+        mkdir -p "$f" && cp -r "$LOGS" "$WORK" "$f/" 2>/dev/null
+        echo "logs, screenshots and the store copied to $f"
+    fi
     exit 1
 }
 
@@ -203,7 +210,18 @@ main_at() {
         && [[ "$fx $fy" == "$1 $2" && (-z "${3:-}" || "$h" == "$3") ]]
 }
 
-click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }   # ID X Y (client-relative)
+# click ID X Y: a click at X Y of the window's client area, once the window is
+# shown and takes in that point (the opening roll grows it from nothing: a
+# click sent earlier would land on whatever lies below).
+click() { wait_for 10 covers "$@" && xdotool mousemove --window "$1" "$2" "$3" click 1; }
+covers() {   # ID X Y
+    local list id pid type v fx fy x y w h
+    list=$("$XPROBE" list) || return 1
+    while read -r id pid type v fx fy x y w h _; do
+        [[ "$id" == "$1" ]] && ((v == 1 && $2 < w && $3 < h)) && return 0
+    done <<<"$list"
+    return 1
+}
 move_over() { xdotool mousemove --window "$1" "$2" "$3"; }
 keys() { xdotool key --clearmodifiers "$@"; }
 # close_box ID: the window manager's close (WM_DELETE_WINDOW), as its close button does.
