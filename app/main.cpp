@@ -9,6 +9,7 @@
 #include "platform/autostart.h"
 #include "platform/display.h"
 #include "platform/folders.h"
+#include "platform/languages.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
 #include "speech/characterpaths.h"
@@ -25,6 +26,16 @@
 #include <cstdio>
 
 namespace {
+
+// The texts of the program itself, for the translators.
+struct Program {
+    Q_DECLARE_TR_FUNCTIONS(Program)
+};
+
+void complain(const QString &what)
+{
+    std::fprintf(stderr, "quornel-desktop-notes: %s\n", qPrintable(what));
+}
 
 // A fresh store places the window at the top right of the screen.
 QPointF defaultPosition()
@@ -62,28 +73,29 @@ Options readCommandLine(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quornel-desktop-notes"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORNEL_VERSION));
+    languages::install();
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("A note on the desktop, with a clock and a mascot who reads it aloud.\n"
-                       "Without an option the note store is \"%1\" in the working folder.")
+        Program::tr("A note on the desktop, with a clock and a mascot who reads it aloud.\n"
+                    "Without an option the note store is \"%1\" in the working folder.")
             .arg(NoteStore::fileName));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption store(QStringLiteral("store"),
-                                   QStringLiteral("Keep the note in the store <file>."),
+                                   Program::tr("Keep the note in the store <file>."),
                                    QStringLiteral("file"));
     const QCommandLineOption user(
         QStringLiteral("user"),
-        QStringLiteral("Keep the note in the per-user store under $XDG_DATA_HOME."));
+        Program::tr("Keep the note in the per-user store under $XDG_DATA_HOME."));
     const QCommandLineOption login(
         QStringLiteral("autostart"),
-        QStringLiteral("Start the widget on the store named here (--user, --store or the "
-                       "working folder's) when you log in: on or off."),
+        Program::tr("Start the widget on the store named here (--user, --store or the working "
+                    "folder's) when you log in: on or off."),
         QStringLiteral("on|off"));
     parser.addOptions({store, user, login});
     parser.process(app);
     if (parser.isSet(store) && parser.isSet(user)) {
-        std::fputs("quornel-desktop-notes: --store and --user name two stores; give one\n", stderr);
+        complain(Program::tr("--store and --user name two stores; give one"));
         std::exit(2);
     }
     Options options{parser.value(store), parser.isSet(user)};
@@ -91,19 +103,19 @@ Options readCommandLine(int argc, char **argv)
         const QString value = parser.value(login);
         QString error;
         if (value != QLatin1String("on") && value != QLatin1String("off")) {
-            std::fputs("quornel-desktop-notes: --autostart takes on or off\n", stderr);
+            complain(Program::tr("--autostart takes on or off"));
             std::exit(2);
         }
         autostart::setStoreArguments(storeArguments(options));
         if (!autostart::set(value == QLatin1String("on"), &error)) {
-            std::fprintf(stderr, "quornel-desktop-notes: %s\n", qPrintable(error));
+            complain(error);
             std::exit(1);
         }
         std::exit(0);
     }
     if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "quornel-desktop-notes: unexpected argument '%s'; see --help\n",
-                     qPrintable(parser.positionalArguments().constFirst()));
+        complain(Program::tr("unexpected argument '%1'; see --help")
+                     .arg(parser.positionalArguments().constFirst()));
         std::exit(2);
     }
     return options;
@@ -122,7 +134,7 @@ QString storePath(const Options &options, QString *error)
         data = QDir::homePath() + QStringLiteral("/.local/share");
     const QString folder = data + QStringLiteral("/quornel-desktop-notes");
     if (!folders::makePrivate(folder)) {
-        *error = QStringLiteral("The folder \"%1\" for the note store cannot be made.").arg(folder);
+        *error = Program::tr("The folder \"%1\" for the note store cannot be made.").arg(folder);
         return {};
     }
     return folder + QLatin1Char('/') + NoteStore::fileName;
@@ -147,10 +159,15 @@ int main(int argc, char **argv)
         qputenv("QT_XCB_NO_MITSHM", "1");
 
     if (QString why; !display::displayReachable(&why)) {
-        std::fprintf(stderr, "quornel-desktop-notes: %s\n", qPrintable(why));
+        // Said in the user's language: the catalogues need an application.
+        QCoreApplication said(argc, argv);
+        languages::install();
+        display::displayReachable(&why);
+        complain(why);
         return 1;
     }
     QApplication app(argc, argv);
+    languages::install();
     QApplication::setApplicationName(QString::fromLatin1(programTitle));
     QApplication::setApplicationVersion(QStringLiteral(QUORNEL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("quornel-desktop-notes"));
@@ -169,9 +186,10 @@ int main(int argc, char **argv)
     case OneCopy::Outcome::HandedOver:
         return 0;
     case OneCopy::Outcome::NoAnswer:
-        prompts.message(QStringLiteral("Another copy of Quornel Desktop Notes keeps its note in "
-                                       "\"%1\" but does not answer.")
-                            .arg(copy.storePath()));
+        prompts.message(
+            Program::tr("Another copy of Quornel Desktop Notes keeps its note in \"%1\" "
+                        "but does not answer.")
+                .arg(copy.storePath()));
         return 1;
     case OneCopy::Outcome::First:
         break;

@@ -168,10 +168,11 @@ OneCopy::Lock OneCopy::lock(const QString &path)
             fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0) {
             if (errno == EISDIR)
-                m_notice = QStringLiteral("A folder \"%1\" stands where Quornel Desktop Notes "
-                                          "keeps the lock of its note store. The folder is left "
-                                          "as it is; the lock is kept elsewhere.")
-                               .arg(path);
+                m_notice =
+                    tr("A folder \"%1\" stands where Quornel Desktop Notes keeps the lock of "
+                       "its note store. The folder is left as it is; the lock is kept "
+                       "elsewhere.")
+                        .arg(path);
             return Lock::Unusable;
         }
         if (flock(fd, LOCK_EX | LOCK_NB) != 0) {

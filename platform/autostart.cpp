@@ -85,7 +85,9 @@ bool set(bool on, QString *error)
     const QString path = entryPath();
     if (!on) {
         if (QFileInfo::exists(path) && !QFile::remove(path)) {
-            *error = QStringLiteral("The autostart entry \"%1\" cannot be removed.").arg(path);
+            *error = QCoreApplication::translate("Autostart",
+                                                 "The autostart entry \"%1\" cannot be removed.")
+                         .arg(path);
             return false;
         }
         QDir().rmdir(folder()); // only when empty
@@ -93,7 +95,9 @@ bool set(bool on, QString *error)
     }
     QSaveFile entry(path);
     if (!folders::makePrivate(folder()) || !entry.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        *error = QStringLiteral("The autostart entry \"%1\" cannot be written.").arg(path);
+        *error = QCoreApplication::translate("Autostart",
+                                             "The autostart entry \"%1\" cannot be written.")
+                     .arg(path);
         return false;
     }
     entry.write(QStringLiteral("[Desktop Entry]\n"
@@ -108,7 +112,8 @@ bool set(bool on, QString *error)
                     .arg(execLine())
                     .toUtf8());
     if (!entry.commit()) {
-        *error = QStringLiteral("The autostart entry \"%1\" cannot be written: %2")
+        *error = QCoreApplication::translate("Autostart",
+                                             "The autostart entry \"%1\" cannot be written: %2")
                      .arg(path, entry.errorString());
         return false;
     }

@@ -2,6 +2,7 @@
 #include "display.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -342,12 +343,14 @@ bool displayReachable(QString *why)
     if (reached)
         return true;
     if (!name.isEmpty())
-        *why = QStringLiteral("cannot open the display \"%1\"").arg(name);
+        *why = QCoreApplication::translate("Display", "cannot open the display \"%1\"").arg(name);
     else if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        *why = QStringLiteral("no X11 display to show the widget on: WAYLAND_DISPLAY is set but "
-                              "DISPLAY is not (on Wayland the widget needs XWayland)");
+        *why = QCoreApplication::translate(
+            "Display", "no X11 display to show the widget on: WAYLAND_DISPLAY is set but DISPLAY "
+                       "is not (on Wayland the widget needs XWayland)");
     else
-        *why = QStringLiteral(
+        *why = QCoreApplication::translate(
+            "Display",
             "no display to show the widget on (neither DISPLAY nor WAYLAND_DISPLAY is set)");
     return false;
 }

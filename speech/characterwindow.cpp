@@ -60,7 +60,7 @@ CharacterWindow::CharacterWindow(const CharacterData &character)
 
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("CharacterMenu"));
-    connect(m_menu->addAction(QStringLiteral("Hide")), &QAction::triggered, this,
+    connect(m_menu->addAction(tr("Hide")), &QAction::triggered, this,
             &CharacterWindow::hideChosen);
 
     // What the character says, as text that screen readers and braille
@@ -70,7 +70,7 @@ CharacterWindow::CharacterWindow(const CharacterData &character)
     // character.
     m_words = new Label(QString(), this);
     m_words->setObjectName(QStringLiteral("Words"));
-    m_words->setAccessibleName(QStringLiteral("Speech balloon"));
+    m_words->setAccessibleName(tr("Speech balloon"));
     m_words->setShownLength(0);
     m_words->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_words->hide();
