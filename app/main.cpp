@@ -197,7 +197,10 @@ int main(int argc, char **argv)
     if (!copy.notice().isEmpty())
         prompts.message(copy.notice());
 
-    const Defaults defaults{defaultPosition(), defaultCharacterPath()};
+    // A first note in the user's language: the note is the user's own text,
+    // not a value the program reads.
+    const Defaults defaults{defaultPosition(), defaultCharacterPath(),
+                            QCoreApplication::translate("Form1", "Click here to rename text.")};
     std::unique_ptr<NoteStore> store = NoteStore::open(copy.storePath(), defaults, &error);
     if (!store) {
         prompts.message(error);

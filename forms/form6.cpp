@@ -7,8 +7,6 @@
 #include <QCheckBox>
 #include <QScrollBar>
 
-#include <QTextLayout>
-
 #include <cmath>
 
 namespace {
@@ -24,13 +22,11 @@ int percentOf(int level)
 
 } // namespace
 
-Form6::Form6(Forms &forms)
-    : Form(tr("Transparency Settings"), 4785, 1440), m_forms(forms)
+Form6::Form6(Forms &forms) : Form(tr("Transparency Settings"), 4785, 1440), m_forms(forms)
 {
     useDialogFont();
 
-    chkTrans =
-        new QCheckBox(tr("Enable Transparency (Compositing Desktops Only)"), this);
+    chkTrans = new QCheckBox(tr("Enable Transparency (Compositing Desktops Only)"), this);
     chkTrans->setObjectName(QStringLiteral("chkTrans"));
     place(chkTrans, 120, 120, 4455, 255);
     chkTrans->setToolTip(
@@ -51,8 +47,7 @@ Form6::Form6(Forms &forms)
     sclTrans->setPageStep(8);
     sclTrans->setValue(255);
     sclTrans->setAccessibleName(tr("Visibility"));
-    sclTrans->setAccessibleDescription(
-        tr("From not visible (0) to fully visible (255)."));
+    sclTrans->setAccessibleDescription(tr("From not visible (0) to fully visible (255)."));
     // A dragged thumb changes the level only when it is released.
     sclTrans->setTracking(false);
     // The bar takes the keyboard focus first, as the arrows and paging keys move it.
@@ -103,22 +98,17 @@ void Form6::layOut()
     int last = first;
     while (last < sentence.size() && sentence.at(last) == u' ')
         ++last;
-    QTextLayout text(sentence, Label1->font());
-    QTextOption option;
-    option.setTextDirection(Label1->layoutDirection());
-    text.setTextOption(option);
-    text.beginLayout();
-    QTextLine line = text.createLine();
-    line.setLineWidth(1e6);
-    text.endLayout();
-    // The sentence starts at the label's leading edge.
+    // The sentence starts at the label's leading edge: its left, or its
+    // right when it runs right to left. The number sits next to the "%".
+    const QFontMetricsF metrics(Label1->font());
+    const qreal before = metrics.horizontalAdvance(sentence.left(first));
+    const qreal blanks = metrics.horizontalAdvance(sentence.mid(first, last - first));
     const QRect area = Label1->contentsRect();
-    const qreal start = Label1->layoutDirection() == Qt::RightToLeft
-                            ? area.right() + 1 - line.naturalTextWidth()
-                            : area.left();
-    const qreal a = line.cursorToX(first), b = line.cursorToX(last);
-    const int left = int(std::floor(start + std::min(a, b)));
-    const int right = int(std::ceil(start + std::max(a, b)));
+    const bool rtl = Label1->layoutDirection() == Qt::RightToLeft;
+    const qreal end = rtl ? area.right() + 1 - before : area.left() + before + blanks;
+    const int left = int(std::floor(end - blanks)), right = int(std::ceil(end));
+    lblPrecent->setAlignment((rtl ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignAbsolute |
+                             Qt::AlignVCenter);
     lblPrecent->setGeometry(Label1->x() + left, Label1->y(), right - left, Label1->height());
 }
 

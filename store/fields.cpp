@@ -86,6 +86,8 @@ QVariant Defaults::fresh(const Field &field) const
         return double(float(place.x()));
     if (&field == &fields::Top)
         return double(float(place.y()));
+    if (&field == &fields::Note && !note.isEmpty())
+        return note;
     if (&field == &fields::AgentName)
         return QVariant::fromValue(character.isEmpty() ? CharacterChoice::noneChosen()
                                                        : CharacterChoice::file(character));

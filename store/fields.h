@@ -110,6 +110,7 @@ int indexOf(const Field &field);
 struct Defaults {
     QPointF place;     // twips, the main window's outer top-left corner
     QString character; // the bundled default character; empty: "None"
+    QString note = {}; // the first note, in the user's language; empty: as designed
 
     // The field's value in a fresh store, as the program reads it.
     QVariant fresh(const Field &field) const;

@@ -6,6 +6,11 @@ atspi.py PID              prints the tree: a line "ROLE|NAME|DESCRIPTION|ACTIONS
                           through the text interface, its line breaks as "\\n"); fails while
                           PID has none
 atspi.py PID NAME ACTION  performs ACTION of the first shown object called NAME
+atspi.py PID --where NAME prints "X Y W H" of the first showing object called NAME and of
+                          the window holding it, on the screen, one line each
+atspi.py PID --focus S    prints, for S seconds, "ROLE|NAME" of each object of PID that gains
+                          the focus (a menu's items as the keyboard goes through them: a
+                          popup menu is no child of its program in the tree); "ready" first
 """
 import sys
 
@@ -42,8 +47,41 @@ def walk(obj, depth=0):
             yield from walk(child, depth + 1)
 
 
+def where(pid, name):
+    window = None
+    for depth, obj in walk(program(pid)):
+        if depth == 1:
+            window = obj
+        if obj.name == name and obj.getState().contains(pyatspi.STATE_SHOWING):
+            for o in (obj, window):
+                box = o.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                print(box.x, box.y, box.width, box.height)
+            return
+    sys.exit(f"no object {name!r} showing")
+
+
+def focus(pid, seconds):
+    from gi.repository import GLib
+
+    def seen(event):
+        try:
+            if event.detail1 and event.source.get_process_id() == pid:
+                print(f"{event.source.getRoleName()}|{event.source.name}", flush=True)
+        except Exception:  # an object gone meanwhile
+            pass
+
+    pyatspi.Registry.registerEventListener(seen, "object:state-changed:focused")
+    GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
+    GLib.idle_add(lambda: print("ready", flush=True))
+    pyatspi.Registry.start()
+
+
 def main():
     pid = int(sys.argv[1])
+    if sys.argv[2:3] == ["--where"]:
+        return where(pid, sys.argv[3])
+    if sys.argv[2:3] == ["--focus"]:
+        return focus(pid, float(sys.argv[3]))
     for depth, obj in walk(program(pid)):
         action, names = actions(obj)
         if len(sys.argv) == 2:

@@ -9,18 +9,8 @@
 # are text in its window while it speaks. ctest runs it on the build, the test
 # command also on the program as the Debian package installs it.
 source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
-command -v dbus-daemon >/dev/null || fail "missing: dbus-daemon"
 desktop_start
-_start dbus '[[ -s "$E2E_DIR/bus" ]]' \
-    sh -c 'exec dbus-daemon --session --nofork --print-address=3 3>"$1"' dbus "$E2E_DIR/bus"
-export DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$E2E_DIR/bus")"
-_start atspi '[[ "$(dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
-    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus)" == *"boolean true"* ]]' \
-    /usr/libexec/at-spi-bus-launcher --launch-immediately
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-atspi() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi.py" "$APP_PID" "$@"; }
-# seen LINE: the tree holds an object whose line (role|name|description|actions|text) begins so.
-seen() { tree=$(atspi) && [[ $'\n'"$tree" =~ $'\n'\ *"$1" ]]; }
+atspi_start
 
 # The bundled character lies where the package (or else the build) puts it.
 character="$(dirname "$APP")/../share/quornel-desktop-notes/characters/quornel.qchar"

@@ -148,6 +148,22 @@ sni_start() {
         org.freedesktop.DBus.Peer.Ping' "$SNIHOST"
 }
 
+# atspi_start: a session bus with an accessibility bus, and the program's
+# tree on it: atspi [ARGS] runs atspi.py on the program, seen LINE looks for a
+# line of its tree (role|name|description|actions|text) that begins so.
+atspi_start() {
+    command -v dbus-daemon >/dev/null || fail "missing: dbus-daemon"
+    _start dbus '[[ -s "$E2E_DIR/bus" ]]' \
+        sh -c 'exec dbus-daemon --session --nofork --print-address=3 3>"$1"' dbus "$E2E_DIR/bus"
+    export DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$E2E_DIR/bus")"
+    _start atspi '[[ "$(dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus)" == *"boolean true"* ]]' \
+        /usr/libexec/at-spi-bus-launcher --launch-immediately
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+atspi() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/../atspi.py" "$APP_PID" "$@"; }
+seen() { tree=$(atspi) && [[ $'\n'"$tree" =~ $'\n'\ *"$1" ]]; }
+
 # desktop_stop: every piece by its process id, in reverse order.
 desktop_stop() {
     watch_stop
