@@ -38,7 +38,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quornel.org/desktop-notes/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, never linked: the X11 display plugin, the voice data and
 # the dialogs' face.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, espeak-ng-data, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, espeak-ng-data, fonts-liberation2, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 # The package's files lie under /usr, and the autostart entry under /etc,

@@ -185,6 +185,10 @@ private slots:
         const QString style = qEnvironmentVariable("QT_STYLE_OVERRIDE");
         if (!style.isEmpty())
             QCOMPARE(QApplication::style()->name().toLower(), style.toLower());
+        // The GTK theme gives the desktop's face ("Sans"), not Qt's own.
+        if (qEnvironmentVariable("QT_QPA_PLATFORMTHEME") == QLatin1String("gtk3"))
+            QVERIFY2(QApplication::font().family() != QLatin1String("Sans Serif"),
+                     "the GTK platform theme did not load");
     }
 
     // A catalogue in the tree that the build left out would leave its

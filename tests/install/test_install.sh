@@ -24,6 +24,7 @@ failed=0
 check() { if "${@:2}"; then echo "PASS: $1"; else echo "FAIL: $1"; failed=1; fi; }
 
 none() { [[ -z "$1" ]] || { echo "$1"; return 1; }; }   # TEXT: empty, or shown
+has() { [[ "$1" == *"$2"* ]]; }   # TEXT PART
 validates() { local out; out="$("$@" 2>&1)" || { echo "$out"; return 1; }; }
 render() { none "$(zcat "$1" | groff -man -Tutf8 -ww -z 2>&1)"; }
 # install_to PREFIX ROOT [DESTDIR]: installs and checks that every file lies under ROOT.
@@ -56,6 +57,12 @@ installed() {
     done
     check "the installed program tells its version without a display" \
         test "$(env -u DISPLAY "$p/bin/quornel-desktop-notes" --version)" = "quornel-desktop-notes $version"
+    # The catalogues are built into the program; Qt's own come with the
+    # package it depends on: its help in German, its options and Qt's.
+    local help
+    help="$(env -u DISPLAY LANGUAGE=de "$p/bin/quornel-desktop-notes" --help)"
+    check "the installed program speaks German (its help and Qt's)" \
+        eval 'has "$help" "Die Notiz im Notizspeicher <file> aufbewahren" && has "$help" "Zeigt Hilfe zu den Kommandozeilenoptionen an"'
     check "the character file format is documented" test -s "$p/share/doc/quornel-desktop-notes/QCHAR-FORMAT.md"
 
     # The user's autostart entry, in a configuration folder of its own.
