@@ -72,9 +72,10 @@ public:
             m_reason = reason;
     }
 
-    // An entry that must be there and be of the given kind.
+    // An entry that must be there and be of the given kind; `wrongKind`
+    // says what it must be, with %1 for its path.
     QJsonValue need(const QJsonObject &o, const QString &key, const QString &path,
-                    QJsonValue::Type type, const char *kindName)
+                    QJsonValue::Type type, const QString &wrongKind)
     {
         if (failed())
             return {};
@@ -84,7 +85,7 @@ public:
             return {};
         }
         if (it->type() != type) {
-            fail(CharacterFile::tr("the manifest entry \"%1\" must be %2").arg(path, kindName));
+            fail(wrongKind.arg(path));
             return {};
         }
         return *it;
@@ -92,7 +93,8 @@ public:
 
     int integer(const QJsonObject &o, const QString &key, const QString &path, int min, int max)
     {
-        const QJsonValue v = need(o, key, path, QJsonValue::Double, "a number");
+        const QJsonValue v = need(o, key, path, QJsonValue::Double,
+                                  CharacterFile::tr("the manifest entry \"%1\" must be a number"));
         if (failed())
             return min;
         const double d = v.toDouble();
@@ -108,18 +110,24 @@ public:
 
     QString string(const QJsonObject &o, const QString &key, const QString &path)
     {
-        return need(o, key, path, QJsonValue::String, "a text").toString();
+        return need(o, key, path, QJsonValue::String,
+                    CharacterFile::tr("the manifest entry \"%1\" must be a text"))
+            .toString();
     }
 
     QJsonObject object(const QJsonObject &o, const QString &key, const QString &path)
     {
-        return need(o, key, path, QJsonValue::Object, "an object").toObject();
+        return need(o, key, path, QJsonValue::Object,
+                    CharacterFile::tr("the manifest entry \"%1\" must be an object"))
+            .toObject();
     }
 
     QJsonArray array(const QJsonObject &o, const QString &key, const QString &path, int min,
                      int max)
     {
-        QJsonArray a = need(o, key, path, QJsonValue::Array, "a list").toArray();
+        QJsonArray a = need(o, key, path, QJsonValue::Array,
+                            CharacterFile::tr("the manifest entry \"%1\" must be a list"))
+                           .toArray();
         if (failed())
             return {};
         if (a.size() < min || a.size() > max) {

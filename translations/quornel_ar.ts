@@ -5,46 +5,42 @@
     <name>Autostart</name>
     <message>
         <source>The autostart entry &quot;%1&quot; cannot be removed.</source>
-        <translation>لا يمكن إزالة مُدخل البدء التلقائي "%1".</translation>
+        <translation>لا يمكن إزالة مُدخل البدء التلقائي &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The autostart entry &quot;%1&quot; cannot be written.</source>
-        <translation>لا يمكن كتابة مُدخل البدء التلقائي "%1".</translation>
+        <translation>لا يمكن كتابة مُدخل البدء التلقائي &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The autostart entry &quot;%1&quot; cannot be written: %2</source>
-        <translation>لا يمكن كتابة مُدخل البدء التلقائي "%1": %2</translation>
+        <translation>لا يمكن كتابة مُدخل البدء التلقائي &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
     <name>CharacterFile</name>
     <message>
         <source>the manifest has no entry &quot;%1&quot;</source>
-        <translation>لا يحتوي البيان على المُدخل "%1"</translation>
-    </message>
-    <message>
-        <source>the manifest entry &quot;%1&quot; must be %2</source>
-        <translation>يجب أن يكون مُدخل البيان "%1" من النوع: %2</translation>
+        <translation>لا يحتوي البيان على المُدخل &quot;%1&quot;</translation>
     </message>
     <message>
         <source>the manifest entry &quot;%1&quot; must be a whole number from %2 to %3</source>
-        <translation>يجب أن يكون مُدخل البيان "%1" عددًا صحيحًا من %2 إلى %3</translation>
+        <translation>يجب أن يكون مُدخل البيان &quot;%1&quot; عددًا صحيحًا من %2 إلى %3</translation>
     </message>
     <message>
         <source>the manifest entry &quot;%1&quot; must list from %2 to %3 items, not %4</source>
-        <translation>يجب أن يكون عدد عناصر مُدخل البيان "%1" من %2 إلى %3، لا %4</translation>
+        <translation>يجب أن يكون عدد عناصر مُدخل البيان &quot;%1&quot; من %2 إلى %3، لا %4</translation>
     </message>
     <message>
         <source>the manifest entry &quot;%1[%2]&quot; must be an object</source>
-        <translation>يجب أن يكون مُدخل البيان "%1[%2]" كائنًا</translation>
+        <translation>يجب أن يكون مُدخل البيان &quot;%1[%2]&quot; كائنًا</translation>
     </message>
     <message>
         <source>the manifest has an unknown entry &quot;%1&quot;</source>
-        <translation>يحتوي البيان على مُدخل مجهول "%1"</translation>
+        <translation>يحتوي البيان على مُدخل مجهول &quot;%1&quot;</translation>
     </message>
     <message>
         <source>the manifest entry &quot;%1&quot; has an unknown entry &quot;%2&quot;</source>
-        <translation>يحتوي مُدخل البيان "%1" على مُدخل مجهول "%2"</translation>
+        <translation>يحتوي مُدخل البيان &quot;%1&quot; على مُدخل مجهول &quot;%2&quot;</translation>
     </message>
     <message>
         <source>is not a PNG picture</source>
@@ -76,19 +72,19 @@
     </message>
     <message>
         <source>its &quot;%1&quot; chunk runs past the end of the picture (it declares %2 bytes; %3 follow)</source>
-        <translation>يتجاوز مقطعها "%1" نهاية الصورة (يصرّح بأن طوله %2 بايت، والمتبقي %3 بايت فقط)</translation>
+        <translation>يتجاوز مقطعها &quot;%1&quot; نهاية الصورة (يصرّح بأن طوله %2 بايت، والمتبقي %3 بايت فقط)</translation>
     </message>
     <message>
         <source>its &quot;%1&quot; chunk runs past the end of the picture (its checksum is cut off)</source>
-        <translation>يتجاوز مقطعها "%1" نهاية الصورة (مجموع التحقق الخاص به مبتور)</translation>
+        <translation>يتجاوز مقطعها &quot;%1&quot; نهاية الصورة (مجموع التحقق الخاص به مبتور)</translation>
     </message>
     <message>
         <source>its &quot;%1&quot; chunk&apos;s checksum is wrong</source>
-        <translation>مجموع التحقق لمقطعها "%1" خاطئ</translation>
+        <translation>مجموع التحقق لمقطعها &quot;%1&quot; خاطئ</translation>
     </message>
     <message>
         <source>its &quot;%1&quot; chunk is out of place</source>
-        <translation>مقطعها "%1" في غير موضعه</translation>
+        <translation>مقطعها &quot;%1&quot; في غير موضعه</translation>
     </message>
     <message>
         <source>its image data is split by other chunks</source>
@@ -104,7 +100,7 @@
     </message>
     <message>
         <source>it holds a critical chunk &quot;%1&quot; this program does not know</source>
-        <translation>تحتوي على مقطع حرج "%1" لا يعرفه هذا البرنامج</translation>
+        <translation>تحتوي على مقطع حرج &quot;%1&quot; لا يعرفه هذا البرنامج</translation>
     </message>
     <message>
         <source>it ends without its end chunk</source>
@@ -136,7 +132,7 @@
     </message>
     <message>
         <source>The character file &quot;%1&quot; cannot be used: %2.</source>
-        <translation>لا يمكن استخدام ملف الشخصية "%1": %2.</translation>
+        <translation>لا يمكن استخدام ملف الشخصية &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>No character file was named.</source>
@@ -172,7 +168,7 @@
     </message>
     <message>
         <source>the voice name &quot;%1&quot; is not a valid voice name</source>
-        <translation>اسم الصوت "%1" ليس اسم صوت صالحًا</translation>
+        <translation>اسم الصوت &quot;%1&quot; ليس اسم صوت صالحًا</translation>
     </message>
     <message>
         <source>the voice rate must be from %1 to %2</source>
@@ -212,15 +208,15 @@
     </message>
     <message>
         <source>the mouth shape name &quot;%1&quot; is not valid (small letters, digits, &quot;-&quot; and &quot;_&quot;, up to 32)</source>
-        <translation>اسم شكل الفم "%1" غير صالح (أحرف لاتينية صغيرة وأرقام و"-" و"_"، حتى 32 محرفًا)</translation>
+        <translation>اسم شكل الفم &quot;%1&quot; غير صالح (أحرف لاتينية صغيرة وأرقام و&quot;-&quot; و&quot;_&quot;، حتى 32 محرفًا)</translation>
     </message>
     <message>
         <source>the mouth shape &quot;%1&quot; is given twice</source>
-        <translation>شكل الفم "%1" مذكور مرتين</translation>
+        <translation>شكل الفم &quot;%1&quot; مذكور مرتين</translation>
     </message>
     <message>
         <source>the mouth shape &quot;%1&quot; refers to picture %2, which does not exist</source>
-        <translation>يشير شكل الفم "%1" إلى الصورة %2، وهي غير موجودة</translation>
+        <translation>يشير شكل الفم &quot;%1&quot; إلى الصورة %2، وهي غير موجودة</translation>
     </message>
     <message>
         <source>its manifest is not valid JSON (%1 at byte %2)</source>
@@ -290,6 +286,22 @@
         <source>the file would be longer than %1 bytes</source>
         <translation>سيتجاوز حجم الملف %1 بايت</translation>
     </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a number</source>
+        <translation>يجب أن يكون مُدخل البيان &quot;%1&quot; عددًا</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a text</source>
+        <translation>يجب أن يكون مُدخل البيان &quot;%1&quot; نصًا</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be an object</source>
+        <translation>يجب أن يكون مُدخل البيان &quot;%1&quot; كائنًا</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a list</source>
+        <translation>يجب أن يكون مُدخل البيان &quot;%1&quot; قائمة</translation>
+    </message>
 </context>
 <context>
     <name>CharacterWindow</name>
@@ -321,7 +333,7 @@
     <name>Display</name>
     <message>
         <source>cannot open the display &quot;%1&quot;</source>
-        <translation>لا يمكن فتح العرض "%1"</translation>
+        <translation>لا يمكن فتح العرض &quot;%1&quot;</translation>
     </message>
     <message>
         <source>no X11 display to show the widget on: WAYLAND_DISPLAY is set but DISPLAY is not (on Wayland the widget needs XWayland)</source>
@@ -420,7 +432,7 @@
     </message>
     <message>
         <source>Changes are not being saved to &quot;%1&quot;.</source>
-        <translation>التغييرات لا تُحفظ في "%1".</translation>
+        <translation>التغييرات لا تُحفظ في &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>You have the following notes: </source>
@@ -428,7 +440,7 @@
     </message>
     <message>
         <source>You must pick a Speech Agent Character if the speech is enabled. You can do this by clicking the Load Agent button in the Speech Settings window. If you do not have any Speech Agent Characters than disable the speech in the Speech Settings window.</source>
-        <translation>يجب أن تختار شخصية نطق ما دام النطق مفعّلًا. يمكنك ذلك بالنقر على زر "تحميل شخصية" في نافذة "إعدادات النطق". وإن لم تكن لديك أي شخصية نطق، فعطّل النطق في نافذة "إعدادات النطق".</translation>
+        <translation>يجب أن تختار شخصية نطق ما دام النطق مفعّلًا. يمكنك ذلك بالنقر على زر &quot;تحميل شخصية&quot; في نافذة &quot;إعدادات النطق&quot;. وإن لم تكن لديك أي شخصية نطق، فعطّل النطق في نافذة &quot;إعدادات النطق&quot;.</translation>
     </message>
     <message>
         <source>The notification area that runs is of a kind this icon cannot use (the kind is chosen when Quornel Desktop Notes starts): hidden, the window would have no icon to come back from. Start Quornel Desktop Notes again to use it.</source>
@@ -482,7 +494,7 @@
     </message>
     <message>
         <source>Chose if you would like to have &quot;Open Animation&quot; or &quot;Close Animation&quot;  by checking the appropriate check box.</source>
-        <translation>اختر ما إذا كنت تريد "حركة الفتح" أو "حركة الإغلاق" بتأشير مربع الاختيار المناسب.</translation>
+        <translation>اختر ما إذا كنت تريد &quot;حركة الفتح&quot; أو &quot;حركة الإغلاق&quot; بتأشير مربع الاختيار المناسب.</translation>
     </message>
     <message>
         <source>Open Animation</source>
@@ -490,7 +502,7 @@
     </message>
     <message>
         <source>Click if you want the &quot;Open Animation&quot; on or off.</source>
-        <translation>انقر لتفعيل "حركة الفتح" أو تعطيلها.</translation>
+        <translation>انقر لتفعيل &quot;حركة الفتح&quot; أو تعطيلها.</translation>
     </message>
     <message>
         <source>Close Animation</source>
@@ -498,7 +510,7 @@
     </message>
     <message>
         <source>Click if you want the &quot;Close Animation&quot; on or off.</source>
-        <translation>انقر لتفعيل "حركة الإغلاق" أو تعطيلها.</translation>
+        <translation>انقر لتفعيل &quot;حركة الإغلاق&quot; أو تعطيلها.</translation>
     </message>
     <message>
         <source>Speech Settings</source>
@@ -627,14 +639,14 @@
     <name>NoteStore</name>
     <message>
         <source>A change could not be saved to the note store &quot;%1&quot;: %2. The program keeps the change and saves it as soon as it can; changes not saved by then are lost when the program ends.</source>
-        <translation>تعذّر حفظ تغيير في مخزن الملاحظات "%1": %2. يحتفظ البرنامج بالتغيير ويحفظه حالما يستطيع، أما التغييرات التي لم تُحفظ حتى انتهاء البرنامج فستضيع.</translation>
+        <translation>تعذّر حفظ تغيير في مخزن الملاحظات &quot;%1&quot;: %2. يحتفظ البرنامج بالتغيير ويحفظه حالما يستطيع، أما التغييرات التي لم تُحفظ حتى انتهاء البرنامج فستضيع.</translation>
     </message>
 </context>
 <context>
     <name>OneCopy</name>
     <message>
         <source>A folder &quot;%1&quot; stands where Quornel Desktop Notes keeps the lock of its note store. The folder is left as it is; the lock is kept elsewhere.</source>
-        <translation>يوجد مجلد "%1" في الموضع الذي يحفظ فيه Quornel Desktop Notes قفل مخزن ملاحظاته. سيُترك المجلد كما هو، ويُحفظ القفل في مكان آخر.</translation>
+        <translation>يوجد مجلد &quot;%1&quot; في الموضع الذي يحفظ فيه Quornel Desktop Notes قفل مخزن ملاحظاته. سيُترك المجلد كما هو، ويُحفظ القفل في مكان آخر.</translation>
     </message>
 </context>
 <context>
@@ -643,7 +655,7 @@
         <source>A note on the desktop, with a clock and a mascot who reads it aloud.
 Without an option the note store is &quot;%1&quot; in the working folder.</source>
         <translation>ملاحظة على سطح المكتب، مع ساعة وتميمة تقرؤها بصوت عالٍ.
-دون أي خيار، يكون مخزن الملاحظات هو "%1" في مجلد العمل.</translation>
+دون أي خيار، يكون مخزن الملاحظات هو &quot;%1&quot; في مجلد العمل.</translation>
     </message>
     <message>
         <source>Keep the note in the store &lt;file&gt;.</source>
@@ -667,15 +679,15 @@ Without an option the note store is &quot;%1&quot; in the working folder.</sourc
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; see --help</source>
-        <translation>وسيط غير متوقع '%1'؛ راجع --help</translation>
+        <translation>وسيط غير متوقع &apos;%1&apos;؛ راجع --help</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; for the note store cannot be made.</source>
-        <translation>لا يمكن إنشاء المجلد "%1" لمخزن الملاحظات.</translation>
+        <translation>لا يمكن إنشاء المجلد &quot;%1&quot; لمخزن الملاحظات.</translation>
     </message>
     <message>
         <source>Another copy of Quornel Desktop Notes keeps its note in &quot;%1&quot; but does not answer.</source>
-        <translation>توجد نسخة أخرى من Quornel Desktop Notes تحفظ ملاحظتها في "%1"، لكنها لا تستجيب.</translation>
+        <translation>توجد نسخة أخرى من Quornel Desktop Notes تحفظ ملاحظتها في &quot;%1&quot;، لكنها لا تستجيب.</translation>
     </message>
 </context>
 <context>
@@ -701,7 +713,7 @@ Without an option the note store is &quot;%1&quot; in the working folder.</sourc
     </message>
     <message>
         <source>the speaker &quot;%1&quot; could not be started (%2)</source>
-        <translation>تعذّر بدء برنامج النطق "%1" (%2)</translation>
+        <translation>تعذّر بدء برنامج النطق &quot;%1&quot; (%2)</translation>
     </message>
     <message>
         <source>the speaker said something that does not decode</source>
@@ -712,7 +724,7 @@ Without an option the note store is &quot;%1&quot; in the working folder.</sourc
     <name>SqliteFile</name>
     <message>
         <source>The note store &quot;%1&quot; cannot be used: %2.</source>
-        <translation>لا يمكن استخدام مخزن الملاحظات "%1": %2.</translation>
+        <translation>لا يمكن استخدام مخزن الملاحظات &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>it is not a file</source>
@@ -728,15 +740,15 @@ Without an option the note store is &quot;%1&quot; in the working folder.</sourc
     </message>
     <message>
         <source>The note store &quot;%1&quot; is on a read-only disk: the note is shown as it was last saved, but changes made now cannot be kept.</source>
-        <translation>مخزن الملاحظات "%1" على قرص للقراءة فقط: تُعرض الملاحظة كما حُفظت آخر مرة، لكن لا يمكن الاحتفاظ بالتغييرات التي تُجرى الآن.</translation>
+        <translation>مخزن الملاحظات &quot;%1&quot; على قرص للقراءة فقط: تُعرض الملاحظة كما حُفظت آخر مرة، لكن لا يمكن الاحتفاظ بالتغييرات التي تُجرى الآن.</translation>
     </message>
     <message>
         <source>The note store &quot;%1&quot; is read-only: the note is shown as it was last saved, but changes made now cannot be kept.</source>
-        <translation>مخزن الملاحظات "%1" للقراءة فقط: تُعرض الملاحظة كما حُفظت آخر مرة، لكن لا يمكن الاحتفاظ بالتغييرات التي تُجرى الآن.</translation>
+        <translation>مخزن الملاحظات &quot;%1&quot; للقراءة فقط: تُعرض الملاحظة كما حُفظت آخر مرة، لكن لا يمكن الاحتفاظ بالتغييرات التي تُجرى الآن.</translation>
     </message>
     <message>
         <source>The note store &quot;%1&quot; is in a read-only folder: the note is shown as it was last saved, but changes made now cannot be kept.</source>
-        <translation>مخزن الملاحظات "%1" في مجلد للقراءة فقط: تُعرض الملاحظة كما حُفظت آخر مرة، لكن لا يمكن الاحتفاظ بالتغييرات التي تُجرى الآن.</translation>
+        <translation>مخزن الملاحظات &quot;%1&quot; في مجلد للقراءة فقط: تُعرض الملاحظة كما حُفظت آخر مرة، لكن لا يمكن الاحتفاظ بالتغييرات التي تُجرى الآن.</translation>
     </message>
     <message>
         <source>the database is damaged (%1)</source>

@@ -23,10 +23,6 @@
         <translation>das Manifest hat keinen Eintrag „%1“</translation>
     </message>
     <message>
-        <source>the manifest entry &quot;%1&quot; must be %2</source>
-        <translation>der Manifest-Eintrag „%1“ hat den falschen Typ (erwartet: %2)</translation>
-    </message>
-    <message>
         <source>the manifest entry &quot;%1&quot; must be a whole number from %2 to %3</source>
         <translation>der Manifest-Eintrag „%1“ muss eine ganze Zahl von %2 bis %3 sein</translation>
     </message>
@@ -289,6 +285,22 @@
     <message>
         <source>the file would be longer than %1 bytes</source>
         <translation>die Datei wäre größer als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a number</source>
+        <translation>der Manifest-Eintrag „%1“ muss eine Zahl sein</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a text</source>
+        <translation>der Manifest-Eintrag „%1“ muss ein Text sein</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be an object</source>
+        <translation>der Manifest-Eintrag „%1“ muss ein Objekt sein</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a list</source>
+        <translation>der Manifest-Eintrag „%1“ muss eine Liste sein</translation>
     </message>
 </context>
 <context>

@@ -23,10 +23,6 @@
         <translation>el manifiesto no tiene la entrada «%1»</translation>
     </message>
     <message>
-        <source>the manifest entry &quot;%1&quot; must be %2</source>
-        <translation>la entrada «%1» del manifiesto no tiene el tipo correcto (se esperaba: %2)</translation>
-    </message>
-    <message>
         <source>the manifest entry &quot;%1&quot; must be a whole number from %2 to %3</source>
         <translation>la entrada «%1» del manifiesto debe ser un número entero de %2 a %3</translation>
     </message>
@@ -289,6 +285,22 @@
     <message>
         <source>the file would be longer than %1 bytes</source>
         <translation>el archivo ocuparía más de %1 bytes</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a number</source>
+        <translation>la entrada «%1» del manifiesto debe ser un número</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a text</source>
+        <translation>la entrada «%1» del manifiesto debe ser un texto</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be an object</source>
+        <translation>la entrada «%1» del manifiesto debe ser un objeto</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a list</source>
+        <translation>la entrada «%1» del manifiesto debe ser una lista</translation>
     </message>
 </context>
 <context>

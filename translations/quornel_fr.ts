@@ -5,46 +5,42 @@
     <name>Autostart</name>
     <message>
         <source>The autostart entry &quot;%1&quot; cannot be removed.</source>
-        <translation>L&apos;entrée de démarrage automatique « %1 » ne peut pas être supprimée.</translation>
+        <translation>L&apos;entrée de démarrage automatique «&#xa0;%1&#xa0;» ne peut pas être supprimée.</translation>
     </message>
     <message>
         <source>The autostart entry &quot;%1&quot; cannot be written.</source>
-        <translation>L&apos;entrée de démarrage automatique « %1 » ne peut pas être écrite.</translation>
+        <translation>L&apos;entrée de démarrage automatique «&#xa0;%1&#xa0;» ne peut pas être écrite.</translation>
     </message>
     <message>
         <source>The autostart entry &quot;%1&quot; cannot be written: %2</source>
-        <translation>L&apos;entrée de démarrage automatique « %1 » ne peut pas être écrite : %2</translation>
+        <translation>L&apos;entrée de démarrage automatique «&#xa0;%1&#xa0;» ne peut pas être écrite&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>CharacterFile</name>
     <message>
         <source>the manifest has no entry &quot;%1&quot;</source>
-        <translation>le manifeste n&apos;a pas d&apos;entrée « %1 »</translation>
-    </message>
-    <message>
-        <source>the manifest entry &quot;%1&quot; must be %2</source>
-        <translation>l&apos;entrée « %1 » du manifeste n&apos;a pas le bon type (attendu : %2)</translation>
+        <translation>le manifeste n&apos;a pas d&apos;entrée «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>the manifest entry &quot;%1&quot; must be a whole number from %2 to %3</source>
-        <translation>l&apos;entrée « %1 » du manifeste doit être un nombre entier de %2 à %3</translation>
+        <translation>l&apos;entrée «&#xa0;%1&#xa0;» du manifeste doit être un nombre entier de %2 à %3</translation>
     </message>
     <message>
         <source>the manifest entry &quot;%1&quot; must list from %2 to %3 items, not %4</source>
-        <translation>l&apos;entrée « %1 » du manifeste doit contenir de %2 à %3 éléments, et non %4</translation>
+        <translation>l&apos;entrée «&#xa0;%1&#xa0;» du manifeste doit contenir de %2 à %3 éléments, et non %4</translation>
     </message>
     <message>
         <source>the manifest entry &quot;%1[%2]&quot; must be an object</source>
-        <translation>l&apos;entrée « %1[%2] » du manifeste doit être un objet</translation>
+        <translation>l&apos;entrée «&#xa0;%1[%2]&#xa0;» du manifeste doit être un objet</translation>
     </message>
     <message>
         <source>the manifest has an unknown entry &quot;%1&quot;</source>
-        <translation>le manifeste contient une entrée inconnue « %1 »</translation>
+        <translation>le manifeste contient une entrée inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>the manifest entry &quot;%1&quot; has an unknown entry &quot;%2&quot;</source>
-        <translation>l&apos;entrée « %1 » du manifeste contient une entrée inconnue « %2 »</translation>
+        <translation>l&apos;entrée «&#xa0;%1&#xa0;» du manifeste contient une entrée inconnue «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>is not a PNG picture</source>
@@ -56,11 +52,11 @@
     </message>
     <message>
         <source>is %1 x %2 pixels; each side must be from 1 to %3</source>
-        <translation>mesure %1 × %2 pixels ; chaque côté doit mesurer de 1 à %3 pixels</translation>
+        <translation>mesure %1 × %2 pixels&#xa0;; chaque côté doit mesurer de 1 à %3 pixels</translation>
     </message>
     <message>
         <source>is damaged: </source>
-        <translation>est endommagée : </translation>
+        <translation>est endommagée&#xa0;: </translation>
     </message>
     <message>
         <source>its header chunk declares a kind of picture that PNG does not have</source>
@@ -76,19 +72,19 @@
     </message>
     <message>
         <source>its &quot;%1&quot; chunk runs past the end of the picture (it declares %2 bytes; %3 follow)</source>
-        <translation>son bloc « %1 » dépasse la fin de l&apos;image (il déclare %2 octets ; %3 suivent)</translation>
+        <translation>son bloc «&#xa0;%1&#xa0;» dépasse la fin de l&apos;image (il déclare %2 octets&#xa0;; %3 suivent)</translation>
     </message>
     <message>
         <source>its &quot;%1&quot; chunk runs past the end of the picture (its checksum is cut off)</source>
-        <translation>son bloc « %1 » dépasse la fin de l&apos;image (sa somme de contrôle est tronquée)</translation>
+        <translation>son bloc «&#xa0;%1&#xa0;» dépasse la fin de l&apos;image (sa somme de contrôle est tronquée)</translation>
     </message>
     <message>
         <source>its &quot;%1&quot; chunk&apos;s checksum is wrong</source>
-        <translation>la somme de contrôle de son bloc « %1 » est erronée</translation>
+        <translation>la somme de contrôle de son bloc «&#xa0;%1&#xa0;» est erronée</translation>
     </message>
     <message>
         <source>its &quot;%1&quot; chunk is out of place</source>
-        <translation>son bloc « %1 » n&apos;est pas à sa place</translation>
+        <translation>son bloc «&#xa0;%1&#xa0;» n&apos;est pas à sa place</translation>
     </message>
     <message>
         <source>its image data is split by other chunks</source>
@@ -104,7 +100,7 @@
     </message>
     <message>
         <source>it holds a critical chunk &quot;%1&quot; this program does not know</source>
-        <translation>elle contient un bloc critique « %1 » que ce programme ne connaît pas</translation>
+        <translation>elle contient un bloc critique «&#xa0;%1&#xa0;» que ce programme ne connaît pas</translation>
     </message>
     <message>
         <source>it ends without its end chunk</source>
@@ -136,7 +132,7 @@
     </message>
     <message>
         <source>The character file &quot;%1&quot; cannot be used: %2.</source>
-        <translation>Le fichier de personnage « %1 » ne peut pas être utilisé : %2.</translation>
+        <translation>Le fichier de personnage «&#xa0;%1&#xa0;» ne peut pas être utilisé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>No character file was named.</source>
@@ -156,7 +152,7 @@
     </message>
     <message>
         <source>it is %1 bytes long; a character file may have at most %2</source>
-        <translation>il fait %1 octets ; un fichier de personnage peut en faire au plus %2</translation>
+        <translation>il fait %1 octets&#xa0;; un fichier de personnage peut en faire au plus %2</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
@@ -172,7 +168,7 @@
     </message>
     <message>
         <source>the voice name &quot;%1&quot; is not a valid voice name</source>
-        <translation>le nom de voix « %1 » n&apos;est pas un nom de voix valide</translation>
+        <translation>le nom de voix «&#xa0;%1&#xa0;» n&apos;est pas un nom de voix valide</translation>
     </message>
     <message>
         <source>the voice rate must be from %1 to %2</source>
@@ -208,19 +204,19 @@
     </message>
     <message>
         <source>a frame lasts %1 ms; frames last from %2 to %3 ms</source>
-        <translation>une trame dure %1 ms ; les trames durent de %2 à %3 ms</translation>
+        <translation>une trame dure %1 ms&#xa0;; les trames durent de %2 à %3 ms</translation>
     </message>
     <message>
         <source>the mouth shape name &quot;%1&quot; is not valid (small letters, digits, &quot;-&quot; and &quot;_&quot;, up to 32)</source>
-        <translation>le nom de forme de bouche « %1 » n&apos;est pas valide (lettres minuscules, chiffres, « - » et « _ », 32 au maximum)</translation>
+        <translation>le nom de forme de bouche «&#xa0;%1&#xa0;» n&apos;est pas valide (lettres minuscules, chiffres, «&#xa0;-&#xa0;» et «&#xa0;_&#xa0;», 32 au maximum)</translation>
     </message>
     <message>
         <source>the mouth shape &quot;%1&quot; is given twice</source>
-        <translation>la forme de bouche « %1 » est indiquée deux fois</translation>
+        <translation>la forme de bouche «&#xa0;%1&#xa0;» est indiquée deux fois</translation>
     </message>
     <message>
         <source>the mouth shape &quot;%1&quot; refers to picture %2, which does not exist</source>
-        <translation>la forme de bouche « %1 » fait référence à l&apos;image %2, qui n&apos;existe pas</translation>
+        <translation>la forme de bouche «&#xa0;%1&#xa0;» fait référence à l&apos;image %2, qui n&apos;existe pas</translation>
     </message>
     <message>
         <source>its manifest is not valid JSON (%1 at byte %2)</source>
@@ -232,11 +228,11 @@
     </message>
     <message>
         <source>it ends early: picture %1 needs %2 bytes but only %3 are left</source>
-        <translation>il se termine prématurément : l&apos;image %1 nécessite %2 octets, mais il n&apos;en reste que %3</translation>
+        <translation>il se termine prématurément&#xa0;: l&apos;image %1 nécessite %2 octets, mais il n&apos;en reste que %3</translation>
     </message>
     <message>
         <source>it ends early: double-size picture %1 needs %2 bytes but only %3 are left</source>
-        <translation>il se termine prématurément : l&apos;image en double taille %1 nécessite %2 octets, mais il n&apos;en reste que %3</translation>
+        <translation>il se termine prématurément&#xa0;: l&apos;image en double taille %1 nécessite %2 octets, mais il n&apos;en reste que %3</translation>
     </message>
     <message>
         <source>%1 bytes follow its last picture</source>
@@ -256,15 +252,15 @@
     </message>
     <message>
         <source>it is of format version %1; this program reads versions %2 and %3</source>
-        <translation>il est au format version %1 ; ce programme lit les versions %2 et %3</translation>
+        <translation>il est au format version %1&#xa0;; ce programme lit les versions %2 et %3</translation>
     </message>
     <message>
         <source>its manifest is said to be %1 bytes long; it must be from 1 to %2</source>
-        <translation>son manifeste ferait %1 octets selon l&apos;en-tête ; il doit faire de 1 à %2 octets</translation>
+        <translation>son manifeste ferait %1 octets selon l&apos;en-tête&#xa0;; il doit faire de 1 à %2 octets</translation>
     </message>
     <message>
         <source>it ends early: the manifest needs %1 bytes but only %2 follow</source>
-        <translation>il se termine prématurément : le manifeste nécessite %1 octets, mais seulement %2 suivent</translation>
+        <translation>il se termine prématurément&#xa0;: le manifeste nécessite %1 octets, mais seulement %2 suivent</translation>
     </message>
     <message>
         <source>picture %1 %2</source>
@@ -276,11 +272,11 @@
     </message>
     <message>
         <source>double-size picture %1 is %2 x %3 pixels; it must be twice picture %1&apos;s, %4 x %5</source>
-        <translation>l&apos;image en double taille %1 mesure %2 × %3 pixels ; elle doit faire le double de l&apos;image %1, soit %4 × %5</translation>
+        <translation>l&apos;image en double taille %1 mesure %2 × %3 pixels&#xa0;; elle doit faire le double de l&apos;image %1, soit %4 × %5</translation>
     </message>
     <message>
         <source>its pictures hold %1 pixels together; at most %2 are allowed</source>
-        <translation>ses images totalisent %1 pixels ; %2 au maximum sont autorisés</translation>
+        <translation>ses images totalisent %1 pixels&#xa0;; %2 au maximum sont autorisés</translation>
     </message>
     <message>
         <source>the manifest would be longer than %1 bytes</source>
@@ -289,6 +285,22 @@
     <message>
         <source>the file would be longer than %1 bytes</source>
         <translation>le fichier dépasserait %1 octets</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a number</source>
+        <translation>l'entrée « %1 » du manifeste doit être un nombre</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a text</source>
+        <translation>l'entrée « %1 » du manifeste doit être un texte</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be an object</source>
+        <translation>l'entrée « %1 » du manifeste doit être un objet</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a list</source>
+        <translation>l'entrée « %1 » du manifeste doit être une liste</translation>
     </message>
 </context>
 <context>
@@ -314,18 +326,18 @@
     </message>
     <message>
         <source>The character cannot speak aloud: %1. Its words are shown in its speech balloon only.</source>
-        <translation>Le personnage ne peut pas parler à voix haute : %1. Ses paroles s&apos;affichent uniquement dans sa bulle de dialogue.</translation>
+        <translation>Le personnage ne peut pas parler à voix haute&#xa0;: %1. Ses paroles s&apos;affichent uniquement dans sa bulle de dialogue.</translation>
     </message>
 </context>
 <context>
     <name>Display</name>
     <message>
         <source>cannot open the display &quot;%1&quot;</source>
-        <translation>impossible d&apos;ouvrir l&apos;affichage « %1 »</translation>
+        <translation>impossible d&apos;ouvrir l&apos;affichage «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>no X11 display to show the widget on: WAYLAND_DISPLAY is set but DISPLAY is not (on Wayland the widget needs XWayland)</source>
-        <translation>aucun affichage X11 où montrer le widget : WAYLAND_DISPLAY est défini, mais pas DISPLAY (sous Wayland, le widget a besoin de XWayland)</translation>
+        <translation>aucun affichage X11 où montrer le widget&#xa0;: WAYLAND_DISPLAY est défini, mais pas DISPLAY (sous Wayland, le widget a besoin de XWayland)</translation>
     </message>
     <message>
         <source>no display to show the widget on (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
@@ -420,23 +432,23 @@
     </message>
     <message>
         <source>Changes are not being saved to &quot;%1&quot;.</source>
-        <translation>Les modifications ne sont pas enregistrées dans « %1 ».</translation>
+        <translation>Les modifications ne sont pas enregistrées dans «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>You have the following notes: </source>
-        <translation>Vous avez les notes suivantes : </translation>
+        <translation>Vous avez les notes suivantes&#xa0;: </translation>
     </message>
     <message>
         <source>You must pick a Speech Agent Character if the speech is enabled. You can do this by clicking the Load Agent button in the Speech Settings window. If you do not have any Speech Agent Characters than disable the speech in the Speech Settings window.</source>
-        <translation>Vous devez choisir un personnage d&apos;agent vocal si la synthèse vocale est activée. Pour cela, cliquez sur le bouton « Charger un agent » dans la fenêtre « Paramètres de synthèse vocale ». Si vous n&apos;avez aucun personnage d&apos;agent vocal, désactivez la synthèse vocale dans la fenêtre « Paramètres de synthèse vocale ».</translation>
+        <translation>Vous devez choisir un personnage d&apos;agent vocal si la synthèse vocale est activée. Pour cela, cliquez sur le bouton «&#xa0;Charger un agent&#xa0;» dans la fenêtre «&#xa0;Paramètres de synthèse vocale&#xa0;». Si vous n&apos;avez aucun personnage d&apos;agent vocal, désactivez la synthèse vocale dans la fenêtre «&#xa0;Paramètres de synthèse vocale&#xa0;».</translation>
     </message>
     <message>
         <source>The notification area that runs is of a kind this icon cannot use (the kind is chosen when Quornel Desktop Notes starts): hidden, the window would have no icon to come back from. Start Quornel Desktop Notes again to use it.</source>
-        <translation>La zone de notification active est d&apos;un type que cette icône ne peut pas utiliser (le type est choisi au démarrage de Quornel Desktop Notes) : une fois masquée, la fenêtre n&apos;aurait aucune icône par laquelle revenir. Relancez Quornel Desktop Notes pour l&apos;utiliser.</translation>
+        <translation>La zone de notification active est d&apos;un type que cette icône ne peut pas utiliser (le type est choisi au démarrage de Quornel Desktop Notes)&#xa0;: une fois masquée, la fenêtre n&apos;aurait aucune icône par laquelle revenir. Relancez Quornel Desktop Notes pour l&apos;utiliser.</translation>
     </message>
     <message>
         <source>No notification area is running (neither a system tray nor a status notifier host): hidden, the window would have no icon to come back from.</source>
-        <translation>Aucune zone de notification n&apos;est active (ni barre d&apos;état système, ni hôte de notificateurs d&apos;état) : une fois masquée, la fenêtre n&apos;aurait aucune icône par laquelle revenir.</translation>
+        <translation>Aucune zone de notification n&apos;est active (ni barre d&apos;état système, ni hôte de notificateurs d&apos;état)&#xa0;: une fois masquée, la fenêtre n&apos;aurait aucune icône par laquelle revenir.</translation>
     </message>
 </context>
 <context>
@@ -482,7 +494,7 @@
     </message>
     <message>
         <source>Chose if you would like to have &quot;Open Animation&quot; or &quot;Close Animation&quot;  by checking the appropriate check box.</source>
-        <translation>Choisissez si vous voulez une « Animation d&apos;ouverture » ou une « Animation de fermeture » en cochant la case correspondante.</translation>
+        <translation>Choisissez si vous voulez une «&#xa0;Animation d&apos;ouverture&#xa0;» ou une «&#xa0;Animation de fermeture&#xa0;» en cochant la case correspondante.</translation>
     </message>
     <message>
         <source>Open Animation</source>
@@ -490,7 +502,7 @@
     </message>
     <message>
         <source>Click if you want the &quot;Open Animation&quot; on or off.</source>
-        <translation>Cliquez pour activer ou désactiver l&apos;« Animation d&apos;ouverture ».</translation>
+        <translation>Cliquez pour activer ou désactiver l&apos;«&#xa0;Animation d&apos;ouverture&#xa0;».</translation>
     </message>
     <message>
         <source>Close Animation</source>
@@ -498,7 +510,7 @@
     </message>
     <message>
         <source>Click if you want the &quot;Close Animation&quot; on or off.</source>
-        <translation>Cliquez pour activer ou désactiver l&apos;« Animation de fermeture ».</translation>
+        <translation>Cliquez pour activer ou désactiver l&apos;«&#xa0;Animation de fermeture&#xa0;».</translation>
     </message>
     <message>
         <source>Speech Settings</source>
@@ -565,7 +577,7 @@
     </message>
     <message>
         <source>Agent Name:</source>
-        <translation>Nom de l&apos;agent :</translation>
+        <translation>Nom de l&apos;agent&#xa0;:</translation>
     </message>
     <message>
         <source>This is the name of you agent.</source>
@@ -620,21 +632,21 @@
     </message>
     <message>
         <source>Precent Visable        %</source>
-        <translation>Visibilité         %</translation>
+        <translation>Visibilité        &#xa0;%</translation>
     </message>
 </context>
 <context>
     <name>NoteStore</name>
     <message>
         <source>A change could not be saved to the note store &quot;%1&quot;: %2. The program keeps the change and saves it as soon as it can; changes not saved by then are lost when the program ends.</source>
-        <translation>Une modification n&apos;a pas pu être enregistrée dans le fichier de notes « %1 » : %2. Le programme conserve la modification et l&apos;enregistre dès que possible ; les modifications qui ne sont pas encore enregistrées à la fermeture du programme sont perdues.</translation>
+        <translation>Une modification n&apos;a pas pu être enregistrée dans le fichier de notes «&#xa0;%1&#xa0;»&#xa0;: %2. Le programme conserve la modification et l&apos;enregistre dès que possible&#xa0;; les modifications qui ne sont pas encore enregistrées à la fermeture du programme sont perdues.</translation>
     </message>
 </context>
 <context>
     <name>OneCopy</name>
     <message>
         <source>A folder &quot;%1&quot; stands where Quornel Desktop Notes keeps the lock of its note store. The folder is left as it is; the lock is kept elsewhere.</source>
-        <translation>Un dossier « %1 » se trouve à l&apos;emplacement où Quornel Desktop Notes conserve le verrou de son fichier de notes. Le dossier est laissé tel quel ; le verrou est conservé ailleurs.</translation>
+        <translation>Un dossier «&#xa0;%1&#xa0;» se trouve à l&apos;emplacement où Quornel Desktop Notes conserve le verrou de son fichier de notes. Le dossier est laissé tel quel&#xa0;; le verrou est conservé ailleurs.</translation>
     </message>
 </context>
 <context>
@@ -643,7 +655,7 @@
         <source>A note on the desktop, with a clock and a mascot who reads it aloud.
 Without an option the note store is &quot;%1&quot; in the working folder.</source>
         <translation>Une note sur le bureau, avec une horloge et une mascotte qui la lit à voix haute.
-Sans option, le fichier de notes est « %1 » dans le dossier de travail.</translation>
+Sans option, le fichier de notes est «&#xa0;%1&#xa0;» dans le dossier de travail.</translation>
     </message>
     <message>
         <source>Keep the note in the store &lt;file&gt;.</source>
@@ -655,11 +667,11 @@ Sans option, le fichier de notes est « %1 » dans le dossier de travail.</tra
     </message>
     <message>
         <source>Start the widget on the store named here (--user, --store or the working folder&apos;s) when you log in: on or off.</source>
-        <translation>Lancer le widget avec le fichier de notes indiqué ici (--user, --store ou celui du dossier de travail) à l&apos;ouverture de session : on ou off.</translation>
+        <translation>Lancer le widget avec le fichier de notes indiqué ici (--user, --store ou celui du dossier de travail) à l&apos;ouverture de session&#xa0;: on ou off.</translation>
     </message>
     <message>
         <source>--store and --user name two stores; give one</source>
-        <translation>--store et --user désignent deux fichiers de notes ; n&apos;en indiquez qu&apos;un</translation>
+        <translation>--store et --user désignent deux fichiers de notes&#xa0;; n&apos;en indiquez qu&apos;un</translation>
     </message>
     <message>
         <source>--autostart takes on or off</source>
@@ -667,15 +679,15 @@ Sans option, le fichier de notes est « %1 » dans le dossier de travail.</tra
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; see --help</source>
-        <translation>argument inattendu « %1 » ; voir --help</translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»&#xa0;; voir --help</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; for the note store cannot be made.</source>
-        <translation>Le dossier « %1 » destiné au fichier de notes ne peut pas être créé.</translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» destiné au fichier de notes ne peut pas être créé.</translation>
     </message>
     <message>
         <source>Another copy of Quornel Desktop Notes keeps its note in &quot;%1&quot; but does not answer.</source>
-        <translation>Une autre instance de Quornel Desktop Notes conserve sa note dans « %1 », mais ne répond pas.</translation>
+        <translation>Une autre instance de Quornel Desktop Notes conserve sa note dans «&#xa0;%1&#xa0;», mais ne répond pas.</translation>
     </message>
 </context>
 <context>
@@ -701,7 +713,7 @@ Sans option, le fichier de notes est « %1 » dans le dossier de travail.</tra
     </message>
     <message>
         <source>the speaker &quot;%1&quot; could not be started (%2)</source>
-        <translation>le programme de synthèse vocale « %1 » n&apos;a pas pu être lancé (%2)</translation>
+        <translation>le programme de synthèse vocale «&#xa0;%1&#xa0;» n&apos;a pas pu être lancé (%2)</translation>
     </message>
     <message>
         <source>the speaker said something that does not decode</source>
@@ -712,7 +724,7 @@ Sans option, le fichier de notes est « %1 » dans le dossier de travail.</tra
     <name>SqliteFile</name>
     <message>
         <source>The note store &quot;%1&quot; cannot be used: %2.</source>
-        <translation>Le fichier de notes « %1 » ne peut pas être utilisé : %2.</translation>
+        <translation>Le fichier de notes «&#xa0;%1&#xa0;» ne peut pas être utilisé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>it is not a file</source>
@@ -728,15 +740,15 @@ Sans option, le fichier de notes est « %1 » dans le dossier de travail.</tra
     </message>
     <message>
         <source>The note store &quot;%1&quot; is on a read-only disk: the note is shown as it was last saved, but changes made now cannot be kept.</source>
-        <translation>Le fichier de notes « %1 » se trouve sur un disque en lecture seule : la note est affichée telle qu&apos;elle a été enregistrée la dernière fois, mais les modifications apportées maintenant ne peuvent pas être conservées.</translation>
+        <translation>Le fichier de notes «&#xa0;%1&#xa0;» se trouve sur un disque en lecture seule&#xa0;: la note est affichée telle qu&apos;elle a été enregistrée la dernière fois, mais les modifications apportées maintenant ne peuvent pas être conservées.</translation>
     </message>
     <message>
         <source>The note store &quot;%1&quot; is read-only: the note is shown as it was last saved, but changes made now cannot be kept.</source>
-        <translation>Le fichier de notes « %1 » est en lecture seule : la note est affichée telle qu&apos;elle a été enregistrée la dernière fois, mais les modifications apportées maintenant ne peuvent pas être conservées.</translation>
+        <translation>Le fichier de notes «&#xa0;%1&#xa0;» est en lecture seule&#xa0;: la note est affichée telle qu&apos;elle a été enregistrée la dernière fois, mais les modifications apportées maintenant ne peuvent pas être conservées.</translation>
     </message>
     <message>
         <source>The note store &quot;%1&quot; is in a read-only folder: the note is shown as it was last saved, but changes made now cannot be kept.</source>
-        <translation>Le fichier de notes « %1 » se trouve dans un dossier en lecture seule : la note est affichée telle qu&apos;elle a été enregistrée la dernière fois, mais les modifications apportées maintenant ne peuvent pas être conservées.</translation>
+        <translation>Le fichier de notes «&#xa0;%1&#xa0;» se trouve dans un dossier en lecture seule&#xa0;: la note est affichée telle qu&apos;elle a été enregistrée la dernière fois, mais les modifications apportées maintenant ne peuvent pas être conservées.</translation>
     </message>
     <message>
         <source>the database is damaged (%1)</source>
@@ -744,11 +756,11 @@ Sans option, le fichier de notes est « %1 » dans le dossier de travail.</tra
     </message>
     <message>
         <source>another program removed its settings record; it is written back as the program shows it</source>
-        <translation>un autre programme a supprimé son enregistrement de paramètres ; il est réécrit tel que le programme l&apos;affiche</translation>
+        <translation>un autre programme a supprimé son enregistrement de paramètres&#xa0;; il est réécrit tel que le programme l&apos;affiche</translation>
     </message>
     <message>
         <source>another program removed its note record; it is written back as the program shows it</source>
-        <translation>un autre programme a supprimé son enregistrement de note ; il est réécrit tel que le programme l&apos;affiche</translation>
+        <translation>un autre programme a supprimé son enregistrement de note&#xa0;; il est réécrit tel que le programme l&apos;affiche</translation>
     </message>
     <message>
         <source>the disk is full</source>

@@ -23,10 +23,6 @@
         <translation>nel manifesto manca il campo &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>the manifest entry &quot;%1&quot; must be %2</source>
-        <translation>il campo &quot;%1&quot; del manifesto non è del tipo richiesto (%2)</translation>
-    </message>
-    <message>
         <source>the manifest entry &quot;%1&quot; must be a whole number from %2 to %3</source>
         <translation>il campo &quot;%1&quot; del manifesto deve essere un numero intero da %2 a %3</translation>
     </message>
@@ -289,6 +285,22 @@
     <message>
         <source>the file would be longer than %1 bytes</source>
         <translation>il file supererebbe i %1 byte</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a number</source>
+        <translation>il campo &quot;%1&quot; del manifesto deve essere un numero</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a text</source>
+        <translation>il campo &quot;%1&quot; del manifesto deve essere un testo</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be an object</source>
+        <translation>il campo &quot;%1&quot; del manifesto deve essere un oggetto</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a list</source>
+        <translation>il campo &quot;%1&quot; del manifesto deve essere un elenco</translation>
     </message>
 </context>
 <context>

@@ -23,10 +23,6 @@
         <translation>マニフェストに項目「%1」がありません</translation>
     </message>
     <message>
-        <source>the manifest entry &quot;%1&quot; must be %2</source>
-        <translation>マニフェストの項目「%1」の型が正しくありません（必要な型: %2）</translation>
-    </message>
-    <message>
         <source>the manifest entry &quot;%1&quot; must be a whole number from %2 to %3</source>
         <translation>マニフェストの項目「%1」は %2 から %3 までの整数でなければなりません</translation>
     </message>
@@ -289,6 +285,22 @@
     <message>
         <source>the file would be longer than %1 bytes</source>
         <translation>ファイルが %1 バイトを超えてしまいます</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a number</source>
+        <translation>マニフェストの項目「%1」は数値でなければなりません</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a text</source>
+        <translation>マニフェストの項目「%1」はテキストでなければなりません</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be an object</source>
+        <translation>マニフェストの項目「%1」はオブジェクトでなければなりません</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a list</source>
+        <translation>マニフェストの項目「%1」はリストでなければなりません</translation>
     </message>
 </context>
 <context>

@@ -23,10 +23,6 @@
         <translation>w manifeście brakuje pozycji &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>the manifest entry &quot;%1&quot; must be %2</source>
-        <translation>pozycja &quot;%1&quot; manifestu nie ma wymaganego typu (%2)</translation>
-    </message>
-    <message>
         <source>the manifest entry &quot;%1&quot; must be a whole number from %2 to %3</source>
         <translation>pozycja &quot;%1&quot; manifestu musi być liczbą całkowitą od %2 do %3</translation>
     </message>
@@ -289,6 +285,22 @@
     <message>
         <source>the file would be longer than %1 bytes</source>
         <translation>plik przekroczyłby rozmiar %1 B</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a number</source>
+        <translation>pozycja &quot;%1&quot; manifestu musi być liczbą</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a text</source>
+        <translation>pozycja &quot;%1&quot; manifestu musi być tekstem</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be an object</source>
+        <translation>pozycja &quot;%1&quot; manifestu musi być obiektem</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a list</source>
+        <translation>pozycja &quot;%1&quot; manifestu musi być listą</translation>
     </message>
 </context>
 <context>

@@ -23,10 +23,6 @@
         <translation>o manifesto não tem a entrada &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>the manifest entry &quot;%1&quot; must be %2</source>
-        <translation>a entrada &quot;%1&quot; do manifesto não é do tipo exigido (%2)</translation>
-    </message>
-    <message>
         <source>the manifest entry &quot;%1&quot; must be a whole number from %2 to %3</source>
         <translation>a entrada &quot;%1&quot; do manifesto deve ser um número inteiro de %2 a %3</translation>
     </message>
@@ -289,6 +285,22 @@
     <message>
         <source>the file would be longer than %1 bytes</source>
         <translation>o arquivo teria mais de %1 bytes</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a number</source>
+        <translation>a entrada &quot;%1&quot; do manifesto deve ser um número</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a text</source>
+        <translation>a entrada &quot;%1&quot; do manifesto deve ser um texto</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be an object</source>
+        <translation>a entrada &quot;%1&quot; do manifesto deve ser um objeto</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a list</source>
+        <translation>a entrada &quot;%1&quot; do manifesto deve ser uma lista</translation>
     </message>
 </context>
 <context>

@@ -23,10 +23,6 @@
         <translation>в манифесте нет записи «%1»</translation>
     </message>
     <message>
-        <source>the manifest entry &quot;%1&quot; must be %2</source>
-        <translation>запись манифеста «%1» имеет неверный тип (ожидается: %2)</translation>
-    </message>
-    <message>
         <source>the manifest entry &quot;%1&quot; must be a whole number from %2 to %3</source>
         <translation>запись манифеста «%1» должна быть целым числом от %2 до %3</translation>
     </message>
@@ -289,6 +285,22 @@
     <message>
         <source>the file would be longer than %1 bytes</source>
         <translation>файл получился бы длиннее %1 байт</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a number</source>
+        <translation>запись манифеста «%1» должна быть числом</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a text</source>
+        <translation>запись манифеста «%1» должна быть текстом</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be an object</source>
+        <translation>запись манифеста «%1» должна быть объектом</translation>
+    </message>
+    <message>
+        <source>the manifest entry &quot;%1&quot; must be a list</source>
+        <translation>запись манифеста «%1» должна быть списком</translation>
     </message>
 </context>
 <context>
