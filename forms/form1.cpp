@@ -150,8 +150,8 @@ void Form1::buildMenu()
 
     // The icon's own menu.
     auto *trayMenu = named(new QMenu(this), "TrayMenu");
-    connect(trayMenu->addAction(tr("Show Quornel Desktop Notes")), &QAction::triggered,
-            this, [this] {
+    connect(trayMenu->addAction(tr("Show Quornel Desktop Notes")), &QAction::triggered, this,
+            [this] {
                 if (!isVisible())
                     Form1_SystemTray_Click();
             });
@@ -165,8 +165,7 @@ void Form1::buildMenu()
         if (!autostart::set(on, &error))
             m_forms.prompts().message(error);
     });
-    connect(trayMenu->addAction(tr("Exit")), &QAction::triggered, this,
-            &Form1::Form1_Exit_Click);
+    connect(trayMenu->addAction(tr("Exit")), &QAction::triggered, this, &Form1::Form1_Exit_Click);
     SystemTray->setContextMenu(trayMenu);
 }
 
@@ -306,12 +305,10 @@ void Form1::showKeeping(bool keeping)
         m_notKept->setStyleSheet(QStringLiteral(
             "background: #c62828; color: white; font-weight: bold; border-radius: 8px;"));
     m_notKept->setVisible(!keeping);
-    const QString why =
-        tr("Changes are not being saved to \"%1\".").arg(m_forms.store().path());
+    const QString why = tr("Changes are not being saved to \"%1\".").arg(m_forms.store().path());
     m_notKept->setToolTip(keeping ? QString() : why);
-    SystemTray->setToolTip(keeping
-                               ? tr("Click to show Quornel Desktop Notes.")
-                               : tr("Click to show Quornel Desktop Notes.") + u'\n' + why);
+    SystemTray->setToolTip(keeping ? tr("Click to show Quornel Desktop Notes.")
+                                   : tr("Click to show Quornel Desktop Notes.") + u'\n' + why);
 }
 
 // However the user moves the window (its caption bar, the keyboard, a

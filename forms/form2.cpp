@@ -9,8 +9,7 @@
 #include <QPushButton>
 
 Form2::Form2(Forms &forms)
-    : Form(tr("Rename Text"), 2205, 2595), m_forms(forms),
-      Data1(forms.store(), Table::Note)
+    : Form(tr("Rename Text"), 2205, 2595), m_forms(forms), Data1(forms.store(), Table::Note)
 {
     useDialogFont();
 

@@ -18,9 +18,9 @@ Form3::Form3(Forms &forms) : Form(tr("Settings"), 3870, 2730), m_forms(forms)
 
     Frame2 = new QGroupBox(tr("Animation"), this);
     place(Frame2, 120, 120, 1935, 1215);
-    Frame2->setToolTip(tr(
-        "Chose if you would like to have \"Open Animation\" or \"Close Animation\"  by checking "
-        "the appropriate check box."));
+    Frame2->setToolTip(
+        tr("Chose if you would like to have \"Open Animation\" or \"Close Animation\"  by checking "
+           "the appropriate check box."));
     Check1 = new QCheckBox(tr("Open Animation"), Frame2);
     Check1->setObjectName(QStringLiteral("Check1"));
     place(Check1, 120, 360, 1575, 255);
@@ -33,8 +33,7 @@ Form3::Form3(Forms &forms) : Form(tr("Settings"), 3870, 2730), m_forms(forms)
     Command2 = new QPushButton(tr("Speech Settings"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     place(Command2, 2160, 840, 1575, 375);
-    Command2->setToolTip(
-        tr("Click this to enable/disable the sppech in Quornel Desktop Notes."));
+    Command2->setToolTip(tr("Click this to enable/disable the sppech in Quornel Desktop Notes."));
 
     Frame1 = new QGroupBox(tr("Current Text Color"), this);
     place(Frame1, 120, 1440, 1935, 1215);
@@ -131,8 +130,7 @@ void Form3::Form3_Check2_Click()
 
 void Form3::Form3_Command3_Click()
 {
-    applyTextColor(
-        m_forms.prompts().pickColor(m_swatch, tr("Pick a color for the text.")));
+    applyTextColor(m_forms.prompts().pickColor(m_swatch, tr("Pick a color for the text.")));
     // The note, the clock and the editor take the colour as they follow it.
     m_forms.noteRow().set(fields::TextColor, m_swatch);
 }

@@ -17,16 +17,14 @@ Form4::Form4(Forms &forms) : Form(tr("Speech Settings"), 2325, 2055), m_forms(fo
     Check1 = new QCheckBox(tr("Enable Speech"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     place(Check1, 120, 240, 1455, 255);
-    Check1->setToolTip(
-        tr("Check this to enable/disable the speech for Quornel Desktop Notes."));
+    Check1->setToolTip(tr("Check this to enable/disable the speech for Quornel Desktop Notes."));
 
     Line1 = addLine(this, 0, 720, 2760);
 
     Command1 = new QPushButton(tr("Load Agent"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     place(Command1, 120, 840, 1215, 375);
-    Command1->setToolTip(
-        tr("Click this button to load an Agent the will read your note(s)."));
+    Command1->setToolTip(tr("Click this button to load an Agent the will read your note(s)."));
 
     Label1 = new Label(tr("Agent Name:"), this);
     place(Label1, 120, 1320, 975, 255);
@@ -41,8 +39,8 @@ Form4::Form4(Forms &forms) : Form(tr("Speech Settings"), 2325, 2055), m_forms(fo
     Read = new QCheckBox(tr("Read notes on startup"), this);
     Read->setObjectName(QStringLiteral("Read"));
     place(Read, 120, 1680, 1935, 255);
-    Read->setToolTip(tr(
-        "Click this if you would like to have Quornel read your notes when he starts up."));
+    Read->setToolTip(
+        tr("Click this if you would like to have Quornel read your notes when he starts up."));
 
     setTabOrder(Check1, Command1);
     setTabOrder(Command1, Read);
@@ -112,6 +110,6 @@ void Form4::Form4_Command1_Click()
     // takes its place at the next start.
     Form1 *main = m_forms.form1.ifLoaded();
     if (main && main->hasLoadedCharacter())
-        m_forms.prompts().message(tr(
-            "You must restart Quornel Desktop Notes in order for the changes to take place."));
+        m_forms.prompts().message(
+            tr("You must restart Quornel Desktop Notes in order for the changes to take place."));
 }

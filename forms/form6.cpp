@@ -92,10 +92,10 @@ void Form6::layOut()
 {
     Form::layOut();
     const QString sentence = Label1->caption();
-    const int first = sentence.indexOf(QLatin1String("  "));
+    const qsizetype first = sentence.indexOf(QLatin1String("  "));
     if (first < 0)
         return; // a sentence without room for the number keeps the designed place
-    int last = first;
+    qsizetype last = first;
     while (last < sentence.size() && sentence.at(last) == u' ')
         ++last;
     // The sentence starts at the label's leading edge: its left, or its

@@ -231,8 +231,8 @@ void Form::layOut()
     if (!m_keepsDesign) {
         for (QWidget *control : controls) {
             if (control->property(designedPlace).isValid() && !control->isHidden())
-                m_stretch = std::max(m_stretch, fitting::widthNeeded(control) /
-                                                    double(control->width()));
+                m_stretch =
+                    std::max(m_stretch, fitting::widthNeeded(control) / double(control->width()));
         }
     }
     if (m_stretch > 1)
@@ -244,8 +244,7 @@ void Form::layOut()
         if (!designed.isValid())
             continue;
         const QRect twips = designed.toRect();
-        QRect px(int(std::lround(twips::toPx(twips.left()) * m_stretch)),
-                 twips::toPx(twips.top()),
+        QRect px(int(std::lround(twips::toPx(twips.left()) * m_stretch)), twips::toPx(twips.top()),
                  int(std::lround(twips::toPx(twips.width()) * m_stretch)),
                  twips::toPx(twips.height()));
         if (mirrored && control->parentWidget())

@@ -60,8 +60,7 @@ CharacterWindow::CharacterWindow(const CharacterData &character)
 
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("CharacterMenu"));
-    connect(m_menu->addAction(tr("Hide")), &QAction::triggered, this,
-            &CharacterWindow::hideChosen);
+    connect(m_menu->addAction(tr("Hide")), &QAction::triggered, this, &CharacterWindow::hideChosen);
 
     // What the character says, as text that screen readers and braille
     // displays reach while it speaks: the balloon draws the words, this

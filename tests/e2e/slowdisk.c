@@ -16,9 +16,9 @@ static volatile char slow_fd[65536]; // the descriptors of files under the folde
 
 // The next definition of the function, the C library's.
 #define REAL(name)                                                                                 \
-    static __typeof__(&name) real_##name;                                                          \
+    static __typeof__(&(name)) real_##name;                                                        \
     if (!real_##name)                                                                              \
-    real_##name = (__typeof__(&name))dlsym(RTLD_NEXT, #name)
+    real_##name = (__typeof__(&(name)))dlsym(RTLD_NEXT, #name)
 
 static void pause_now(void)
 {
@@ -55,36 +55,36 @@ static const char *absolute(int dirfd, const char *path, char *buf, size_t size)
                : path;
 }
 
-int openat(int dirfd, const char *path, int flags, ...)
+int openat(int fd, const char *file, int oflag, ...)
 {
     REAL(openat);
     va_list ap;
-    va_start(ap, flags);
-    const mode_t mode = (flags & (O_CREAT | O_TMPFILE)) ? va_arg(ap, mode_t) : 0;
+    va_start(ap, oflag);
+    const mode_t mode = (oflag & (O_CREAT | O_TMPFILE)) ? va_arg(ap, mode_t) : 0;
     va_end(ap);
     char buf[4096];
-    const char *full = absolute(dirfd, path, buf, sizeof buf);
+    const char *full = absolute(fd, file, buf, sizeof buf);
     if (under(full))
         pause_now();
-    return opened(real_openat(dirfd, path, flags, mode), full);
+    return opened(real_openat(fd, file, oflag, mode), full);
 }
 
-int open(const char *path, int flags, ...)
+int open(const char *file, int oflag, ...)
 {
     va_list ap;
-    va_start(ap, flags);
-    const mode_t mode = (flags & (O_CREAT | O_TMPFILE)) ? va_arg(ap, mode_t) : 0;
+    va_start(ap, oflag);
+    const mode_t mode = (oflag & (O_CREAT | O_TMPFILE)) ? va_arg(ap, mode_t) : 0;
     va_end(ap);
-    return openat(AT_FDCWD, path, flags, mode);
+    return openat(AT_FDCWD, file, oflag, mode);
 }
 
-int open64(const char *path, int flags, ...)
+int open64(const char *file, int oflag, ...)
 {
     va_list ap;
-    va_start(ap, flags);
-    const mode_t mode = (flags & (O_CREAT | O_TMPFILE)) ? va_arg(ap, mode_t) : 0;
+    va_start(ap, oflag);
+    const mode_t mode = (oflag & (O_CREAT | O_TMPFILE)) ? va_arg(ap, mode_t) : 0;
     va_end(ap);
-    return openat(AT_FDCWD, path, flags, mode);
+    return openat(AT_FDCWD, file, oflag, mode);
 }
 
 int close(int fd)
@@ -97,7 +97,8 @@ int close(int fd)
     return real_close(fd);
 }
 
-#define BY_FD(ret, name, params, args)                                                             \
+// The parameters are named as the C library declares them.
+#define BY_FD(ret, name, fd, params, args)                                                         \
     ret name params                                                                                \
     {                                                                                              \
         REAL(name);                                                                                \
@@ -105,18 +106,21 @@ int close(int fd)
             pause_now();                                                                           \
         return real_##name args;                                                                   \
     }
-BY_FD(ssize_t, read, (int fd, void *b, size_t n), (fd, b, n))
-BY_FD(ssize_t, write, (int fd, const void *b, size_t n), (fd, b, n))
-BY_FD(ssize_t, pread64, (int fd, void *b, size_t n, off_t at), (fd, b, n, at))
-BY_FD(ssize_t, pwrite64, (int fd, const void *b, size_t n, off_t at), (fd, b, n, at))
-BY_FD(ssize_t, pread, (int fd, void *b, size_t n, off_t at), (fd, b, n, at))
-BY_FD(ssize_t, pwrite, (int fd, const void *b, size_t n, off_t at), (fd, b, n, at))
-BY_FD(int, fsync, (int fd), (fd))
-BY_FD(int, fdatasync, (int fd), (fd))
-BY_FD(int, ftruncate, (int fd, off_t n), (fd, n))
-BY_FD(int, ftruncate64, (int fd, off_t n), (fd, n))
-BY_FD(int, fstat, (int fd, void *st), (fd, st))
-BY_FD(int, fstat64, (int fd, void *st), (fd, st))
+BY_FD(ssize_t, read, fd, (int fd, void *buf, size_t nbytes), (fd, buf, nbytes))
+BY_FD(ssize_t, write, fd, (int fd, const void *buf, size_t n), (fd, buf, n))
+BY_FD(ssize_t, pread64, fd, (int fd, void *buf, size_t nbytes, off_t offset),
+      (fd, buf, nbytes, offset))
+BY_FD(ssize_t, pwrite64, fd, (int fd, const void *buf, size_t n, off_t offset),
+      (fd, buf, n, offset))
+BY_FD(ssize_t, pread, fd, (int fd, void *buf, size_t nbytes, off_t offset),
+      (fd, buf, nbytes, offset))
+BY_FD(ssize_t, pwrite, fd, (int fd, const void *buf, size_t n, off_t offset), (fd, buf, n, offset))
+BY_FD(int, fsync, fd, (int fd), (fd))
+BY_FD(int, fdatasync, fildes, (int fildes), (fildes))
+BY_FD(int, ftruncate, fd, (int fd, off_t length), (fd, length))
+BY_FD(int, ftruncate64, fd, (int fd, off_t length), (fd, length))
+BY_FD(int, fstat, fd, (int fd, void *st), (fd, st))
+BY_FD(int, fstat64, fd, (int fd, void *st), (fd, st))
 
 int fcntl(int fd, int cmd, ...)
 {
@@ -139,18 +143,18 @@ int fcntl64(int fd, int cmd, ...)
     return fcntl(fd, cmd, arg);
 }
 
-#define BY_PATH(name, params, args)                                                                \
+#define BY_PATH(name, path, params, args)                                                          \
     int name params                                                                                \
     {                                                                                              \
         REAL(name);                                                                                \
         char buf[4096];                                                                            \
-        if (under(absolute(AT_FDCWD, path, buf, sizeof buf)))                                      \
+        if (under(absolute(AT_FDCWD, (path), buf, sizeof buf)))                                    \
             pause_now();                                                                           \
         return real_##name args;                                                                   \
     }
-BY_PATH(stat, (const char *path, void *st), (path, st))
-BY_PATH(stat64, (const char *path, void *st), (path, st))
-BY_PATH(lstat, (const char *path, void *st), (path, st))
-BY_PATH(lstat64, (const char *path, void *st), (path, st))
-BY_PATH(access, (const char *path, int mode), (path, mode))
-BY_PATH(unlink, (const char *path), (path))
+BY_PATH(stat, path, (const char *path, void *st), (path, st))
+BY_PATH(stat64, path, (const char *path, void *st), (path, st))
+BY_PATH(lstat, path, (const char *path, void *st), (path, st))
+BY_PATH(lstat64, path, (const char *path, void *st), (path, st))
+BY_PATH(access, name, (const char *name, int type), (name, type))
+BY_PATH(unlink, name, (const char *name), (name))

@@ -192,7 +192,7 @@ static int popup(void)
         for (int i = 0; i < n; ++i) {
             xcb_get_window_attributes_reply_t *a = xcb_get_window_attributes_reply(c, ask[i], NULL);
             if (!seen && a && a->override_redirect && a->map_state == XCB_MAP_STATE_VIEWABLE &&
-                first32(kids[i], "_NET_WM_PID") > 0 && strcmp(type_of(kids[i], 0), "TOOLTIP"))
+                first32(kids[i], "_NET_WM_PID") > 0 && strcmp(type_of(kids[i], 0), "TOOLTIP") != 0)
                 seen = 1;
             free(a);
         }
