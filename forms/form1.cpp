@@ -30,7 +30,6 @@
 
 namespace {
 
-const QString kSpokenIntro = QStringLiteral("You have the following notes: ");
 const QString kPickAgentWarning = QStringLiteral(
     "You must pick a Speech Agent Character if the speech is enabled. You can do this by clicking "
     "the Load Agent button in the Speech Settings window. If you do not have any Speech Agent "
@@ -233,6 +232,37 @@ void Form1::connectHandlers()
         if (!on && !Open1->isActive())
             TransWindow1.SetLevel(255);
     });
+    keepReadingChoices();
+}
+
+// How the character reads is chosen in its menu and kept in the settings
+// row; it follows the store, whoever changed it.
+void Form1::keepReadingChoices()
+{
+    const auto choices = [this] {
+        return ReadingChoices{FormData.get(fields::ReadingLanguage),
+                              FormData.get(fields::ReadingSpeed),
+                              FormData.get(fields::StayOnDesktop)};
+    };
+    Agent1.setChoices(choices());
+    Agent1.keepChoicesWith(this, [this](const ReadingChoices &c) {
+        FormData.write({{fields::ReadingLanguage, c.language},
+                        {fields::ReadingSpeed, c.speed},
+                        {fields::StayOnDesktop, c.stays}});
+    });
+    const auto follow = [this, choices](const auto &) { Agent1.setChoices(choices()); };
+    FormData.watch(fields::ReadingLanguage, this, follow);
+    FormData.watch(fields::ReadingSpeed, this, follow);
+    FormData.watch(fields::StayOnDesktop, this, follow);
+}
+
+// Escape on the main window ends the reading and any queued behind it.
+void Form1::stopReading()
+{
+    if (!hasLoadedCharacter())
+        return;
+    if (AgentCharacter *character = Agent1.Characters().Character(QStringLiteral("my character")))
+        character->Stop();
 }
 
 void Form1::onLoad()
@@ -290,8 +320,10 @@ void Form1::keyPressEvent(QKeyEvent *event)
         File->popup(mapToGlobal(Label3->geometry().center()));
     else if (event->key() == Qt::Key_F2)
         Form1_Label1_Click();
+    else if (event->key() == Qt::Key_Escape)
+        stopReading(); // and never closes the main window
     else
-        event->ignore(); // Escape does not close the main window
+        event->ignore();
 }
 
 void Form1::showKeeping(bool keeping)
@@ -421,7 +453,7 @@ void Form1::readAloud()
 {
     if (AgentCharacter *character = Agent1.Characters().Character(QStringLiteral("my character"))) {
         character->Show();
-        character->Speak(kSpokenIntro + Label1->caption());
+        character->Speak(tr("You have the following notes: ") + Label1->caption());
     }
 }
 

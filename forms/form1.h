@@ -75,6 +75,8 @@ private:
     void fadeInLoop();
 
     void readAloud();
+    void keepReadingChoices();
+    void stopReading();
     void applyTextColor(const QColor &c);
     void setIcon();
     QString loadFlag() const;
