@@ -256,13 +256,17 @@ void Form1::keepReadingChoices()
     FormData.watch(fields::StayOnDesktop, this, follow);
 }
 
-// Escape on the main window ends the reading and any queued behind it.
-void Form1::stopReading()
+// Escape stops the reading and those queued behind it; F6 gives the
+// character the keyboard, for its own menu.
+void Form1::toCharacter(int key)
 {
-    if (!hasLoadedCharacter())
-        return;
-    if (AgentCharacter *character = Agent1.Characters().Character(QStringLiteral("my character")))
+    AgentCharacter *character = hasLoadedCharacter()
+                                    ? Agent1.Characters().Character(QStringLiteral("my character"))
+                                    : nullptr;
+    if (character && key == Qt::Key_Escape)
         character->Stop();
+    else if (character)
+        character->Activate();
 }
 
 void Form1::onLoad()
@@ -320,8 +324,8 @@ void Form1::keyPressEvent(QKeyEvent *event)
         File->popup(mapToGlobal(Label3->geometry().center()));
     else if (event->key() == Qt::Key_F2)
         Form1_Label1_Click();
-    else if (event->key() == Qt::Key_Escape)
-        stopReading(); // and never closes the main window
+    else if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_F6)
+        toCharacter(event->key()); // Escape never closes the main window
     else
         event->ignore();
 }

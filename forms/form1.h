@@ -76,7 +76,7 @@ private:
 
     void readAloud();
     void keepReadingChoices();
-    void stopReading();
+    void toCharacter(int key);
     void applyTextColor(const QColor &c);
     void setIcon();
     QString loadFlag() const;

@@ -18,6 +18,9 @@ public:
     virtual void Speak(const QString &text) = 0;
     // Ends the reading under way and drops those queued behind it.
     virtual void Stop() = 0;
+    // Gives the character on the desktop the keyboard, where its menu opens
+    // with the menu key and Shift+F10.
+    virtual void Activate() = 0;
 };
 
 class AgentCharacters {

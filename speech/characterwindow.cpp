@@ -391,8 +391,8 @@ void CharacterWindow::contextMenuEvent(QContextMenuEvent *event)
     event->accept();
 }
 
-// It shows without taking the keyboard; given it (a click, the window
-// manager's keys), it opens its menu from the keyboard.
+// It shows without taking the keyboard; given it (a click, F6 on the main
+// window), it opens its menu from the keyboard.
 void CharacterWindow::keyPressEvent(QKeyEvent *event)
 {
     const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;

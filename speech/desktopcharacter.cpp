@@ -323,6 +323,14 @@ void DesktopCharacter::Stop()
     finishRequest();
 }
 
+void DesktopCharacter::Activate()
+{
+    if (m_phase == Phase::Hidden || !m_window->isVisible())
+        return;
+    m_window->raise();
+    m_window->activateWindow();
+}
+
 void DesktopCharacter::setChoices(const ReadingChoices &choices)
 {
     if (choices == m_choices)

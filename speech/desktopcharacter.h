@@ -30,6 +30,7 @@ public:
     void Show() override;
     void Speak(const QString &text) override;
     void Stop() override;
+    void Activate() override;
 
     // Holds the reading being spoken; resuming goes on from the word the
     // balloon shows.

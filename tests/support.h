@@ -53,7 +53,8 @@ public:
 };
 
 // Records every call in order: "Load <id> <key>", "Character <id>",
-// "Show", "Speak <text>", "Stop"; and holds the reading choices it was given.
+// "Show", "Speak <text>", "Stop", "Activate"; and holds the reading choices
+// it was given.
 class RecordingAgent : public SpeechAgent, public AgentCharacters, public AgentCharacter {
 public:
     QStringList calls;
@@ -76,6 +77,7 @@ public:
     void Show() override { calls << QStringLiteral("Show"); }
     void Speak(const QString &text) override { calls << QStringLiteral("Speak ") + text; }
     void Stop() override { calls << QStringLiteral("Stop"); }
+    void Activate() override { calls << QStringLiteral("Activate"); }
     void setChoices(const ReadingChoices &c) override { choices = c; }
     void keepChoicesWith(QObject *, std::function<void(const ReadingChoices &)> k) override
     {

@@ -204,17 +204,21 @@ private slots:
     }
 
     // Escape on the main window stops the reading once a character was
-    // loaded, and never closes the window.
-    void escapeStopsTheReading()
+    // loaded, and never closes the window; F6 gives the character the
+    // keyboard.
+    void keysForTheCharacter()
     {
         TestProgram p;
         Form1 *main = p.start({{&fields::SpeechEnabled, 1}, {&fields::AgentName, path}});
         QTest::keyClick(main, Qt::Key_Escape);
+        QTest::keyClick(main, Qt::Key_F6);
         QVERIFY(p.agent.calls.isEmpty());
         choose(main, "Read");
         p.agent.calls.clear();
         QTest::keyClick(main, Qt::Key_Escape);
-        QCOMPARE(p.agent.calls, QStringList({"Character my character", "Stop"}));
+        QTest::keyClick(main, Qt::Key_F6);
+        QCOMPARE(p.agent.calls, QStringList({"Character my character", "Stop",
+                                             "Character my character", "Activate"}));
         QVERIFY(main->isVisible() && p.ended == 0);
     }
 

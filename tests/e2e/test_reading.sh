@@ -2,12 +2,13 @@
 # SPDX-License-Identifier: MIT
 # How the character reads, heard at the null sink against espeak-ng's own
 # output of the text the character shows: with LANGUAGE=de the reading is
-# German; Escape on the main window and "Stop" in the character's menu (opened
-# with Shift+F10) silence it within 300 ms and close the balloon; "Pause"
-# silences it within 300 ms and "Resume" goes on, the whole text heard once in
-# all. The fastest speed and "Stay on the Desktop" unticked, chosen from the
-# keyboard, survive a kill -9 right after: the next reading takes about half
-# as long, and the character goes away after it and comes back with the next.
+# German; Escape on the main window and "Stop" in the character's menu (F6 on
+# the main window, then Shift+F10) silence it within 300 ms and close the
+# balloon; "Pause" silences it within 300 ms and "Resume" goes on, the whole
+# text heard once in all. The fastest speed and "Stay on the Desktop"
+# unticked, chosen from the keyboard, survive a kill -9 right after: the next
+# reading takes about half as long, and the character goes away after it and
+# comes back with the next.
 source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
 desktop_start --audio
 source "$(dirname "${BASH_SOURCE[0]}")/lib/listen.sh"
@@ -28,11 +29,12 @@ balloon_gone() {
     local r id h; r=$(wins UTILITY Quornel) && read -r id _ _ _ _ _ h <<<"$r" || return 1
     [[ -n "$id" ]] && (($("$XPROBE" input "$id") < h * 3 / 4))
 }
-# character_menu KEY...: gives the character the keyboard, opens its menu with
-# Shift+F10 and chooses with the keys; the last key is pressed at sample $at.
+# character_menu KEY...: F6 on the main window gives the character the
+# keyboard (where it has it already, F6 does nothing); Shift+F10 opens its menu
+# and the keys choose in it, the last one pressed at sample $at.
 character_menu() {
-    local r id w h; r=$(wins UTILITY Quornel) && read -r id _ _ _ _ w h <<<"$r" || return 1
-    xdotool mousemove --window "$id" $((w / 2)) $((h - 60)) click 1
+    local id; id=$(win UTILITY Quornel) || return 1
+    keys F6
     wait_for 5 eval '[[ "$(xdotool getwindowfocus)" == "$id" ]]' || return 1
     keys shift+F10 && wait_for 10 menus 1 || return 1
     (($# == 1)) || keys "${@:1:$#-1}"
