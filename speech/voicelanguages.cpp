@@ -6,7 +6,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
+#include <QSet>
 
 #include <algorithm>
 #include <optional>
@@ -82,9 +82,9 @@ std::optional<Read> readLanguageFile(const QString &path)
                              .replace(QLatin1Char('_'), QLatin1Char(' '));
         } else if (words.size() >= 2 && words.first() == "language") {
             bool ok = false;
-            const int priority = words.size() > 2 ? words.at(2).toInt(&ok) : usualPriority;
-            r.language.codes.append({QString::fromLatin1(words.at(1)).toLower(),
-                                     ok || words.size() == 2 ? priority : usualPriority});
+            const int priority = words.size() > 2 ? words.at(2).toInt(&ok) : 0;
+            r.language.codes.append(
+                {QString::fromLatin1(words.at(1)).toLower(), ok ? priority : usualPriority});
         }
     }
     if (r.language.codes.isEmpty())
@@ -170,14 +170,14 @@ QList<VoiceLanguage> read(const QString &dataPath)
         const qsizetype bs = b.language.tag.count(QLatin1Char('-'));
         return as != bs ? as < bs : a.language.tag < b.language.tag;
     });
-    QHash<QString, int> named;
+    QSet<QString> named;
     for (Read &r : all) {
         const QString qualifier = qualifierOf(r.dataName);
         if (named.contains(r.language.name) && r.ownNamed && !qualifier.isEmpty())
             r.language.name += QStringLiteral(" (%1)").arg(qualifier);
         if (named.contains(r.language.name))
             r.language.name += QStringLiteral(" [%1]").arg(r.language.tag);
-        named.insert(r.language.name, 1);
+        named.insert(r.language.name);
     }
     QList<VoiceLanguage> languages;
     for (Read &r : all)
