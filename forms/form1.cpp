@@ -228,6 +228,41 @@ void Form1::connectHandlers()
         if (!on && !Open1->isActive())
             TransWindow1.SetLevel(255);
     });
+    keepReadingChoices();
+}
+
+// How the character reads is chosen in its menu and kept in the settings
+// row; it follows the store, whoever changed it.
+void Form1::keepReadingChoices()
+{
+    const auto choices = [this] {
+        return ReadingChoices{FormData.get(fields::ReadingLanguage),
+                              FormData.get(fields::ReadingSpeed),
+                              FormData.get(fields::StayOnDesktop)};
+    };
+    Agent1.setChoices(choices());
+    Agent1.keepChoicesWith(this, [this](const ReadingChoices &c) {
+        FormData.write({{fields::ReadingLanguage, c.language},
+                        {fields::ReadingSpeed, c.speed},
+                        {fields::StayOnDesktop, c.stays}});
+    });
+    const auto follow = [this, choices](const auto &) { Agent1.setChoices(choices()); };
+    FormData.watch(fields::ReadingLanguage, this, follow);
+    FormData.watch(fields::ReadingSpeed, this, follow);
+    FormData.watch(fields::StayOnDesktop, this, follow);
+}
+
+// Escape stops the reading and those queued behind it; F6 gives the
+// character the keyboard, for its own menu.
+void Form1::toCharacter(int key)
+{
+    AgentCharacter *character = hasLoadedCharacter()
+                                    ? Agent1.Characters().Character(QStringLiteral("my character"))
+                                    : nullptr;
+    if (character && key == Qt::Key_Escape)
+        character->Stop();
+    else if (character)
+        character->Activate();
 }
 
 void Form1::onLoad()
@@ -293,8 +328,10 @@ void Form1::keyPressEvent(QKeyEvent *event)
         File->popup(mapToGlobal(Label3->geometry().center()));
     else if (event->key() == Qt::Key_F2)
         Form1_Label1_Click();
+    else if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_F6)
+        toCharacter(event->key()); // Escape never closes the main window
     else
-        event->ignore(); // Escape does not close the main window
+        event->ignore();
 }
 
 void Form1::showKeeping(bool keeping)

@@ -75,6 +75,8 @@ private:
     void fadeInLoop();
 
     void readAloud();
+    void keepReadingChoices();
+    void toCharacter(int key);
     void applyTextColor(const QColor &c);
     void showNote(const QString &note);
     void setIcon();

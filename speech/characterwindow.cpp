@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "characterwindow.h"
 
+#include "charactermenu.h"
 #include "platform/display.h"
 #include "platform/label.h"
 #include "platform/placement.h"
@@ -9,7 +10,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
-#include <QMenu>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -28,7 +29,7 @@ constexpr int cornerMargin = 24;
 
 CharacterWindow::CharacterWindow(const CharacterData &character)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                           Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint),
+                           Qt::NoDropShadowWindowHint),
       m_character(character), m_characterSize(character.size())
 {
     setAttribute(Qt::WA_TranslucentBackground);
@@ -58,9 +59,10 @@ CharacterWindow::CharacterWindow(const CharacterData &character)
     for (const QImage &image : character.images)
         m_sizes.append(image.deviceIndependentSize().toSize());
 
-    m_menu = new QMenu(this);
+    m_menu = new CharacterMenu(this);
     m_menu->setObjectName(QStringLiteral("CharacterMenu"));
     connect(m_menu->addAction(tr("Hide")), &QAction::triggered, this, &CharacterWindow::hideChosen);
+    m_menu->addReadingItems();
 
     // What the character says, as text that screen readers and braille
     // displays reach while it speaks: the balloon draws the words, this
@@ -400,5 +402,16 @@ void CharacterWindow::mouseReleaseEvent(QMouseEvent *event)
 void CharacterWindow::contextMenuEvent(QContextMenuEvent *event)
 {
     m_menu->popup(event->globalPos());
+    event->accept();
+}
+
+// It shows without taking the keyboard; given it (a click, F6 on the main
+// window), it opens its menu from the keyboard.
+void CharacterWindow::keyPressEvent(QKeyEvent *event)
+{
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (event->key() != Qt::Key_Menu && !shiftF10)
+        return QWidget::keyPressEvent(event);
+    m_menu->popup(mapToGlobal(characterRect().center()));
     event->accept();
 }

@@ -11,15 +11,16 @@
 
 #include <memory>
 
+class CharacterMenu;
 class Label;
-class QMenu;
 class QTextLayout;
 
 // The character on the desktop: a frameless, always-on-top window with a
 // transparent background and no task-bar entry, showing one picture of the
 // character and, above it, a speech balloon whose current word is
 // highlighted. The user moves it by dragging it with the mouse, and puts it
-// away from the menu a right-click on it opens.
+// away from the menu a right-click on it opens (the menu key and Shift+F10
+// open it too, once the user has given the character the keyboard).
 class CharacterWindow : public QWidget {
     Q_OBJECT
 
@@ -50,6 +51,8 @@ public:
     QRect balloonRect() const;
     QRect characterRect() const;
 
+    CharacterMenu *menu() const { return m_menu; }
+
 signals:
     // The user chose "Hide" from the character's menu.
     void hideChosen();
@@ -63,6 +66,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // Picture `index`, decoded again first when it was given back.
@@ -94,6 +98,6 @@ private:
     bool m_clipped = false;
     bool m_dragging = false;
     QPoint m_dragOffset;
-    QMenu *m_menu;
+    CharacterMenu *m_menu;
     Label *m_words; // the balloon's text, for screen readers
 };

@@ -40,6 +40,15 @@ void DesktopAgent::Load(const QString &characterId, const QString &loadKey)
         return;
     }
     auto character = std::make_unique<DesktopCharacter>(*data);
+    character->setChoices(m_choices);
+    // Chosen in one character's menu: every character reads so, and the
+    // program keeps it.
+    connect(character.get(), &DesktopCharacter::choicesMade, this,
+            [this](const ReadingChoices &choices) {
+                setChoices(choices);
+                if (m_keeper && m_keep)
+                    m_keep(choices);
+            });
     connect(character.get(), &DesktopCharacter::voiceFailed, this, [this](const QString &reason) {
         if (m_voiceFailureReported)
             return;
@@ -53,6 +62,20 @@ void DesktopAgent::Load(const QString &characterId, const QString &loadKey)
         });
     });
     m_characters.push_back({characterId, std::move(character)});
+}
+
+void DesktopAgent::setChoices(const ReadingChoices &choices)
+{
+    m_choices = choices;
+    for (const Entry &entry : m_characters)
+        entry.character->setChoices(choices);
+}
+
+void DesktopAgent::keepChoicesWith(QObject *context,
+                                   std::function<void(const ReadingChoices &)> keep)
+{
+    m_keeper = context;
+    m_keep = std::move(keep);
 }
 
 AgentCharacter *DesktopAgent::Character(const QString &characterId)

@@ -4,6 +4,7 @@
 #include "agent.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -23,6 +24,9 @@ public:
     ~DesktopAgent() override;
 
     AgentCharacters &Characters() override { return *this; }
+    void setChoices(const ReadingChoices &choices) override;
+    void keepChoicesWith(QObject *context,
+                         std::function<void(const ReadingChoices &)> keep) override;
 
     // The loaded character as its own class, for tests and tools.
     DesktopCharacter *character(const QString &characterId) const;
@@ -39,5 +43,8 @@ private:
 
     Prompts &m_prompts;
     std::vector<Entry> m_characters;
+    ReadingChoices m_choices;
+    QPointer<QObject> m_keeper;
+    std::function<void(const ReadingChoices &)> m_keep;
     bool m_voiceFailureReported = false;
 };

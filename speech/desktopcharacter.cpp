@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "desktopcharacter.h"
 
+#include "charactermenu.h"
 #include "characterwindow.h"
+#include "voicelanguages.h"
 
 #include <QLoggingCategory>
 
@@ -34,6 +36,8 @@ DesktopCharacter::DesktopCharacter(const CharacterData &character, QObject *pare
     m_speechTimer.setInterval(tickMs);
     m_balloonTimer.setSingleShot(true);
     m_balloonTimer.setInterval(balloonLingerMs);
+    m_awayTimer.setSingleShot(true);
+    m_awayTimer.setInterval(awayAfterMs);
     connect(&m_speechTimer, &QTimer::timeout, this, &DesktopCharacter::speakTick);
     // The next frame of whichever animation is playing.
     connect(&m_frameTimer, &QTimer::timeout, this, [this] {
@@ -43,7 +47,21 @@ DesktopCharacter::DesktopCharacter(const CharacterData &character, QObject *pare
             showIdleFrame((m_frame + 1) % int(m_character.idle.size()));
     });
     connect(&m_balloonTimer, &QTimer::timeout, this, [this] { m_window->hideBalloon(); });
+    connect(&m_awayTimer, &QTimer::timeout, this, [this] {
+        if (!m_running && m_queue.isEmpty())
+            putAway();
+    });
     connect(m_window.get(), &CharacterWindow::hideChosen, this, &DesktopCharacter::putAway);
+
+    CharacterMenu *menu = m_window->menu();
+    menu->showChoices(m_choices);
+    connect(menu, &CharacterMenu::stopChosen, this, &DesktopCharacter::Stop);
+    connect(menu, &CharacterMenu::pauseChosen, this, &DesktopCharacter::pause);
+    connect(menu, &CharacterMenu::resumeChosen, this, &DesktopCharacter::resume);
+    connect(menu, &CharacterMenu::choicesMade, this, [this](const ReadingChoices &choices) {
+        setChoices(choices);
+        emit choicesMade(choices);
+    });
 }
 
 DesktopCharacter::~DesktopCharacter() = default;
@@ -60,13 +78,27 @@ void DesktopCharacter::Speak(const QString &text)
     auto request =
         std::make_shared<Request>(Request{Kind::Speak, text.left(longestSpokenText), nullptr});
     // The voice starts now, while the character may still be appearing.
-    request->speech = SpeechEngine::provided()->speak(request->text, m_character.voice, this);
+    makeSpeech(*request);
     enqueue(request);
+}
+
+// The speech of the request's text from its `from` on, in the voice the
+// user's choices make of the character's own.
+void DesktopCharacter::makeSpeech(Request &request)
+{
+    request.voice =
+        voicelanguages::readingVoice(m_character.voice, m_choices.language, m_choices.speed);
+    const QString text = request.text.mid(request.from);
+    qCDebug(lcCharacter).noquote() << "reading in" << request.voice.name << "at"
+                                   << request.voice.rate << "words a minute:" << text;
+    request.speech = SpeechEngine::provided()->speak(text, request.voice, this);
 }
 
 void DesktopCharacter::enqueue(const std::shared_ptr<Request> &request)
 {
+    m_awayTimer.stop();
     m_queue.append(request);
+    updateMenu();
     // The caller never waits: the request starts from the event loop.
     if (!m_running && m_queue.size() == 1)
         QTimer::singleShot(0, this, &DesktopCharacter::next);
@@ -77,6 +109,8 @@ void DesktopCharacter::next()
     if (m_running)
         return;
     if (m_queue.isEmpty()) {
+        if (!m_choices.stays && m_phase != Phase::Hidden)
+            m_awayTimer.start();
         emit idle();
         return;
     }
@@ -97,6 +131,7 @@ void DesktopCharacter::finishRequest(int pauseMs)
 {
     m_running = false;
     m_current.reset();
+    updateMenu();
     QTimer::singleShot(pauseMs, this, &DesktopCharacter::next);
 }
 
@@ -105,6 +140,7 @@ void DesktopCharacter::finishRequest(int pauseMs)
 // back with its appearing animation.
 void DesktopCharacter::putAway()
 {
+    m_awayTimer.stop();
     m_frameTimer.stop();
     m_speechTimer.stop();
     m_balloonTimer.stop();
@@ -124,7 +160,16 @@ void DesktopCharacter::putAway()
     m_window->hide();
     m_window->letGoOfPictures();
     m_phase = Phase::Hidden;
+    updateMenu();
     emit idle();
+}
+
+// What the menu offers follows the reading, also while it is open.
+void DesktopCharacter::updateMenu()
+{
+    const bool reading = m_phase == Phase::Speaking || m_phase == Phase::Paused;
+    m_window->menu()->showReading(reading || !m_queue.isEmpty(), m_phase == Phase::Speaking,
+                                  m_phase == Phase::Paused);
 }
 
 // Appearing --------------------------------------------------------------
@@ -194,20 +239,31 @@ void DesktopCharacter::showIdleFrame(int index)
 
 void DesktopCharacter::startSpeak()
 {
+    m_shownWord = -1;
+    play(true);
+}
+
+// Plays the current request's speech: `fresh`, a new reading, or one that
+// goes on after a pause.
+void DesktopCharacter::play(bool fresh)
+{
     m_frameTimer.stop();
     m_balloonTimer.stop();
     m_phase = Phase::Speaking;
+    updateMenu();
     // The sound is asked for first: the balloon and the mouth are drawn
     // together later, while it is on its way.
     Speech *speech = m_current->speech;
     speech->play();
     m_window->setImage(m_closedMouth);
-    m_window->showBalloon(m_current->text);
+    if (fresh)
+        m_window->showBalloon(m_current->text);
     m_nextWord = 0;
     m_loudest = 0;
     m_loudnessSeen = 0;
     m_silentMs = -1;
-    emit speakingStarted(m_current->text, speech->isAudible());
+    if (fresh)
+        emit speakingStarted(m_current->text, speech->isAudible());
     // Its end, or the voice failing, is taken up at once; the timer moves
     // the mouth and the words in between.
     m_following = connect(speech, &Speech::changed, this, &DesktopCharacter::speakTick);
@@ -215,14 +271,101 @@ void DesktopCharacter::startSpeak()
     speakTick();
 }
 
+// The sound stops at once; the balloon stays as it is.
+void DesktopCharacter::haltSpeech()
+{
+    m_speechTimer.stop();
+    disconnect(m_following);
+    if (m_current->speech)
+        m_current->speech->deleteLater(); // which stops its sound
+    m_current->speech = nullptr;
+    m_silentMs = -1;
+}
+
+void DesktopCharacter::pause()
+{
+    if (m_phase != Phase::Speaking)
+        return;
+    haltSpeech();
+    // It goes on from the start of the word the balloon shows.
+    if (m_shownWord >= 0)
+        m_current->from = m_shownWord;
+    m_window->setImage(m_closedMouth);
+    m_phase = Phase::Paused;
+    updateMenu();
+}
+
+void DesktopCharacter::resume()
+{
+    if (m_phase != Phase::Paused)
+        return;
+    makeSpeech(*m_current);
+    play(false);
+}
+
+void DesktopCharacter::Stop()
+{
+    for (const std::shared_ptr<Request> &request : std::as_const(m_queue)) {
+        if (request->speech)
+            request->speech->deleteLater();
+    }
+    // A character still appearing finishes doing so, with nothing to say.
+    m_queue.clear();
+    updateMenu();
+    if (m_phase != Phase::Speaking && m_phase != Phase::Paused)
+        return;
+    haltSpeech();
+    const QString text = m_current->text;
+    m_window->setHighlight(-1, 0);
+    m_window->hideBalloon();
+    startIdle();
+    emit speakingFinished(text);
+    finishRequest();
+}
+
+void DesktopCharacter::Activate()
+{
+    if (m_phase == Phase::Hidden || !m_window->isVisible())
+        return;
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void DesktopCharacter::setChoices(const ReadingChoices &choices)
+{
+    if (choices == m_choices)
+        return;
+    const bool newVoice =
+        choices.language != m_choices.language || choices.speed != m_choices.speed;
+    m_choices = choices;
+    m_window->menu()->showChoices(choices);
+    if (newVoice) {
+        for (const std::shared_ptr<Request> &request : std::as_const(m_queue)) {
+            if (request->kind != Kind::Speak)
+                continue;
+            if (request->speech)
+                request->speech->deleteLater();
+            makeSpeech(*request);
+        }
+        if (m_phase == Phase::Speaking) {
+            pause();
+            resume();
+        }
+    }
+    if (m_choices.stays)
+        m_awayTimer.stop();
+    else if (!m_running && m_queue.isEmpty() && m_phase != Phase::Hidden)
+        m_awayTimer.start();
+}
+
 // Without a voice the words still go by, at the character's pace.
 void DesktopCharacter::speakSilently(const QString &reason)
 {
     disconnect(m_following);
     emit voiceFailed(reason);
-    const int perWord = 60000 / qMax(characterfile::minRate, m_character.voice.rate);
+    const int perWord = 60000 / qMax(characterfile::minRate, m_current->voice.rate);
     m_silentWords.clear();
-    const QString &text = m_current->text;
+    const QString text = m_current->text.mid(m_current->from);
     for (int start = 0, end = 0; start < text.size(); start = end) {
         while (start < text.size() && text.at(start).isSpace())
             ++start;
@@ -297,10 +440,15 @@ void DesktopCharacter::speakTick()
     const bool finished = silent ? m_silentClock.elapsed() >= m_silentMs : speech->isFinished();
     const QVector<SpokenWord> &words = silent ? m_silentWords : speech->words;
     // Words passed over between two ticks are still each reported.
+    const std::shared_ptr<Request> current = m_current;
     while (m_nextWord < words.size() && (finished || words.at(m_nextWord).ms <= position)) {
         const SpokenWord &w = words.at(m_nextWord++);
-        m_window->setHighlight(w.start, w.length);
-        emit wordSpoken(m_current->text.mid(w.start, w.length));
+        m_shownWord = current->from + w.start;
+        m_window->setHighlight(m_shownWord, w.length);
+        emit wordSpoken(current->text.mid(m_shownWord, w.length));
+        // Whoever heard of the word may have stopped or paused the reading.
+        if (m_current != current || m_phase != Phase::Speaking || current->speech != speech)
+            return;
     }
     if (silent) {
         // No sound to follow: open and close the mouth with the words.

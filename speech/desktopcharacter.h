@@ -18,7 +18,8 @@ class CharacterWindow;
 // One loaded character: its window and the queue of its requests. Show and
 // Speak only queue a request and return; the requests then run one after
 // another from the event loop. A text is made into speech as soon as it is
-// queued, so that the sound follows the appearing animation at once.
+// queued, so that the sound follows the appearing animation at once, in the
+// language and at the speed the user chose.
 class DesktopCharacter : public QObject, public AgentCharacter {
     Q_OBJECT
 
@@ -28,6 +29,19 @@ public:
 
     void Show() override;
     void Speak(const QString &text) override;
+    void Stop() override;
+    void Activate() override;
+
+    // Holds the reading being spoken; resuming goes on from the word the
+    // balloon shows.
+    void pause();
+    void resume();
+    bool isPaused() const { return m_phase == Phase::Paused; }
+
+    // How it reads from now on: a reading under way goes on from its word
+    // in the new voice, and those queued are made again.
+    void setChoices(const ReadingChoices &choices);
+    const ReadingChoices &choices() const { return m_choices; }
 
     CharacterWindow *window() const { return m_window.get(); }
 
@@ -40,6 +54,9 @@ public:
     static constexpr int pauseBetweenReadingsMs = 400;
     // The longest text one Speak reads; ten minutes of speech are shorter.
     static constexpr int longestSpokenText = 100000;
+    // How long after its last reading a character that does not stay on the
+    // desktop goes away.
+    static constexpr int awayAfterMs = 3000;
 
 signals:
     void appeared();
@@ -50,15 +67,19 @@ signals:
     void voiceFailed(const QString &reason);
     // Every request has been carried out.
     void idle();
+    // The user changed how the character reads, in its menu.
+    void choicesMade(const ReadingChoices &choices);
 
 private:
     enum class Kind { Show, Speak };
     struct Request {
         Kind kind;
         QString text;
-        QPointer<Speech> speech; // made as soon as the request is queued
+        QPointer<Speech> speech;   // made as soon as the request is queued
+        int from = 0;              // where in the text the speech starts
+        CharacterVoice voice = {}; // the speech's
     };
-    enum class Phase { Hidden, Appearing, Resting, Speaking };
+    enum class Phase { Hidden, Appearing, Resting, Speaking, Paused };
 
     void enqueue(const std::shared_ptr<Request> &request);
     void next();
@@ -70,7 +91,11 @@ private:
     void startIdle();
     void showIdleFrame(int index);
 
+    void makeSpeech(Request &request);
     void startSpeak();
+    void play(bool fresh);
+    void haltSpeech();
+    void updateMenu();
     void speakTick();
     void endSpeech();
     void speakSilently(const QString &reason);
@@ -93,8 +118,11 @@ private:
     QTimer m_speechTimer;                // follows the speech while it plays
     QMetaObject::Connection m_following; // ... and hears of its changes
     QTimer m_balloonTimer;               // hides the balloon after the speech
+    QTimer m_awayTimer;                  // takes away a character that does not stay
+    ReadingChoices m_choices;
 
     int m_nextWord = 0;
+    int m_shownWord = -1; // where the word the balloon shows starts in the text
     float m_loudest = 0;
     qsizetype m_loudnessSeen = 0;
     // Without a voice the words go by on a clock of their own.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "voice.h"
 
+#include "voicelanguages.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -284,20 +286,7 @@ void Voice::prepare(QObject *asker, const std::function<void(int sampleRate)> &r
 
 QString Voice::dataPath()
 {
-    QStringList candidates;
-#ifdef QUORNEL_ESPEAK_DATA_DIR
-    candidates << QStringLiteral(QUORNEL_ESPEAK_DATA_DIR);
-#endif
-    candidates << QStringLiteral("/usr/lib/x86_64-linux-gnu/espeak-ng-data")
-               << QStringLiteral("/usr/lib/aarch64-linux-gnu/espeak-ng-data")
-               << QStringLiteral("/usr/lib/espeak-ng-data")
-               << QStringLiteral("/usr/share/espeak-ng-data")
-               << QStringLiteral("/usr/local/share/espeak-ng-data");
-    for (const QString &dir : candidates) {
-        if (QFileInfo::exists(dir + QStringLiteral("/phontab")))
-            return QDir(dir).absolutePath();
-    }
-    return {};
+    return voicelanguages::dataPath();
 }
 
 #include "voice.moc"

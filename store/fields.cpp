@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "fields.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 
 namespace {
@@ -55,6 +57,14 @@ bool numberOf(const QVariant &v, double *out)
 bool isWhole(double d, double low, double high)
 {
     return d >= low && d <= high && d == std::floor(d);
+}
+
+// A language tag as the voice's data names its languages: a language and
+// its subtags ("de", "en-GB-x-rp", "cmn-Latn-pinyin").
+bool isLanguageTag(const QString &text)
+{
+    static const QRegularExpression tag(QStringLiteral("^[A-Za-z]{2,8}(-[A-Za-z0-9]{1,8})*$"));
+    return tag.match(text).hasMatch();
 }
 
 bool isOn(On test, const QVariant &stored)
@@ -139,6 +149,12 @@ QVariant read(const Field &field, const QVariant &stored, const Defaults &defaul
         return QVariant::fromValue(CharacterChoice::file(stored.toString()));
     case Kind::Text:
         return null ? defaults.fresh(field).toString() : stored.toString();
+    case Kind::Language:
+        return isText(stored) && isLanguageTag(stored.toString()) ? stored.toString() : QString();
+    case Kind::Percent:
+        if (!numberOf(stored, &d) || !isWhole(d, 50, 200))
+            return field.fresh;
+        return int(d);
     }
     return stored;
 }
@@ -165,7 +181,10 @@ QVariant encode(const Field &field, const QVariant &value)
         return choice.is == CharacterChoice::Is::Unset ? QVariant() : QVariant(choice.text());
     }
     case Kind::Text:
+    case Kind::Language:
         return value.toString();
+    case Kind::Percent:
+        return qint64(qBound(50, value.toInt(), 200));
     }
     return value;
 }

@@ -19,14 +19,17 @@ enum class Table { Form, Note };
 
 // How a value lies in the file, and how it is read.
 enum class Kind {
-    Place,  // double: a single-precision number of twips; odd values read as the fresh place
-    Hidden, // bool: the text "Hide" (true) or "Show"; only "Hide", exactly, reads as true
-    Switch, // bool: the integer 1 or 0, read by the field's own test (see On)
-    Path,   // CharacterChoice: a character file's path, "None", or no value at all
-    Level,  // int: the text of a whole number from 0 to 255; anything else reads as 255
-    Text,   // QString: free text; no value reads as the fresh value
-    Color,  // QColor: a 32-bit integer 0x00BBGGRR; odd values read as the fresh colour
-    Flag,   // bool: the text "True" or "False"; only "True" reads as true
+    Place,    // double: a single-precision number of twips; odd values read as the fresh place
+    Hidden,   // bool: the text "Hide" (true) or "Show"; only "Hide", exactly, reads as true
+    Switch,   // bool: the integer 1 or 0, read by the field's own test (see On)
+    Path,     // CharacterChoice: a character file's path, "None", or no value at all
+    Level,    // int: the text of a whole number from 0 to 255; anything else reads as 255
+    Text,     // QString: free text; no value reads as the fresh value
+    Color,    // QColor: a 32-bit integer 0x00BBGGRR; odd values read as the fresh colour
+    Flag,     // bool: the text "True" or "False"; only "True" reads as true
+    Language, // QString: a language tag ("de", "en-US"), or "" for none chosen; anything
+              // else reads as ""
+    Percent,  // int: a whole number from 50 to 200; anything else reads as 100
 };
 
 // The test by which a switch reads as on.
@@ -93,12 +96,24 @@ inline const Setting<QColor> TextColor{
 inline const Setting<bool> StartAni{{Table::Note, "Start Ani", Kind::Flag, true}};
 inline const Setting<bool> CloseAni{{Table::Note, "Close Ani", Kind::Flag, true}};
 
+// Fields of our own in the settings row: how the character reads. The
+// language is a tag of the voice's data, "" for the interface's; the speed a
+// percentage of the character's own rate.
+inline const Setting<QString> ReadingLanguage{
+    {Table::Form, "Reading Language", Kind::Language, QString()}};
+inline const Setting<int> ReadingSpeed{{Table::Form, "Reading Speed", Kind::Percent, 100}};
+inline const Setting<bool> StayOnDesktop{
+    {Table::Form, "Stay on Desktop", Kind::Switch, true, On::NotZero}};
+
 // Every field, in the order of the columns of a fresh store. The note comes
 // last in its record, so that the small fields before it are read and
-// written without going through a long note.
+// written without going through a long note. Fields added later come last:
+// a store made before them gets them as added columns.
 inline const Field *const all[] = {
-    &Left,         &Top,        &Hidden,    &ClockEnabled, &ReadOnStart, &SpeechEnabled, &AgentName,
-    &TransEnabled, &TransLevel, &TextColor, &StartAni,     &CloseAni,    &Note};
+    &Left,          &Top,       &Hidden,       &ClockEnabled,    &ReadOnStart,
+    &SpeechEnabled, &AgentName, &TransEnabled, &TransLevel,      &TextColor,
+    &StartAni,      &CloseAni,  &Note,         &ReadingLanguage, &ReadingSpeed,
+    &StayOnDesktop};
 inline constexpr int count = int(std::size(all));
 
 // The field's place in `all`.

@@ -53,11 +53,14 @@ public:
 };
 
 // Records every call in order: "Load <id> <key>", "Character <id>",
-// "Show", "Speak <text>".
+// "Show", "Speak <text>", "Stop", "Activate"; and holds the reading choices
+// it was given.
 class RecordingAgent : public SpeechAgent, public AgentCharacters, public AgentCharacter {
 public:
     QStringList calls;
     QString loadedId;
+    ReadingChoices choices;
+    std::function<void(const ReadingChoices &)> keep; // as a character's menu would
 
     AgentCharacters &Characters() override { return *this; }
     void Load(const QString &id, const QString &key) override
@@ -73,6 +76,13 @@ public:
     }
     void Show() override { calls << QStringLiteral("Show"); }
     void Speak(const QString &text) override { calls << QStringLiteral("Speak ") + text; }
+    void Stop() override { calls << QStringLiteral("Stop"); }
+    void Activate() override { calls << QStringLiteral("Activate"); }
+    void setChoices(const ReadingChoices &c) override { choices = c; }
+    void keepChoicesWith(QObject *, std::function<void(const ReadingChoices &)> k) override
+    {
+        keep = std::move(k);
+    }
 };
 
 // Runs `act` on the modal dialog of this class once it is up (the real

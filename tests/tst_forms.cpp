@@ -176,6 +176,55 @@ private slots:
         QCOMPARE(p.agent.calls, onRead);
     }
 
+    // How the character reads is kept in the settings row: the stored
+    // choices reach the agent at start and whenever the store changes; a
+    // choice made in the character's menu is stored and comes back at the
+    // next start.
+    void readingChoicesAreKept()
+    {
+        TestProgram p;
+        p.start({{&fields::ReadingLanguage, QStringLiteral("fr-BE")},
+                 {&fields::ReadingSpeed, 150},
+                 {&fields::StayOnDesktop, 0}});
+        QCOMPARE(p.agent.choices, (ReadingChoices{QStringLiteral("fr-BE"), 150, false}));
+        QVERIFY(p.agent.keep);
+        p.agent.keep({QStringLiteral("de"), 200, true});
+        QCOMPARE(p.stored(fields::ReadingLanguage), QVariant(QStringLiteral("de")));
+        QCOMPARE(p.stored(fields::ReadingSpeed), QVariant(qint64(200)));
+        QCOMPARE(p.stored(fields::StayOnDesktop), QVariant(qint64(1)));
+        p.agent.choices = {};
+        p.agent.keep({QString(), 50, false}); // "Same as the Interface"
+        QCOMPARE(p.stored(fields::ReadingLanguage), QVariant(QString()));
+        QCOMPARE(p.agent.choices, (ReadingChoices{QString(), 50, false}));
+        p.set(fields::ReadingSpeed, 75); // another program
+        QTRY_COMPARE(p.agent.choices.speed, 75);
+
+        p.forms.reset();
+        p.store.reset();
+        p.agent.choices = {};
+        p.start();
+        QCOMPARE(p.agent.choices, (ReadingChoices{QString(), 75, false}));
+    }
+
+    // Escape on the main window stops the reading once a character was
+    // loaded, and never closes the window; F6 gives the character the
+    // keyboard.
+    void keysForTheCharacter()
+    {
+        TestProgram p;
+        Form1 *main = p.start({{&fields::SpeechEnabled, 1}, {&fields::AgentName, path}});
+        QTest::keyClick(main, Qt::Key_Escape);
+        QTest::keyClick(main, Qt::Key_F6);
+        QVERIFY(p.agent.calls.isEmpty());
+        choose(main, "Read");
+        p.agent.calls.clear();
+        QTest::keyClick(main, Qt::Key_Escape);
+        QTest::keyClick(main, Qt::Key_F6);
+        QCOMPARE(p.agent.calls, QStringList({"Character my character", "Stop",
+                                             "Character my character", "Activate"}));
+        QVERIFY(main->isVisible() && p.ended == 0);
+    }
+
     void movesOverTheBackgroundSaveThePlace()
     {
         TestProgram p;

@@ -242,6 +242,20 @@ private slots:
         row(fields::AgentName, "'None'", QVariant::fromValue(CharacterChoice::noneChosen()));
         row(fields::AgentName, "'none'",
             QVariant::fromValue(CharacterChoice::file(QStringLiteral("none"))));
+        // The reading's own fields: a language tag or none, a whole
+        // percentage from 50 to 200, and a switch that only 0 turns off.
+        for (const char *tag : {"'de'", "'en-GB-x-rp'", "'cmn-Latn-pinyin'"})
+            row(fields::ReadingLanguage, tag, QString(tag).remove('\''));
+        for (const char *odd : {"NULL", "5", "'de de'", "'../de'", "'-de'", "''"})
+            row(fields::ReadingLanguage, odd, QString());
+        for (const char *speed : {"50", "'75'", "200.0"})
+            row(fields::ReadingSpeed, speed, int(QString(speed).remove('\'').toDouble()));
+        for (const char *odd : {"49", "201", "12.5", "'fast'", "NULL"})
+            row(fields::ReadingSpeed, odd, 100);
+        for (const char *off : {"0", "'0'", "0.0"})
+            row(fields::StayOnDesktop, off, false);
+        for (const char *on : {"1", "2", "NULL", "'yes'"})
+            row(fields::StayOnDesktop, on, true);
     }
     void readingRules()
     {
@@ -273,6 +287,9 @@ private slots:
         store->set(fields::AgentName, CharacterChoice::noneChosen());
         store->set(fields::TextColor, QColor(0x44, 0x55, 0x66));
         store->set(fields::CloseAni, false);
+        store->write({{fields::ReadingLanguage, QStringLiteral("de")},
+                      {fields::ReadingSpeed, 150},
+                      {fields::StayOnDesktop, false}});
         QVERIFY(landed(*store));
         Other other(files.path());
         const QStringList written{"real:0.100000001490116",
@@ -287,7 +304,11 @@ private slots:
                                   "integer:6706500",
                                   "text:True",
                                   "text:False",
-                                  "text:Click here to rename text."};
+                                  "text:Click here to rename text.",
+                                  "text:de",
+                                  "integer:150",
+                                  "integer:0"};
+        QCOMPARE(written.size(), fields::count);
         for (int i = 0; i < fields::count; ++i)
             QCOMPARE(other.typed(*fields::all[i]), written[i]);
         store->set(fields::TransLevel, 255);
@@ -327,7 +348,11 @@ private slots:
                                 "integer:5253140", // deep navy
                                 "text:True",
                                 "text:True",
-                                "text:Click here to rename text."};
+                                "text:Click here to rename text.",
+                                "text:",
+                                "integer:100",
+                                "integer:1"};
+        QCOMPARE(fresh.size(), fields::count);
         Other other(files.path());
         for (int i = 0; i < fields::count; ++i)
             QCOMPARE(other.typed(*fields::all[i]), fresh[i]);
@@ -358,6 +383,43 @@ private slots:
         store->set(fields::Note, QStringLiteral("renamed"));
         QVERIFY(landed(*store));
         QCOMPARE(other.one("SELECT \"Note\" FROM \"Note\""), "renamed");
+    }
+
+    // A store made by the designed program, without the reading's own
+    // fields: they are added after its columns with their fresh values and
+    // read as the defaults; what it held stays as it was.
+    void aStoreWithoutTheReadingsFields()
+    {
+        Scratch files;
+        {
+            Other other(files.path());
+            QVERIFY(other.exec(
+                "CREATE TABLE \"Form\" (\"Left\", \"Top\", \"Hide/Show\", \"Clock Enabled\", "
+                "\"Read on Start\", \"Speech Enabled\", \"Agent Name\", \"Trans Enabled\", "
+                "\"Trans Level\"); INSERT INTO \"Form\" VALUES (4500.0, 3000.0, 'Show', 1, '1', "
+                "1, 'C:\\a.acs', 0, '200'); CREATE TABLE \"Note\" (\"Note\", \"Text Color\", "
+                "\"Start Ani\", \"Close Ani\"); INSERT INTO \"Note\" VALUES ('milk', 255, "
+                "'False', 'True')"));
+        }
+        const QString designed = "SELECT quote(\"Left\") || quote(\"Top\") || quote(\"Hide/Show\") "
+                                 "|| quote(\"Read on Start\") || quote(\"Agent Name\") || "
+                                 "quote(\"Trans Level\") FROM \"Form\"";
+        const QString before = Other(files.path()).one(designed);
+        auto store = files.open();
+        QVERIFY(store);
+        QCOMPARE(store->get(fields::ReadingLanguage), QString());
+        QCOMPARE(store->get(fields::ReadingSpeed), 100);
+        QVERIFY(store->get(fields::StayOnDesktop));
+        Other other(files.path());
+        QCOMPARE(other.one(designed), before);
+        QCOMPARE(other.one("SELECT group_concat(name, '|') FROM pragma_table_info('Form')"),
+                 "Left|Top|Hide/Show|Clock Enabled|Read on Start|Speech Enabled|Agent Name|"
+                 "Trans Enabled|Trans Level|Reading Language|Reading Speed|Stay on Desktop");
+        QCOMPARE(other.one("SELECT count(*) FROM pragma_table_info('Note')"), "4");
+        store->set(fields::ReadingSpeed, 200);
+        QVERIFY(landed(*store));
+        QCOMPARE(other.typed(fields::ReadingSpeed), "integer:200");
+        QCOMPARE(other.one(designed), before);
     }
 
     void damagedFileIsReportedAndLeftUntouched_data()

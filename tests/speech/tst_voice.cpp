@@ -3,6 +3,7 @@
 // and which voices a character file may ask for.
 
 #include "speech/voiceengine.h"
+#include "speech/voicelanguages.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -98,6 +99,72 @@ private slots:
         QVERIFY2(s->error.isEmpty(), qPrintable(s->error));
         QVERIFY(loudest(s) > 1000);
         QVERIFY(!QFile::exists(marker));
+    }
+
+    // The interface's languages, best first, find the voice that speaks
+    // them, each also without its last subtags; the data's priorities
+    // choose among the voices of one language.
+    void interfaceLanguages_data()
+    {
+        QTest::addColumn<QStringList>("wanted");
+        QTest::addColumn<QString>("tag");
+        QTest::newRow("de") << QStringList{"de", "de-Latn-DE", "de-DE"} << "de";
+        QTest::newRow("de-DE") << QStringList{"de-DE"} << "de";
+        QTest::newRow("fr-CA, a French the data has not") << QStringList{"fr-CA"} << "fr";
+        QTest::newRow("one it has not, then pt-BR") << QStringList{"xx", "pt-BR"} << "pt-BR";
+        QTest::newRow("pt") << QStringList{"pt"} << "pt";
+        QTest::newRow("en") << QStringList{"en"} << "en";
+        QTest::newRow("en-US") << QStringList{"en-US", "en"} << "en-US";
+        QTest::newRow("es-MX") << QStringList{"es-MX"} << "es-419";
+        QTest::newRow("zh-Hans-CN") << QStringList{"zh-Hans-CN"} << "cmn";
+        QTest::newRow("C") << QStringList{"C"} << "";
+    }
+    void interfaceLanguages()
+    {
+        QFETCH(QStringList, wanted);
+        QFETCH(QString, tag);
+        QCOMPARE(voicelanguages::firstProvided(wanted, voicelanguages::installed()), tag);
+    }
+
+    // A reading keeps the character's variant and pitch in every language
+    // and goes at the chosen part of its rate, within the voice's limits.
+    void readingVoices_data()
+    {
+        QTest::addColumn<QString>("own"); // "name rate pitch", as the result
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<QStringList>("interface");
+        QTest::addColumn<QString>("voice");
+        QTest::newRow("the interface's") << "en+m3 160 40"
+                                         << "" << 100 << QStringList{"de"} << "de+m3 160 40";
+        QTest::newRow("the interface's, which the character speaks already")
+            << "en-us 165 50"
+            << "" << 100 << QStringList{"en-GB", "en"} << "en-us 165 50";
+        QTest::newRow("an interface the data does not speak")
+            << "en-us 165 50"
+            << "" << 125 << QStringList{"C"} << "en-us 206 50";
+        QTest::newRow("chosen") << "en+m3 160 40"
+                                << "fr-BE" << 200 << QStringList{"de"} << "fr-BE+m3 320 40";
+        QTest::newRow("chosen, and gone from the data")
+            << "en-us 165 50"
+            << "xx-gone" << 50 << QStringList{"de"} << "de 82 50";
+        QTest::newRow("twice a fast one")
+            << "gmw/en-US+f2 400 50"
+            << "en-GB-scotland" << 200 << QStringList() << "en-GB-scotland+f2 450 50";
+        QTest::newRow("half a slow one") << "en-us 90 50"
+                                         << "" << 50 << QStringList() << "en-us 80 50";
+    }
+    void readingVoices()
+    {
+        QFETCH(QString, own);
+        QFETCH(QString, language);
+        QFETCH(int, speed);
+        QFETCH(QStringList, interface);
+        QFETCH(QString, voice);
+        const QStringList o = own.split(' ');
+        const CharacterVoice v = voicelanguages::readingVoice({o[0], o[1].toInt(), o[2].toInt()},
+                                                              language, speed, interface);
+        QCOMPARE(QStringLiteral("%1 %2 %3").arg(v.name).arg(v.rate).arg(v.pitch), voice);
     }
 
     // The sound can start before a long text is all made.

@@ -14,8 +14,7 @@ grown() { (($(recorded) > $1)); }
 # With ONE (the samples of one reading) there are two readings in it, each
 # printed: they are parted at the pause nearest to ONE after the first sound.
 sound() {
-    dd if="$1" bs=64K iflag=skip_bytes,count_bytes skip=$((44 + $2 * 2)) count=$((($3 - $2) * 2)) \
-        status=none | od -An -v -td2 -w2 |
+    samples "$@" |
         awk -v one="${4:-0}" 'function flush() { if (peak > 164) loud[n] = 1; n++; peak = 0; k = 0 }
             { v = $1 < 0 ? -$1 : $1; if (v > peak) peak = v; if (++k == 220) flush() }
             END {
@@ -37,10 +36,48 @@ sound() {
             }'
 }
 
-# expect_voice TEXT: how long espeak-ng says TEXT in the bundled character's
-# voice: $expected seconds of sound, $one samples in all.
+# samples FILE FROM TO: the samples of FILE between these two, one a line.
+samples() {
+    dd if="$1" bs=64K iflag=skip_bytes,count_bytes skip=$((44 + $2 * 2)) count=$((($3 - $2) * 2)) \
+        status=none | od -An -v -td2 -w2
+}
+# envelope FILE FROM TO: the loudest sample of each 10 ms between these samples, one a line.
+envelope() {
+    samples "$@" | awk '{ v = $1 < 0 ? -$1 : $1; if (v > peak) peak = v
+                          if (++k == 220) { print peak; peak = 0; k = 0 } }'
+}
+# likeness A B: how alike two envelopes are from the first sound of each, as
+# their correlation (1: alike, 0: unrelated).
+likeness() {
+    awk 'NR == FNR { a[n++] = $1; next } { b[m++] = $1 }
+        END {
+            for (i = 0; i < n && a[i] <= 164; i++) {}
+            for (j = 0; j < m && b[j] <= 164; j++) {}
+            len = n - i < m - j ? n - i : m - j
+            for (k = 0; k < len; k++) {
+                x = a[i + k]; y = b[j + k]; sx += x; sy += y; xx += x * x; yy += y * y; xy += x * y
+            }
+            if (len < 10) { print 0; exit }
+            vx = xx / len - (sx / len) ^ 2; vy = yy / len - (sy / len) ^ 2
+            printf "%.2f\n", (vx > 0 && vy > 0 ? (xy / len - sx * sy / len / len) / sqrt(vx * vy) : 0)
+        }' "$1" "$2"
+}
+# last_sound FROM TO: seconds from sample FROM of the recording to the end of
+# the last sound before sample TO (0: none).
+last_sound() {
+    envelope "$rec" "$1" "$2" | awk '{ n++; if ($1 > 164) last = n } END { printf "%.2f\n", last / 100 }'
+}
+# sounding SECONDS: the reading started at sample $from has been heard for so long.
+sounding() {
+    awk -v h="$(sound "$rec" "$from" "$(recorded)")" -v s="$1" 'BEGIN { exit !(h >= s) }'
+}
+at_most() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a <= b) }'; }   # A B: A <= B
+
+# expect_voice TEXT [VOICE]: how long espeak-ng says TEXT in the bundled
+# character's voice (in another language: VOICE at its rate and pitch):
+# $expected seconds of sound, $one samples in all; the sound in $E2E_DIR/expected.wav.
 expect_voice() {
-    espeak-ng -v en-us -s 165 -p 50 -w "$E2E_DIR/expected.wav" "$1"
+    espeak-ng -v "${2:-en-us}" -s 165 -p 50 -w "$E2E_DIR/expected.wav" "$1"
     one=$(($(stat -c %s "$E2E_DIR/expected.wav") / 2 - 22))
     expected=$(sound "$E2E_DIR/expected.wav" 0 "$one")
 }
