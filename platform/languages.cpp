@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPair>
 #include <QTranslator>
 
 namespace {
@@ -64,25 +65,39 @@ QStringList shipped()
     return names;
 }
 
-QString install()
+// The catalogue of the first of the user's languages the program speaks, by
+// its name; an empty name for English.
+QPair<QString, QString> first()
 {
     const QStringList ours = shipped();
     for (const QString &language : QLocale().uiLanguages()) {
         if (language == QLatin1String("C") || language.startsWith(QLatin1String("en")))
-            return {}; // the language the program is written in
+            return {language == QLatin1String("C") ? QStringLiteral("en") : language, {}};
         for (const QString &name : candidates(language)) {
-            if (!ours.contains(name))
-                continue;
-            installOne(prefix + name, catalogues);
-            // Qt's buttons and dialogs.
-            const QString qt = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-            if (!installOne(QStringLiteral("qtbase_") + name, qt))
-                installOne(QStringLiteral("qtbase_") + name.section(u'_', 0, 0), qt);
-            followDirection();
-            return name;
+            if (ours.contains(name))
+                return {language, name};
         }
     }
-    return {};
+    return {QStringLiteral("en"), {}};
+}
+
+QString shown()
+{
+    return first().first;
+}
+
+QString install()
+{
+    const QString name = first().second;
+    if (name.isEmpty())
+        return {}; // the language the program is written in
+    installOne(prefix + name, catalogues);
+    // Qt's buttons and dialogs.
+    const QString qt = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!installOne(QStringLiteral("qtbase_") + name, qt))
+        installOne(QStringLiteral("qtbase_") + name.section(u'_', 0, 0), qt);
+    followDirection();
+    return name;
 }
 
 } // namespace languages

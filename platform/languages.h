@@ -16,6 +16,10 @@ QString install();
 // left for Arabic, say.
 void followDirection();
 
+// The user's language the windows show, as QLocale::uiLanguages() gives it
+// ("de-DE", "en-GB"): the first that is English or has a catalogue.
+QString shown();
+
 // The languages the program ships a catalogue of, by catalogue name.
 QStringList shipped();
 

@@ -5,6 +5,8 @@
 #include "characterwindow.h"
 #include "voicelanguages.h"
 
+#include "platform/languages.h"
+
 #include <QLoggingCategory>
 
 #include <cmath>
@@ -87,7 +89,8 @@ void DesktopCharacter::Speak(const QString &text)
 void DesktopCharacter::makeSpeech(Request &request)
 {
     request.voice =
-        voicelanguages::readingVoice(m_character.voice, m_choices.language, m_choices.speed);
+        voicelanguages::readingVoice(m_character.voice, m_choices.language, m_choices.speed,
+                                     QStringList{languages::shown()} + QLocale().uiLanguages());
     const QString text = request.text.mid(request.from);
     qCDebug(lcCharacter).noquote() << "reading in" << request.voice.name << "at"
                                    << request.voice.rate << "words a minute:" << text;

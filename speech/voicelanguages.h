@@ -41,8 +41,9 @@ QString firstProvided(const QStringList &wanted, const QList<VoiceLanguage> &lan
 // its pitch) in `language`, a tag of the installed data ("" or one it no
 // longer has: the interface's first language it provides, unless the
 // character's own voice speaks that language already), at `speed` percent
-// of the character's rate.
+// of the character's rate. `interfaceLanguages`: the language the windows
+// show first, then the user's others.
 CharacterVoice readingVoice(const CharacterVoice &own, const QString &language, int speed,
-                            const QStringList &interfaceLanguages = QLocale().uiLanguages());
+                            const QStringList &interfaceLanguages);
 
 } // namespace voicelanguages

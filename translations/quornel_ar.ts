@@ -304,6 +304,42 @@
     </message>
 </context>
 <context>
+    <name>CharacterMenu</name>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>استئناف</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>السرعة</translation>
+    </message>
+    <message>
+        <source>Stay on the Desktop</source>
+        <translation>البقاء على سطح المكتب</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>a reading speed, in percent of the character&apos;s own</comment>
+        <translation>%1٪</translation>
+    </message>
+    <message>
+        <source>Same as the Interface</source>
+        <translation>مثل الواجهة</translation>
+    </message>
+</context>
+<context>
     <name>CharacterWindow</name>
     <message>
         <source>Hide</source>

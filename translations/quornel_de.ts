@@ -304,6 +304,42 @@
     </message>
 </context>
 <context>
+    <name>CharacterMenu</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Stay on the Desktop</source>
+        <translation>Auf dem Desktop bleiben</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>a reading speed, in percent of the character&apos;s own</comment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Same as the Interface</source>
+        <translation>Wie die Oberfläche</translation>
+    </message>
+</context>
+<context>
     <name>CharacterWindow</name>
     <message>
         <source>Hide</source>

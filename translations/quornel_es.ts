@@ -304,6 +304,42 @@
     </message>
 </context>
 <context>
+    <name>CharacterMenu</name>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Stay on the Desktop</source>
+        <translation>Permanecer en el escritorio</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>a reading speed, in percent of the character&apos;s own</comment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Same as the Interface</source>
+        <translation>Igual que la interfaz</translation>
+    </message>
+</context>
+<context>
     <name>CharacterWindow</name>
     <message>
         <source>Hide</source>

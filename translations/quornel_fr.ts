@@ -288,19 +288,55 @@
     </message>
     <message>
         <source>the manifest entry &quot;%1&quot; must be a number</source>
-        <translation>l'entrée « %1 » du manifeste doit être un nombre</translation>
+        <translation>l&apos;entrée « %1 » du manifeste doit être un nombre</translation>
     </message>
     <message>
         <source>the manifest entry &quot;%1&quot; must be a text</source>
-        <translation>l'entrée « %1 » du manifeste doit être un texte</translation>
+        <translation>l&apos;entrée « %1 » du manifeste doit être un texte</translation>
     </message>
     <message>
         <source>the manifest entry &quot;%1&quot; must be an object</source>
-        <translation>l'entrée « %1 » du manifeste doit être un objet</translation>
+        <translation>l&apos;entrée « %1 » du manifeste doit être un objet</translation>
     </message>
     <message>
         <source>the manifest entry &quot;%1&quot; must be a list</source>
-        <translation>l'entrée « %1 » du manifeste doit être une liste</translation>
+        <translation>l&apos;entrée « %1 » du manifeste doit être une liste</translation>
+    </message>
+</context>
+<context>
+    <name>CharacterMenu</name>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Stay on the Desktop</source>
+        <translation>Rester sur le bureau</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>a reading speed, in percent of the character&apos;s own</comment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Same as the Interface</source>
+        <translation>Comme l’interface</translation>
     </message>
 </context>
 <context>

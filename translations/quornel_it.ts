@@ -304,6 +304,42 @@
     </message>
 </context>
 <context>
+    <name>CharacterMenu</name>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Riprendi</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>Stay on the Desktop</source>
+        <translation>Resta sul desktop</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>a reading speed, in percent of the character&apos;s own</comment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Same as the Interface</source>
+        <translation>Come l’interfaccia</translation>
+    </message>
+</context>
+<context>
     <name>CharacterWindow</name>
     <message>
         <source>Hide</source>

@@ -304,6 +304,42 @@
     </message>
 </context>
 <context>
+    <name>CharacterMenu</name>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>再開</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Stay on the Desktop</source>
+        <translation>デスクトップに残る</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>a reading speed, in percent of the character&apos;s own</comment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Same as the Interface</source>
+        <translation>インターフェースと同じ</translation>
+    </message>
+</context>
+<context>
     <name>CharacterWindow</name>
     <message>
         <source>Hide</source>
