@@ -88,7 +88,7 @@ QString shown()
 
 QString install()
 {
-    const QString name = first().second;
+    QString name = first().second;
     if (name.isEmpty())
         return {}; // the language the program is written in
     installOne(prefix + name, catalogues);
