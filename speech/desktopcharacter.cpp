@@ -8,6 +8,7 @@
 #include "platform/languages.h"
 
 #include <QLoggingCategory>
+#include <QThreadPool>
 
 #include <cmath>
 
@@ -24,6 +25,9 @@ DesktopCharacter::DesktopCharacter(const CharacterData &character, QObject *pare
     : QObject(parent), m_character(character), m_window(new CharacterWindow(character))
 {
     m_character.images = {}; // the window keeps them
+    // The languages the speech data provides are read once, off the
+    // window's thread, before the menu or a reading first asks for them.
+    QThreadPool::globalInstance()->start([] { voicelanguages::installed(); });
     m_closedMouth = character.mouths.constFirst().image;
     for (int i = 1; i < character.mouths.size(); ++i) {
         if (character.mouths.at(i).shape == QLatin1String("round"))
