@@ -31,18 +31,15 @@
 class RecordingPrompts : public Prompts {
 public:
     QStringList messages;
-    QList<QColor> colorAnswers; // next answers of the colour picker; none: cancel
-    QList<QColor> colorsOffered;
-    QStringList fileAnswers; // next answers of the file dialog; none: cancel
-    bool real = false;       // the real file dialog and colour picker instead
+    QList<QColor> colorsOffered; // the colour picker cancels unless real
+    QStringList fileAnswers;     // next answers of the file dialog; none: cancel
+    bool real = false;           // the real file dialog and colour picker instead
 
     void message(const QString &text) override { messages << text; }
     QColor pickColor(const QColor &initial, const QString &title) override
     {
         colorsOffered << initial;
-        if (real)
-            return Prompts::pickColor(initial, title);
-        return colorAnswers.isEmpty() ? initial : colorAnswers.takeFirst();
+        return real ? Prompts::pickColor(initial, title) : initial;
     }
     QString openFile(const QString &filter, const QString &folder) override
     {

@@ -3,11 +3,13 @@
 // built in, every text of every window shows whole in its control (in the
 // control's face, within the margins its style keeps), nothing comes to lie
 // over anything it did not lie over in English, and a language written
-// right to left mirrors the dialogs but not the main window.
+// right to left mirrors the dialogs but not the main window. At scale 2,
+// the pictures are sharp.
 
 #include "support.h"
 
 #include "platform/languages.h"
+#include "speech/characterfile.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -22,34 +24,28 @@
 
 namespace {
 
-// Installs the catalogues of one language (none for English) for as long as
-// it lives.
-class Language {
-public:
+// The catalogues of one language, ours and Qt's (none for English),
+// installed while it lives.
+struct Language {
     explicit Language(const QString &name)
     {
-        if (name == QLatin1String("en"))
-            return;
-        if (!m_ours.load(QStringLiteral("quornel_") + name, QStringLiteral(":/i18n")))
-            qWarning("no catalogue for %s", qPrintable(name));
-        if (!m_qt.load(QStringLiteral("qtbase_") + name,
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            qWarning("no catalogue of Qt's for %s", qPrintable(name));
-        QCoreApplication::installTranslator(&m_ours);
-        QCoreApplication::installTranslator(&m_qt);
+        const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+        loaded =
+            name == QLatin1String("en") ||
+            (ours.load(QStringLiteral("quornel_") + name, QStringLiteral(":/i18n")) &&
+             qt.load(QStringLiteral("qtbase_") + name, qtFolder)); // else "qtbase_pt" for pt_BR
+        QCoreApplication::installTranslator(&ours);
+        QCoreApplication::installTranslator(&qt);
         languages::followDirection();
     }
     ~Language()
     {
-        QCoreApplication::removeTranslator(&m_ours);
-        QCoreApplication::removeTranslator(&m_qt);
+        QCoreApplication::removeTranslator(&ours);
+        QCoreApplication::removeTranslator(&qt);
         languages::followDirection();
     }
-    Language(const Language &) = delete;
-    Language &operator=(const Language &) = delete;
-
-private:
-    QTranslator m_ours, m_qt;
+    QTranslator ours, qt;
+    bool loaded;
 };
 
 QString textOf(const QWidget *w)
@@ -99,12 +95,8 @@ bool fits(const QWidget *w, QString *why)
     const bool wraps = (label && label->wordWrap()) || w->inherits("WrappingButton");
     const QRect needed =
         wraps ? metrics.boundingRect(room, Qt::TextWordWrap, text) : metrics.boundingRect(text);
-    *why = QStringLiteral("\"%1\" needs %2x%3, has %4x%5")
-               .arg(text)
-               .arg(needed.width())
-               .arg(needed.height())
-               .arg(room.width())
-               .arg(room.height());
+    QDebug(why).nospace() << w->metaObject()->className() << ' ' << text << " needs "
+                          << needed.size() << ", has " << room.size();
     return needed.width() <= room.width() && metrics.height() <= w->height();
 }
 
@@ -122,44 +114,40 @@ QList<QWidget *> textControls(const QWidget *window)
     return found;
 }
 
-// A control's name in its window, the same in every language: its class
-// and its place among the window's controls.
-QString nameOf(const QWidget *window, const QWidget *w)
+using Relation = bool (*)(const QWidget *, const QWidget *);
+bool overlap(const QWidget *a, const QWidget *b)
 {
-    return QString::fromLatin1(w->metaObject()->className()) + QLatin1Char('#') +
-           QString::number(window->findChildren<QWidget *>().indexOf(w));
+    return a->geometry().intersects(b->geometry());
+}
+bool leftOf(const QWidget *a, const QWidget *b)
+{
+    return a->y() == b->y() && a->geometry().right() < b->x(); // on one row
+}
+bool rightOf(const QWidget *a, const QWidget *b)
+{
+    return leftOf(b, a);
 }
 
-// "A / B" for each two controls of the window, one the other's sibling, that
-// overlap.
-QStringList overlaps(const QWidget *window)
+// "A B" for each two shown controls of the window, siblings, in this
+// relation; a control is named by its class and its place among the
+// window's controls, the same in every language.
+QStringList pairs(const QWidget *window, Relation related)
 {
-    QStringList pairs;
+    QStringList found;
     const QList<QWidget *> all = window->findChildren<QWidget *>();
-    for (const QWidget *a : all) {
-        for (const QWidget *b : all) {
-            if (all.indexOf(a) < all.indexOf(b) && !a->isHidden() && !b->isHidden() &&
-                a->parent() == b->parent() && a->geometry().intersects(b->geometry()))
-                pairs << nameOf(window, a) + QStringLiteral(" / ") + nameOf(window, b);
-        }
-    }
-    return pairs;
-}
-
-// "A B" for each two sibling controls on one row, A to the left of B.
-QStringList leftToRight(const QWidget *window)
-{
-    QStringList pairs;
-    const QList<QWidget *> all = window->findChildren<QWidget *>();
+    const auto name = [&all](const QWidget *w) {
+        return QString::fromLatin1(w->metaObject()->className()) + u'#' +
+               QString::number(all.indexOf(w));
+    };
     for (const QWidget *a : all) {
         for (const QWidget *b : all) {
             if (a != b && !a->isHidden() && !b->isHidden() && a->parent() == b->parent() &&
-                a->y() == b->y() && a->geometry().right() < b->x())
-                pairs << nameOf(window, a) + QLatin1Char(' ') + nameOf(window, b);
+                related(a, b))
+                found << name(a) + u' ' + name(b);
         }
     }
-    pairs.sort();
-    return pairs;
+    found.sort();
+    return found;
 }
 
 struct Window {
@@ -192,7 +180,7 @@ private slots:
     }
 
     // A catalogue in the tree that the build left out would leave its
-    // language in English without a word.
+    // language in English without a word (each loads, with Qt's: textsFit).
     void everyCatalogueIsBuiltIn()
     {
         QStringList inTree;
@@ -201,14 +189,6 @@ private slots:
             inTree << ts.mid(8).chopped(3);
         QVERIFY(!inTree.isEmpty());
         QCOMPARE(languages::shipped(), inTree);
-        for (const QString &name : inTree) {
-            QTranslator qt;
-            QVERIFY2(qt.load(QStringLiteral("qtbase_") + name,
-                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
-                         qt.load(QStringLiteral("qtbase_") + name.section(u'_', 0, 0),
-                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)),
-                     qPrintable(QStringLiteral("Qt's own catalogue for ") + name));
-        }
     }
 
     void textsFit_data()
@@ -231,10 +211,11 @@ private slots:
             p.start({{&fields::TransEnabled, 1}});
             Form *form = windows[window].open(p);
             form->showModeless();
-            english[window] = {overlaps(form), leftToRight(form)};
+            english[window] = {pairs(form, overlap), pairs(form, leftOf)};
         }
         const auto &[designed, order] = english[window];
         const Language installed(language);
+        QVERIFY2(installed.loaded, "its catalogue or Qt's did not load");
         TestProgram p;
         p.start({{&fields::TransEnabled, 1}});
         Form *form = windows[window].open(p);
@@ -242,19 +223,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(form));
         for (const QWidget *w : textControls(form)) {
             QString why;
-            QVERIFY2(fits(w, &why), qPrintable(QString::fromLatin1(w->metaObject()->className()) +
-                                               QLatin1Char(' ') + why));
+            QVERIFY2(fits(w, &why), qPrintable(why));
             QVERIFY2(form->rect().contains(QRect(w->mapTo(form, QPoint()), w->size())),
                      qPrintable(textOf(w) + QStringLiteral(" reaches past the window")));
         }
-        QCOMPARE(overlaps(form), designed);
+        QCOMPARE(pairs(form, overlap), designed);
         // Written right to left, a dialog is mirrored: what lay to the left of
         // something lies to its right.
-        QStringList mirrored;
-        for (const QString &pair : std::as_const(order))
-            mirrored << pair.section(u' ', 1) + QLatin1Char(' ') + pair.section(u' ', 0, 0);
-        mirrored.sort();
-        QCOMPARE(leftToRight(form), QGuiApplication::isRightToLeft() ? mirrored : order);
+        QCOMPARE(pairs(form, QGuiApplication::isRightToLeft() ? rightOf : leftOf), order);
     }
 
     // The main window keeps its picture as drawn in every language; a note
@@ -271,6 +247,27 @@ private slots:
         p.set(fields::Note, QStringLiteral("Milk and bread"));
         QCOMPARE(note->layoutDirection(), Qt::LeftToRight);
         QVERIFY(child<QLabel>(main, "Picture")->alignment() & Qt::AlignAbsolute);
+    }
+
+    // At scale 2 the pictures are drawn from their double-size versions, not
+    // pixel-doubled.
+    void picturesForTheScreensDensity()
+    {
+        if (qEnvironmentVariable("QT_SCALE_FACTOR") != QLatin1String("2"))
+            QSKIP("at scale 2 only");
+        QCOMPARE(qApp->devicePixelRatio(), 2.0);
+        TestProgram p;
+        Form1 *main = p.start();
+        const QPixmap mascot = child<Label>(main, "Picture")->pixmap();
+        QCOMPARE(mascot.devicePixelRatio(), 2.0);
+        QCOMPARE(mascot.size(), QSize(430, 314));
+        QTRY_COMPARE(main->windowIcon().pixmap(32).size(), QSize(64, 64)); // once shown
+        QString error;
+        const auto character = characterfile::load(QStringLiteral(QUORNEL_CHARACTER), &error,
+                                                   qApp->devicePixelRatio());
+        QVERIFY2(character, qPrintable(error));
+        QCOMPARE(character->images.first().devicePixelRatio(), 2.0);
+        QCOMPARE(character->size(), QSize(128, 160));
     }
 };
 

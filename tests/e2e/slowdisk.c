@@ -78,14 +78,7 @@ int open(const char *file, int oflag, ...)
     return openat(AT_FDCWD, file, oflag, mode);
 }
 
-int open64(const char *file, int oflag, ...)
-{
-    va_list ap;
-    va_start(ap, oflag);
-    const mode_t mode = (oflag & (O_CREAT | O_TMPFILE)) ? va_arg(ap, mode_t) : 0;
-    va_end(ap);
-    return openat(AT_FDCWD, file, oflag, mode);
-}
+int open64(const char *file, int oflag, ...) __attribute__((alias("open")));
 
 int close(int fd)
 {
@@ -108,19 +101,18 @@ int close(int fd)
     }
 BY_FD(ssize_t, read, fd, (int fd, void *buf, size_t nbytes), (fd, buf, nbytes))
 BY_FD(ssize_t, write, fd, (int fd, const void *buf, size_t n), (fd, buf, n))
-BY_FD(ssize_t, pread64, fd, (int fd, void *buf, size_t nbytes, off_t offset),
-      (fd, buf, nbytes, offset))
-BY_FD(ssize_t, pwrite64, fd, (int fd, const void *buf, size_t n, off_t offset),
-      (fd, buf, n, offset))
 BY_FD(ssize_t, pread, fd, (int fd, void *buf, size_t nbytes, off_t offset),
       (fd, buf, nbytes, offset))
 BY_FD(ssize_t, pwrite, fd, (int fd, const void *buf, size_t n, off_t offset), (fd, buf, n, offset))
 BY_FD(int, fsync, fd, (int fd), (fd))
 BY_FD(int, fdatasync, fildes, (int fildes), (fildes))
 BY_FD(int, ftruncate, fd, (int fd, off_t length), (fd, length))
-BY_FD(int, ftruncate64, fd, (int fd, off_t length), (fd, length))
 BY_FD(int, fstat, fd, (int fd, void *st), (fd, st))
-BY_FD(int, fstat64, fd, (int fd, void *st), (fd, st))
+// The 64-bit names (off_t is 64 bits here) are the same functions.
+ssize_t pread64(int fd, void *buf, size_t nbytes, off_t offset) __attribute__((alias("pread")));
+ssize_t pwrite64(int fd, const void *buf, size_t n, off_t offset) __attribute__((alias("pwrite")));
+int ftruncate64(int fd, off_t length) __attribute__((alias("ftruncate")));
+int fstat64(int fd, void *st) __attribute__((alias("fstat")));
 
 int fcntl(int fd, int cmd, ...)
 {
@@ -134,14 +126,7 @@ int fcntl(int fd, int cmd, ...)
     return real_fcntl(fd, cmd, arg);
 }
 
-int fcntl64(int fd, int cmd, ...)
-{
-    va_list ap;
-    va_start(ap, cmd);
-    void *arg = va_arg(ap, void *);
-    va_end(ap);
-    return fcntl(fd, cmd, arg);
-}
+int fcntl64(int fd, int cmd, ...) __attribute__((alias("fcntl")));
 
 #define BY_PATH(name, path, params, args)                                                          \
     int name params                                                                                \
@@ -153,8 +138,8 @@ int fcntl64(int fd, int cmd, ...)
         return real_##name args;                                                                   \
     }
 BY_PATH(stat, path, (const char *path, void *st), (path, st))
-BY_PATH(stat64, path, (const char *path, void *st), (path, st))
 BY_PATH(lstat, path, (const char *path, void *st), (path, st))
-BY_PATH(lstat64, path, (const char *path, void *st), (path, st))
+int stat64(const char *path, void *st) __attribute__((alias("stat")));
+int lstat64(const char *path, void *st) __attribute__((alias("lstat")));
 BY_PATH(access, name, (const char *name, int type), (name, type))
 BY_PATH(unlink, name, (const char *name), (name))

@@ -1,13 +1,11 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
 # What a screen reader finds over a real accessibility bus (AT-SPI): the main
-# window a frame and the editor a dialog, named; none of the hidden controls
-# that keep the program's state; the note and the clock named for what they
-# are, offering their text; the note's click, done through AT-SPI, opens the
-# editor. The editor closed by its close box leaves the menu a click away,
-# every time; its "Read Current Notes" has the character speak, and its words
-# are text in its window while it speaks. ctest runs it on the build, the test
-# command also on the program as the Debian package installs it.
+# window a frame and the editor a dialog, named; none of the hidden controls;
+# the note and the clock named, offering their text; the note's click through
+# AT-SPI opens the editor; the character's words are text in its window while
+# it speaks. The editor closed by its close box leaves the menu a click away.
+# The test command also runs it on the program as the Debian package installs it.
 source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
 desktop_start
 atspi_start
@@ -16,8 +14,7 @@ atspi_start
 character="$(dirname "$APP")/../share/quornel-desktop-notes/characters/quornel.qchar"
 [[ -f "$character" ]] || character="$(dirname "$APP")/characters/quornel.qchar"
 store_init
-store_set Form "Speech Enabled" 1
-store_set Form "Agent Name" "'$character'"
+speech_on "$character"
 store_set Note "Start Ani" "'True'"   # it rolls open, as a fresh store has it
 app_start
 wait_for 20 seen "frame|Quornel Desktop Notes||" || fail "the main window is not on the bus"

@@ -1,17 +1,13 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
-# Starting the program: --help needs no display, a start without one says so;
-# --user keeps the note in the per-user store, --store in the file it names;
-# one copy runs per store, and a second start brings it forward, also through
-# a link to the store; programs that connect to its socket and say nothing
-# never hold its window and are dropped; a lock left by a copy that died, an
-# empty or garbled lock, a folder at the lock's or the socket's name never
-# keep it from starting. The notes are the user's alone. "Start at Login"
-# starts the store of the copy that was asked.
+# Starting the program: a start without a display says so; --user keeps the
+# note in the per-user store, --store in the file it names; one copy runs per
+# store, and a second start brings it forward, also through a link to the store;
+# silent callers on its socket never hold its window and are dropped; a lock
+# left by a copy that died, an empty or garbled lock, a folder at the lock's or
+# the socket's name never keep it from starting. The notes are the user's alone.
 source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
 
-out=$(env -u DISPLAY "$APP" --help)
-check "--help lists the options without a display" has "$out" "--store <file>"
 status=0; out=$(cd "$WORK" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$APP" 2>&1) || status=$?
 check "without a display: one line, status 1 ($status)" test "$status" = 1 -a "$(wc -l <<<"$out")" = 1
 status=0; out=$(cd "$WORK" && env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=wayland-9 "$APP" 2>&1) || status=$?
@@ -28,19 +24,20 @@ modes=$(stat -c %a "$HOME/.local" "$HOME/.local/share" "${user_store%/*}" "$user
 expect_eq "folders made 0700; store, log, index and lock 0600" "700 700 700 600 600 600 600" "${modes//$'\n'/ }"
 socket=$(compgen -G "$XDG_RUNTIME_DIR/quornel-desktop-notes-*")
 ln -s "$user_store" "$WORK/link.save"
-status=0; timeout 10 "$APP" --store "$WORK/link.save" || status=$?
-expect_eq "a start on a link to the store hands over, with status" 0 "$status"
+check "a start on a link to the store hands over, with status 0" \
+    timeout 10 "$APP" --store "$WORK/link.save"
 wait_for 10 eval '[[ "$(wins UTILITY "$TITLE")" == *" 156" ]]' || fail "the opening did not end"
-menu 72 40 Up Up Return
-wait_for 10 main_hidden || fail "Hide did not hide the window"
-status=0; (cd / && timeout 10 "$APP" --user) || status=$?
-expect_eq "a second start on the same store ends at once, with status" 0 "$status"
-check "... and the first copy comes back from the tray" wait_for 10 main_window
+# brought_back WHAT: Hide, then a second start on the same store brings the first copy back.
+brought_back() {
+    menu 72 40 Up Up Return && wait_for 10 main_hidden || fail "Hide did not hide the window"
+    check "$1, with status 0" eval '(cd / && timeout 10 "$APP" --user)'
+    check "... and the first copy comes back from the tray" wait_for 10 main_window
+}
+brought_back "a second start on the same store ends at once"
 
-# silent_callers N READY SECONDS: N connections to the socket that say
-# nothing, made before READY is created, and one more every quarter second
-# for SECONDS; prints how many of the N the program dropped (closed its end)
-# within 15 s, and after how many seconds the last of them.
+# silent_callers N READY SECONDS: N silent connections made before READY is
+# created, then one more every quarter second for SECONDS; prints how many of
+# the N the program dropped within 15 s, and after how many seconds the last.
 silent_callers() {
     /usr/bin/python3 - "$socket" "$@" <<'PY'
 import selectors, socket, sys, time
@@ -73,11 +70,7 @@ for i in 1 2 3; do
 done
 in_range "with silent callers coming on the line the menu opens and closes thrice promptly (ms)" \
     0 $(((${EPOCHREALTIME/./} - begun) / 1000)) 3000
-menu 72 40 Up Up Return
-wait_for 10 main_hidden || fail "Hide did not hide the window"
-status=0; (cd / && timeout 10 "$APP" --user) || status=$?
-expect_eq "a second start meanwhile hands over, with status" 0 "$status"
-check "... and the first copy comes back from the tray" wait_for 10 main_window
+brought_back "a second start meanwhile hands over"
 wait "$callers" || true
 read -r dropped after <"$E2E_DIR/callers" || true
 expect_eq "six silent callers are dropped (within 15 s)" 6 "${dropped:-0}"
@@ -98,20 +91,19 @@ for kind in dead empty garbage folder; do
     esac
     app_start --no-wait
     if [[ $kind == folder ]]; then
-        wait_for 20 win DIALOG "$TITLE" && xdotool windowactivate --sync "$(win DIALOG "$TITLE")" key Return
+        wait_for 20 win DIALOG "$TITLE" && ok_message
         check "a folder at the lock's name is left alone" test -d "$user_store.lock"
     fi
     check "a lock of a copy that is gone ($kind) is taken over" wait_for 20 main_window
-    status=0; timeout 10 "$APP" --user || status=$?
-    expect_eq "with a folder at the socket's name a second start hands over, with status" 0 "$status"
+    check "with a folder at the socket's name a second start hands over, with status 0" \
+        timeout 10 "$APP" --user
     close_box "$(main_window)"
     check "the close box ends it" app_ends
 done
 check "the socket's folder is left alone" test -d "$socket"
 rmdir "$user_store.lock"
 
-# Without XDG_RUNTIME_DIR the socket lies in a folder the program makes for
-# the user alone, never in one that someone else could have made.
+# Without XDG_RUNTIME_DIR the socket lies in a folder the program makes for the user alone.
 mkdir -p "$E2E_DIR/tmp1" "$E2E_DIR/tmp2" && mkdir -m 777 "$E2E_DIR/tmp2/quornel-desktop-notes-$(id -u)"
 for tmp in tmp1 tmp2; do
     XDG_RUNTIME_DIR="" TMPDIR="$E2E_DIR/$tmp" app_start
@@ -127,15 +119,8 @@ mkdir "$E2E_DIR/elsewhere"
 APP_ARGS=(--store "../elsewhere/my notes.save")
 app_start
 check "--store makes the store it names" test -s "$E2E_DIR/elsewhere/my notes.save"
-status=0; (cd / && timeout 10 "$APP" --store "$E2E_DIR/elsewhere/my notes.save") || status=$?
-expect_eq "a second start on that store, named another way, ends at once, with status" 0 "$status"
+check "a second start on that store, named another way, ends at once, with status 0" \
+    eval '(cd / && timeout 10 "$APP" --store "$E2E_DIR/elsewhere/my notes.save")'
 menu 72 40 Up Up Return && wait_for 10 tray_icon || fail "Hide docked no icon"
-# tray_menu X Y KEY...: a right click on the icon opens its menu (a second
-# click near the first one within the double-click time would not).
-tray_menu() { xdotool mousemove --window "$(tray_icon)" "$1" "$2" click 3 && wait_for 10 menus 1 && keys "${@:3}"; }
-tray_menu 6 6 Down Down Return   # "Start at Login"
-entry="$XDG_CONFIG_HOME/autostart/quornel-desktop-notes.desktop"
-check "\"Start at Login\" in a copy on --store starts that store at login" \
-    wait_for 10 eval '[[ "$(grep ^Exec= "$entry")" == *" --store \"$E2E_DIR/elsewhere/my notes.save\"" ]]'
-tray_menu 16 16 Up Return
+xdotool mousemove --window "$(tray_icon)" 6 6 click 3 && wait_for 10 menus 1 && keys Up Return
 check "Exit in the icon's menu ends it" app_ends

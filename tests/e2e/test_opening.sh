@@ -22,8 +22,7 @@ expect_eq "it grows, never shrinks" 0 "$downs"
 in_range "distinct heights seen on the way" 40 "$heights" 156
 expect_eq "it ends exactly at the full client height" "156 156" "$max_h $final_h"
 expect_eq "the frame stays at the stored corner all the way" "300,200" "$places"
-menu 40 120 Up Return
-app_ends || fail "Exit did not end the program"
+exits || fail "Exit did not end the program"
 
 store_set Form "Trans Enabled" 1
 store_set Form "Trans Level" "'128'"
@@ -40,5 +39,4 @@ import -window root "$E2E_DIR/fade.png"
 share=$(awk -v w="$(shade "$E2E_DIR/fade.png" "$x" "$y")" -v p="$(shade "$MASCOT" 0 0)" \
     -v d="$(shade "$E2E_DIR/fade.png" 0 0)" 'BEGIN { printf "%d", 100 * (w - d) / (p - d) }')
 in_range "the picture shows through half and half with the desktop (% picture)" 45 "$share" 55
-menu 40 120 Up Return
-app_ends || fail "Exit did not end the program"
+exits || fail "Exit did not end the program"

@@ -7,7 +7,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1"
 desktop_start
 
-click_icon() { local i; i=$(tray_icon) && click "$i" 8 8; }
+click_icon() { local i; i=$(tray_icon) && click "$i" 8 8 || fail "no icon to click"; }
 
 store_init
 app_start
@@ -15,16 +15,15 @@ check "no icon while the window shows" eval '! tray_icon'
 menu 72 40 Up Up Return   # a click on the picture, then "Hide Quornel Desktop Notes"
 check "Hide docks the icon in trayer" wait_for 10 tray_icon
 check "Hide hides the window" wait_for 5 main_hidden
-click_icon || fail "no icon to click"
+click_icon
 check "a click on the icon shows the window at its place" wait_for 10 main_at 300 200 156
 check "the icon leaves the tray" wait_for 10 eval '! tray_icon'
-menu 40 120 Up Return
-check "Exit ends the program" app_ends
+check "Exit ends the program" exits
 
 store_set Form Hide/Show "'Hide'"
 app_start --hidden
 check "a stored \"Hide\" starts with the icon and no window" main_hidden
-click_icon || fail "no icon to click"
+click_icon
 check "a click on the icon shows the window started hidden" wait_for 10 main_window
 menu 72 40 Up Up Return
 wait_for 10 tray_icon || fail "Hide docked no icon"
@@ -46,5 +45,4 @@ menu 72 40 Up Up Return
 wait_for 10 main_hidden || fail "Hide did not hide the window"
 kill -TERM "${PIDS[5]}"   # the host goes away
 check "the window comes back when the host goes away" wait_for 10 main_window
-menu 40 120 Up Return
-check "Exit ends the program" app_ends
+check "Exit ends the program" exits

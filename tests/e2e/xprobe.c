@@ -1,18 +1,14 @@
 // SPDX-License-Identifier: MIT
 /* X queries that the end-to-end cases cannot make quickly with the stock tools.
- *
- * e2e-xprobe owner SELECTION: the selection's owner window; exit status 1 when it has none.
- * e2e-xprobe list: every window that names its process (_NET_WM_PID), one a line,
- * "ID PID TYPE VIEWABLE FX FY X Y W H TITLE". TYPE is the _NET_WM_WINDOW_TYPE without its
- * prefix ("-" for none), TRAY for a window inside trayer, POPUP for an override-redirect window
- * that is no tooltip (a menu). FX FY is the corner of its top-level ancestor (the frame), X Y W H
- * its own place on the screen.
- * e2e-xprobe input WINDOW: the height of the box around where the window takes the mouse.
- * e2e-xprobe watch TITLE: samples the utility window TITLE every 2 ms until it is destroyed or the
- * probe is stopped; at each change prints "T_US H LEVEL VIEWABLE FX FY" (LEVEL the opacity 0..255;
- * VIEWABLE 1 only while mapped inside the window manager's frame), at the end "T_US gone".
- * e2e-xprobe popup: waits (10 s at most) for a menu to show: a viewable override-redirect
- * window at the top that is no tooltip; prints the wall-clock time (us) when it first saw it.
+ * owner SELECTION: the selection's owner window; status 1 when it has none.
+ * list: each window naming its process, "ID PID TYPE VIEWABLE FX FY X Y W H TITLE": TYPE the
+ * _NET_WM_WINDOW_TYPE without its prefix ("-": none; TRAY: inside trayer; POPUP: override-redirect
+ * and no tooltip, a menu), FX FY the corner of its frame, X Y W H its place on the screen.
+ * input WINDOW: the height of the box around where the window takes the mouse.
+ * watch TITLE: samples the utility window TITLE every 2 ms; at each change prints
+ * "T_US H LEVEL VIEWABLE FX FY" (LEVEL the opacity 0..255; VIEWABLE: mapped in the frame), at the
+ * end "T_US gone".
+ * popup: waits (10 s at most) for a menu to show; prints the wall-clock time (us) it first saw it.
  */
 #define _POSIX_C_SOURCE 200809L // NOLINT(bugprone-reserved-identifier)
 #include <stdio.h>

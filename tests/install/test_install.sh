@@ -78,13 +78,10 @@ installed() {
         test "$(grep '^Exec=' "$entry")" = "Exec=$program --store $scratch/notes.save"
     XDG_CONFIG_HOME="$config" "$program" --autostart on --user
     check "... with the per-user store for --user" test "$(grep '^Exec=' "$entry")" = "Exec=$program --user"
-    check "... in a configuration folder made for the user alone" test "$(stat -c %a "$config" "$config/autostart")" = $'700\n700'
+    # (The folders' modes and an entry's removal are checked in process.)
+    touch "$config/autostart/other.desktop"
     XDG_CONFIG_HOME="$config" env -u DISPLAY "$program" --autostart off
-    check "--autostart off leaves the configuration folder otherwise as it found it" test -z "$(ls -A "$config")"
-    mkdir "$config/autostart" && touch "$config/autostart/other.desktop"
-    XDG_CONFIG_HOME="$config" "$program" --autostart on
-    XDG_CONFIG_HOME="$config" "$program" --autostart off
-    check "... also an autostart folder with another entry" test "$(ls -A "$config/autostart")" = other.desktop
+    check "--autostart off removes the entry alone" test "$(ls -A "$config/autostart")" = other.desktop
     rm -rf "$config"
 }
 

@@ -21,8 +21,8 @@ report() {
     printf '%-12s tried %d, kept as promised %d, changes lost %d, messages %d\n' "$@"
     (( $3 == $2 && $4 == 0 )) || { echo "  FAILED: $1"; failed=1; }
 }
-# word KEY LINE: the value of KEY=... in an answer ("note" runs to the end).
-word() { if [[ $1 == note ]]; then echo "${2#*note=}"; else [[ $2 =~ (^| )$1=([^ ]*) ]] && echo "${BASH_REMATCH[2]}"; fi; }
+# read_note DIR: the note the store in DIR holds.
+read_note() { local r; r=$("$driver" read "$1" 2>>"$work/stderr") && echo "${r#*note=}"; }
 wait_for() { local end=$((SECONDS + $1)); shift; until "$@"; do (( SECONDS < end )) || return 1; sleep 0.01; done; }
 messages() { grep -c '^message:' "$work/stderr" 2>/dev/null; : >"$work/stderr"; }
 new_dir() { rm -rf "$work/$1"; mkdir -p "$work/$1"; echo "$work/$1"; }
@@ -47,12 +47,9 @@ trial_kill() {
     local n=0 kept=0 lost=0 d last note
     for ((n = 0; n < ${RELIABILITY_KILLS:-20}; n++)); do
         d=$(new_dir kill); last=$(killed_writer "$d")
-        note=$(word note "$("$driver" read "$d" 2>>"$work/stderr")")
-        if holds_committed "$note" "$last"; then
-            kept=$((kept + 1))
-        else
-            lost=$((lost + 1)); echo "  committed $last, the file holds \"$note\""
-        fi
+        note=$(read_note "$d")
+        holds_committed "$note" "$last" && kept=$((kept + 1)) ||
+            { lost=$((lost + 1)); echo "  committed $last, the file holds \"$note\""; }
     done
     report "kill -9" "$n" "$kept" "$lost" "$(messages)"
 }
@@ -62,15 +59,12 @@ trial_kill() {
 # once there is room the held change lands.
 trial_full_disk() {
     can_mount "full disk" || return 0
-    local n kept=0 lost=0 d reply; d=$(disk disk1 1m)
-    for ((n = 0; n < 1; n++)); do
-        reply=$("$driver" full "$d" 2>>"$work/stderr")
-        if [[ $(word note "$("$driver" read "$d")") != "full 20" ]]; then lost=$((lost + 1))
-        elif [[ $(word before "$reply") == 1 && $(word messages "$reply") == 1 &&
-                $(word keeping "$reply") == 1 ]]; then kept=$((kept + 1))
-        else echo "  $reply"; fi
-    done
-    report "full disk" "$n" "$kept" "$lost" "$(messages)"
+    local kept=0 lost=0 d reply; d=$(disk disk1 1m)
+    reply=$("$driver" full "$d" 2>>"$work/stderr")
+    if [[ $(read_note "$d") != "full 20" ]]; then lost=1
+    elif [[ $reply == "before=1 keeping=1 messages=1 "* ]]; then kept=1
+    else echo "  $reply"; fi
+    report "full disk" 1 "$kept" "$lost" "$(messages)"
 }
 
 # A read-only disk holding a store that was closed cleanly, or left behind
@@ -84,10 +78,10 @@ trial_read_only() {
         else last=$(killed_writer "$d"); fi
         mount -o remount,ro "$d"
         reply=$("$driver" read "$d" "changed" 2>>"$work/stderr")
-        [[ $(word note "$reply") == changed && $(word keeping "$reply") == 0 ]] &&
+        [[ $reply == "keeping=0 messages=1 note=changed" ]] &&
             grep -q 'is on a read-only disk' "$work/stderr" &&
             ! grep -q 'readonly database' "$work/stderr" && kept=$((kept + 1))
-        note=$(word note "$("$driver" read "$d" 2>>"$work/stderr")")
+        note=$(read_note "$d")
         holds_committed "$note" "$last" || { lost=$((lost + 1)); echo "  $how: \"$note\""; }
     done
     report "read-only" "$n" "$kept" "$lost" "$(messages)"

@@ -2,12 +2,12 @@
 // Drives the note store from its own process for the reliability trials:
 //   write DIR          write "change N" into the note, N = 1, 2, ...; print N
 //                      once it is committed (the trial kills it at random)
-//   read DIR [NOTE]    print the note; with NOTE, write it first
+//   read DIR [NOTE]    with NOTE, write it first
 //   full DIR           write a log's worth and "before", fill the disk (a file
 //                      beside the store), write "full 1".."full 20" (one call
 //                      each), wait for the message, go on writing for 30 s,
 //                      free the disk and wait until all is kept
-// Answers are "key=value" words.
+// Answers "[before=0|1] keeping=0|1 messages=N note=...".
 
 #include "store/notestore.h"
 
@@ -44,13 +44,7 @@ void message(const QString &text)
     std::fprintf(stderr, "message: %s\n", qPrintable(text));
 }
 
-void answer(NoteStore &store, const QString &more = QString())
-{
-    std::printf("keeping=%d messages=%d %s\n", int(store.isKeeping()), messages, qPrintable(more));
-    std::fflush(stdout);
-}
-
-int fullDisk(NoteStore &store, const QString &dir)
+void fullDisk(NoteStore &store, const QString &dir)
 {
     // A log of some length first: a fold lets later writes reuse its room.
     for (int i = 0; i < 30; ++i) {
@@ -59,7 +53,7 @@ int fullDisk(NoteStore &store, const QString &dir)
     }
     waitFor([&] { return store.folds() > 0; });
     store.write({{fields::Note, QStringLiteral("before")}});
-    const bool before = landed(store);
+    std::printf("before=%d ", int(landed(store)));
     QFile filler(QDir(dir).filePath(QStringLiteral("filler")));
     const QByteArray block(4096, '\0');
     if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
@@ -79,8 +73,6 @@ int fullDisk(NoteStore &store, const QString &dir)
     }
     filler.remove();
     waitFor([&] { return store.isKeeping(); });
-    answer(store, QStringLiteral("before=%1").arg(int(before)));
-    return 0;
 }
 
 } // namespace
@@ -91,7 +83,6 @@ int main(int argc, char **argv)
     const QStringList args = app.arguments();
     if (args.size() < 3)
         return 2;
-    const QString &mode = args[1];
     QString error;
     const auto store = NoteStore::open(QDir(args[2]).filePath(NoteStore::fileName),
                                        {{1500, 900}, QString()}, &error);
@@ -101,7 +92,7 @@ int main(int argc, char **argv)
     QObject::connect(store.get(), &NoteStore::writeFailed, store.get(), message);
     if (!store->readOnlyMessage().isEmpty())
         message(store->readOnlyMessage());
-    if (mode == QLatin1String("write")) {
+    if (args[1] == QLatin1String("write")) {
         for (int n = 1;; ++n) {
             store->write({{fields::Note, QStringLiteral("change %1").arg(n)}});
             if (landed(*store))
@@ -109,13 +100,13 @@ int main(int argc, char **argv)
             std::fflush(stdout);
         }
     }
-    if (mode == QLatin1String("read")) {
-        if (args.size() > 3)
-            store->write({{fields::Note, args[3]}});
-        answer(*store, QStringLiteral("note=") + store->get(fields::Note));
-        return 0;
-    }
-    if (mode == QLatin1String("full"))
-        return fullDisk(*store, args[2]);
-    return 2;
+    if (args[1] == QLatin1String("full"))
+        fullDisk(*store, args[2]);
+    else if (args[1] != QLatin1String("read"))
+        return 2;
+    else if (args.size() > 3)
+        store->write({{fields::Note, args[3]}});
+    std::printf("keeping=%d messages=%d note=%s\n", int(store->isKeeping()), messages,
+                qPrintable(store->get(fields::Note)));
+    return 0;
 }

@@ -3,6 +3,7 @@
 
 #include <QBuffer>
 #include <QColor>
+#include <QFile>
 #include <QPainter>
 
 QByteArray pngOf(const QImage &image)
@@ -41,10 +42,17 @@ CharacterSource testCharacterSource(QSize size)
     return s;
 }
 
-QByteArray testCharacterFile()
+QByteArray testCharacterFile(const CharacterSource &source)
 {
     QString reason;
-    const std::optional<QByteArray> bytes = characterfile::write(testCharacterSource(), &reason);
-    Q_ASSERT_X(bytes, "testCharacterFile", qPrintable(reason));
+    const std::optional<QByteArray> bytes = characterfile::write(source, &reason);
+    if (!bytes)
+        qFatal("test file not written: %s", qPrintable(reason));
     return *bytes;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }

@@ -1,15 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The speaker as the program runs it: a process of its own (with no sound
-// server here it keeps time with a clock). One killed, stopped or given what
-// does not decode in the middle of a reading is ended and replaced: that
-// reading ends where it is, as a finished one does, and the next is heard
-// whole. A library printing on its standard output changes nothing. A
-// reading asked for while the speaker is being let go is heard; a speaker
-// that cannot be started is told once.
+// server here it keeps time with a clock), broken, let go and missing.
 
 #include "testcharacter.h"
 
-#include "platform/prompts.h"
 #include "speech/characterwindow.h"
 #include "speech/desktopagent.h"
 #include "speech/desktopcharacter.h"
@@ -26,12 +20,6 @@
 #include <unistd.h>
 
 namespace {
-
-class RecordingPrompts : public Prompts {
-public:
-    void message(const QString &text) override { messages << text; }
-    QStringList messages;
-};
 
 const QString longText = QStringLiteral(
     "one two three four five six seven eight nine ten eleven twelve thirteen fourteen fifteen "
@@ -71,12 +59,15 @@ int reportChannel(qint64 pid)
     return -1;
 }
 
-QByteArray framed(const QByteArray &body)
+// A whole message of the given kind about speech `id`, with nothing more.
+QByteArray message(quint8 kind, quint64 id)
 {
     QByteArray message;
-    QDataStream(&message, QIODevice::WriteOnly) << quint32(body.size());
-    return message + body;
+    QDataStream(&message, QIODevice::WriteOnly) << quint32(9) << kind << id;
+    return message;
 }
+
+const int reportFd = -1; // the descriptor reportChannel() finds
 
 } // namespace
 
@@ -88,9 +79,9 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         m_path = m_dir.filePath("tiny.qchar");
-        QFile file(m_path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(testCharacterFile());
+        QVERIFY(writeFile(m_path, testCharacterFile()));
+        m_spoken.clear();
+        m_prompts.messages.clear();
     }
     void cleanup()
     {
@@ -99,56 +90,50 @@ private slots:
         m_engine.reset();
     }
 
+    // A speaker killed, stopped or given what does not decode in the middle
+    // of a reading is ended and replaced: that reading ends where it is, as
+    // a finished one does, and the next is heard whole. A library printing on
+    // its standard output changes nothing.
     void brokenMidReading_data()
     {
-        QTest::addColumn<QString>("how");
+        // A signal sent to it, or bytes written into one of its descriptors.
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<int>("fd");
+        QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("replaced");
-        QTest::newRow("killed") << "kill" << true;
-        QTest::newRow("stopped") << "stop" << true;
-        QTest::newRow("a report that never ends") << "long report" << true;
-        QTest::newRow("a report that does not decode") << "bad report" << true;
-        QTest::newRow("a request that does not decode") << "bad request" << true;
-        QTest::newRow("a library printing on its standard output") << "print" << false;
+        QTest::newRow("killed") << SIGKILL << 0 << QByteArray() << true;
+        QTest::newRow("stopped") << SIGSTOP << 0 << QByteArray() << true;
+        QTest::newRow("a report that never ends")
+            << 0 << reportFd << QByteArray("\0\1\0\0", 4) << true;
+        QTest::newRow("a report that does not decode: an update of nothing")
+            << 0 << reportFd << message(4, 1) << true;
+        QTest::newRow("a request that does not decode: a text of nothing")
+            << 0 << STDIN_FILENO << message(1, 99) << true;
+        QTest::newRow("a library printing on its standard output")
+            << 0 << STDOUT_FILENO << QByteArray("a library says something\n") << false;
     }
     void brokenMidReading()
     {
-        QFETCH(QString, how);
+        QFETCH(int, signal);
+        QFETCH(int, fd);
+        QFETCH(QByteArray, bytes);
         QFETCH(bool, replaced);
         DesktopCharacter *c = start();
         CharacterWindow *w = c->window();
         QSignalSpy finished(c, &DesktopCharacter::speakingFinished);
         QSignalSpy failed(c, &DesktopCharacter::voiceFailed);
-        QStringList spoken;
-        connect(c, &DesktopCharacter::wordSpoken, this,
-                [&](const QString &word) { spoken << word; });
-
         c->Speak(longText);
-        QTRY_VERIFY_WITH_TIMEOUT(spoken.size() >= 3, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_spoken.size() >= 3, 20000);
         const qint64 speaker = m_engine->speakerId();
         QVERIFY(running(speaker));
-        if (how == QLatin1String("kill")) {
-            QVERIFY(::kill(pid_t(speaker), SIGKILL) == 0);
-        } else if (how == QLatin1String("stop")) {
-            QVERIFY(::kill(pid_t(speaker), SIGSTOP) == 0);
-        } else if (how == QLatin1String("long report")) {
-            QVERIFY(writeInto(speaker, reportChannel(speaker), QByteArray("\0\1\0\0", 4)));
-        } else if (how == QLatin1String("bad report")) {
-            QByteArray body;
-            QDataStream(&body, QIODevice::WriteOnly)
-                << quint8(4) << quint64(1); // an update of nothing
-            QVERIFY(writeInto(speaker, reportChannel(speaker), framed(body)));
-        } else if (how == QLatin1String("bad request")) {
-            QByteArray body;
-            QDataStream(&body, QIODevice::WriteOnly)
-                << quint8(1) << quint64(99); // a text of nothing
-            QVERIFY(writeInto(speaker, STDIN_FILENO, framed(body)));
-        } else {
-            QVERIFY(writeInto(speaker, STDOUT_FILENO, "a library says something\n"));
-        }
+        if (signal)
+            QVERIFY(::kill(pid_t(speaker), signal) == 0);
+        else
+            QVERIFY(writeInto(speaker, fd == reportFd ? reportChannel(speaker) : fd, bytes));
 
         if (!replaced) {
             QVERIFY(finished.wait(20000));
-            QCOMPARE(spoken.join(' '), longText);
+            QCOMPARE(m_spoken.join(' '), longText);
             QCOMPARE(m_engine->speakerId(), speaker);
             QVERIFY(failed.isEmpty());
             return;
@@ -157,13 +142,13 @@ private slots:
         // heard are not told as spoken.
         QVERIFY(finished.wait(SpeakerTiming().answerWithinMs + 5000));
         QVERIFY(failed.isEmpty());
-        QVERIFY2(spoken.size() < longText.count(' '), qPrintable(spoken.join(' ')));
+        QVERIFY2(m_spoken.size() < longText.count(' '), qPrintable(m_spoken.join(' ')));
         QTRY_VERIFY_WITH_TIMEOUT(!w->isBalloonShown(), DesktopCharacter::balloonLingerMs + 3000);
         QCOMPARE(shownColor(w), QColor(Qt::blue)); // the mouth at rest
         QTRY_VERIFY(!running(speaker));
 
         // The next reading has a new speaker and is heard whole.
-        spoken.clear();
+        m_spoken.clear();
         const qint64 length = lengthOf(shortText);
         QSignalSpy started(c, &DesktopCharacter::speakingStarted);
         c->Speak(shortText);
@@ -173,7 +158,7 @@ private slots:
         QVERIFY(finished.wait(20000));
         QVERIFY2(heard.elapsed() > length * 8 / 10,
                  qPrintable(QStringLiteral("%1 ms of %2").arg(heard.elapsed()).arg(length)));
-        QCOMPARE(spoken.join(' '), shortText);
+        QCOMPARE(m_spoken.join(' '), shortText);
         QVERIFY(failed.isEmpty());
         QVERIFY(m_engine->speakerId() != speaker);
     }
@@ -184,12 +169,9 @@ private slots:
     {
         SpeakerTiming quick;
         quick.restAfterMs = 300;
-        DesktopCharacter *c = start(quick);
+        DesktopCharacter *c = start(QStringLiteral(QUORNEL_SPEAKER), quick);
         QSignalSpy finished(c, &DesktopCharacter::speakingFinished);
         QSignalSpy failed(c, &DesktopCharacter::voiceFailed);
-        QStringList spoken;
-        connect(c, &DesktopCharacter::wordSpoken, this,
-                [&](const QString &word) { spoken << word; });
         SpeechEngine::expectReading();
         const qint64 speaker = m_engine->speakerId();
         QVERIFY(speaker > 0);
@@ -197,7 +179,7 @@ private slots:
         connect(m_engine.get(), &SpeakerEngine::rested, c, [c] { c->Speak(shortText); });
         QVERIFY(rested.wait(5000));
         QVERIFY(finished.wait(20000));
-        QCOMPARE(spoken.join(' '), shortText);
+        QCOMPARE(m_spoken.join(' '), shortText);
         QVERIFY2(failed.isEmpty(), qPrintable(failed.value(0).value(0).toString()));
         QTRY_VERIFY(!running(speaker));
     }
@@ -206,33 +188,31 @@ private slots:
     // is told once, whatever the number of readings.
     void speakerThatCannotStart()
     {
-        m_engine = std::make_unique<SpeakerEngine>(m_dir.filePath("no-speaker"));
-        SpeechEngine::provide(m_engine.get());
-        m_agent = std::make_unique<DesktopAgent>(m_prompts);
-        m_prompts.messages.clear();
-        m_agent->Characters().Load("my Character", m_path);
-        DesktopCharacter *c = m_agent->character("my character");
+        DesktopCharacter *c = start(m_dir.filePath("no-speaker"));
         QSignalSpy finished(c, &DesktopCharacter::speakingFinished);
-        QStringList spoken;
-        connect(c, &DesktopCharacter::wordSpoken, this,
-                [&](const QString &word) { spoken << word; });
         c->Speak(QStringLiteral("first"));
         c->Speak(QStringLiteral("second"));
         QTRY_VERIFY_WITH_TIMEOUT(finished.size() == 2, 20000);
-        QCOMPARE(spoken, QStringList({"first", "second"}));
+        QCOMPARE(m_spoken, QStringList({"first", "second"}));
         QCOMPARE(m_prompts.messages.size(), 1);
         QVERIFY2(m_prompts.messages.constFirst().contains("could not be started"),
                  qPrintable(m_prompts.messages.constFirst()));
     }
 
 private:
-    DesktopCharacter *start(SpeakerTiming timing = {})
+    // The test character, its voice in the speaker `program`; its words
+    // spoken go to m_spoken.
+    DesktopCharacter *start(const QString &program = QStringLiteral(QUORNEL_SPEAKER),
+                            SpeakerTiming timing = {})
     {
-        m_engine = std::make_unique<SpeakerEngine>(QStringLiteral(QUORNEL_SPEAKER), timing);
+        m_engine = std::make_unique<SpeakerEngine>(program, timing);
         SpeechEngine::provide(m_engine.get());
         m_agent = std::make_unique<DesktopAgent>(m_prompts);
         m_agent->Characters().Load("my Character", m_path);
-        return m_agent->character("my character");
+        DesktopCharacter *c = m_agent->character("my character");
+        connect(c, &DesktopCharacter::wordSpoken, this,
+                [this](const QString &word) { m_spoken << word; });
+        return c;
     }
 
     // How long the voice takes to say `text`.
@@ -253,6 +233,7 @@ private:
 
     QTemporaryDir m_dir;
     QString m_path;
+    QStringList m_spoken;
     RecordingPrompts m_prompts;
     std::unique_ptr<SpeakerEngine> m_engine;
     std::unique_ptr<DesktopAgent> m_agent;

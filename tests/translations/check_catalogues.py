@@ -57,24 +57,18 @@ def main():
         return 1
     problems = []
     with tempfile.TemporaryDirectory() as scratch:
-        copies = []
-        for ts in catalogues:
-            copies.append(Path(scratch) / ts.name)
-            shutil.copy(ts, copies[-1])
+        copies = [Path(shutil.copy(ts, scratch)) for ts in catalogues]
         files = [line for line in Path(sources).read_text().splitlines() if line]
         subprocess.run([lupdate, "-silent", "-locations", "none", *files, "-ts", *map(str, copies)],
                        check=True)
         for ts, copy in zip(catalogues, copies):
-            before, found = entries(ts)
-            after, _ = entries(copy)
+            (before, found), (after, _) = entries(ts), entries(copy)
             problems += found
             problems += [f"{ts.name}: {c}: a text of the code is missing: {s!r}"
                          for c, s, _ in sorted(after - before)]
             problems += [f"{ts.name}: {c}: no longer in the code: {s!r}"
                          for c, s, _ in sorted(before - after)]
-    for p in problems:
-        print(p)
-    print(f"{len(catalogues)} catalogues, {len(problems)} problems")
+    print(*problems, f"{len(catalogues)} catalogues, {len(problems)} problems", sep="\n")
     return 1 if problems else 0
 
 

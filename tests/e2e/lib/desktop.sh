@@ -1,12 +1,8 @@
 # SPDX-License-Identifier: MIT
 # A private virtual desktop for the end-to-end cases, and helpers that drive the
 # program on it as a person would. A case sources it with the program as its
-# argument, which sets -euo pipefail and prepares the case (e2e_init). Every
-# desktop piece started here is stopped by its process id when the script
-# exits; the program ends by itself, with its desktop, or by a signal as a
-# session ends it (a case that tries the ways out sends one). A case that
-# fails keeps its folder, and copies its logs and store to $E2E_KEEP_DIR
-# when that is set.
+# argument, which sets -euo pipefail. Every piece started here is stopped by its
+# process id at the exit; a failing case keeps its folder (and copies it to $E2E_KEEP_DIR).
 
 TITLE="Quornel Desktop Notes"
 STORE_NAME="Quornel Desktop Notes.save"
@@ -89,8 +85,7 @@ wait_for() {
     done
 }
 
-# _start NAME READY-CMD COMMAND...: starts a desktop piece, waits until it is
-# ready and prints its log if it never is.
+# _start NAME READY-CMD COMMAND...: starts a desktop piece and waits until it is ready.
 _start() {
     "${@:3}" >"$LOGS/$1.log" 2>&1 8>&- 9>&- &
     PIDS+=($!)
@@ -139,23 +134,22 @@ _start_weston() {
 # seat_click X Y: through weston's seat, which takes the place where the pointer enters.
 seat_click() { DISPLAY=$SEAT_DISPLAY xdotool mousemove 1270 790 mousemove "$1" "$2" click 1; }
 seat_keys() { DISPLAY=$SEAT_DISPLAY xdotool "$@"; }
+bus_start() {   # a session bus of its own
+    _start dbus '[[ -s "$E2E_DIR/bus" ]]' \
+        sh -c 'exec dbus-daemon --session --nofork --print-address=3 3>"$1"' dbus "$E2E_DIR/bus"
+    export DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$E2E_DIR/bus")"
+}
 # sni_start: a session bus with a StatusNotifierItem host (snihost.cpp logs the items).
 sni_start() {
-    export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
-    _start dbus '[[ -S "$XDG_RUNTIME_DIR/bus" ]]' \
-        dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS"
+    bus_start
     _start snihost 'dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher / \
         org.freedesktop.DBus.Peer.Ping' "$SNIHOST"
 }
-
 # atspi_start: a session bus with an accessibility bus, and the program's
 # tree on it: atspi [ARGS] runs atspi.py on the program, seen LINE looks for a
 # line of its tree (role|name|description|actions|text) that begins so.
 atspi_start() {
-    command -v dbus-daemon >/dev/null || fail "missing: dbus-daemon"
-    _start dbus '[[ -s "$E2E_DIR/bus" ]]' \
-        sh -c 'exec dbus-daemon --session --nofork --print-address=3 3>"$1"' dbus "$E2E_DIR/bus"
-    export DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$E2E_DIR/bus")"
+    bus_start
     _start atspi '[[ "$(dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
         org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus)" == *"boolean true"* ]]' \
         /usr/libexec/at-spi-bus-launcher --launch-immediately
@@ -188,13 +182,11 @@ app_start() {
         *) wait_for 20 main_window || fail "the main window did not appear" ;;
     esac
 }
-# A program that did not end as the case asked is a failure. It is not
-# signalled here: it ends with its desktop, when the X server goes away.
+# A program that did not end as the case asked is a failure; it ends with its desktop.
 _left_running() { [[ -n "$APP_PID" ]] && _alive "$APP_PID"; }
 app_gone() { ! _alive "$APP_PID"; }
 
-# app_ends [STATUS]: the program ends within a few seconds, with this exit
-# status (0 by default).
+# app_ends [STATUS]: the program ends within a few seconds, with this status (0 by default).
 app_ends() {
     wait_for 10 app_gone || return 1
     wait "$APP_PID" && APP_STATUS=0 || APP_STATUS=$?
@@ -231,15 +223,15 @@ main_at() {
 # click sent earlier would land on whatever lies below).
 click() { wait_for 10 covers "$@" && xdotool mousemove --window "$1" "$2" "$3" click 1; }
 covers() {   # ID X Y
-    local list id pid type v fx fy x y w h
-    list=$("$XPROBE" list) || return 1
-    while read -r id pid type v fx fy x y w h _; do
-        [[ "$id" == "$1" ]] && ((v == 1 && $2 < w && $3 < h)) && return 0
-    done <<<"$list"
-    return 1
+    local list; list=$("$XPROBE" list) &&
+        awk -v id="$1" -v x="$2" -v y="$3" '$1 == id && $4 == 1 && x < $9 && y < $10 { f = 1 }
+            END { exit !f }' <<<"$list"
 }
-move_over() { xdotool mousemove --window "$1" "$2" "$3"; }
 keys() { xdotool key --clearmodifiers "$@"; }
+key_menu() { keys Menu && wait_for 10 menus 1 && keys "$@"; }   # KEY...: the menu key, then these
+activate() { xdotool windowactivate --sync "${1:-$(main_window)}"; }   # [ID]
+no_win() { ! win "$@"; }
+ok_message() { activate "$(win DIALOG "$TITLE")" && keys Return; }   # OK on the program's message
 # close_box ID: the window manager's close (WM_DELETE_WINDOW), as its close button does.
 close_box() { wmctrl -i -c "$(printf '0x%x' "$1")"; }
 
@@ -251,9 +243,34 @@ menu() {
     local w; w=$(main_window) || return 1
     click "$w" "$1" "$2" && wait_for 10 menus 1 && keys "${@:3}"
 }
+exits() { menu 40 120 Up Return && app_ends; }   # Exit in the menu ends the program
+# rename TEXT: renames the note at the keyboard (F2, Tab Tab Return).
+rename() {
+    activate || true
+    keys F2 && wait_for 10 win UTILITY "Rename Text" || return 1
+    keys ctrl+a && xdotool type --delay 5 "$1" && keys Tab Tab Return
+}
+# The character's balloon has gone once its window takes the mouse only on the character.
+balloon_gone() {
+    local r id h; r=$(wins UTILITY Quornel) && read -r id _ _ _ _ _ h <<<"$r" || return 1
+    [[ -n "$id" ]] && (($("$XPROBE" input "$id") < h * 3 / 4))
+}
+# trace ARGS...: strace on the program into $LOGS/strace.log, once it has attached ($tracer).
+trace() {
+    strace -qq "$@" -o "$LOGS/strace.log" -p "$APP_PID" 8>&- 9>&- &
+    tracer=$! && _record $tracer
+    local st="/proc/$APP_PID/status"   # with -f: every thread's
+    [[ " $* " != *" -f "* ]] || st="/proc/$APP_PID/task/*/status"
+    wait_for 10 eval "! grep -qs 'TracerPid:[[:space:]]*0$' $st" || fail "strace did not attach"
+}
 
 store() { sqlite3 -batch -cmd '.timeout 5000' "$WORK/$STORE_NAME" "$@"; }
 store_set() { store "UPDATE \"$1\" SET \"$2\" = $3"; }   # TABLE FIELD SQL
+# speech_on [CHARACTER]: speech enabled, with this character (the bundled one by default).
+speech_on() {
+    store_set Form "Speech Enabled" 1 &&
+        store_set Form "Agent Name" "'${1:-$(dirname "$APP")/characters/quornel.qchar}'"
+}
 store_is() { [[ "$(store "SELECT typeof(\"$2\") || ':' || \"$2\" FROM \"$1\"")" == "$3" ]]; }   # TABLE FIELD TYPE:VALUE
 
 # store_init: a complete store: the window at 300,200 px, shown, clock on,

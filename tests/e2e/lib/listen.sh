@@ -14,9 +14,8 @@ grown() { (($(recorded) > $1)); }
 # With ONE (the samples of one reading) there are two readings in it, each
 # printed: they are parted at the pause nearest to ONE after the first sound.
 sound() {
-    samples "$@" |
-        awk -v one="${4:-0}" 'function flush() { if (peak > 164) loud[n] = 1; n++; peak = 0; k = 0 }
-            { v = $1 < 0 ? -$1 : $1; if (v > peak) peak = v; if (++k == 220) flush() }
+    envelope "$1" "$2" "$3" |
+        awk -v one="${4:-0}" '{ if ($1 > 164) loud[n] = 1; n++ }
             END {
                 for (i = 0; i < n; i++) if (i in loud) { if (first == "") first = i; last = i }
                 if (first == "") { print 0; exit }
@@ -36,15 +35,12 @@ sound() {
             }'
 }
 
-# samples FILE FROM TO: the samples of FILE between these two, one a line.
-samples() {
-    dd if="$1" bs=64K iflag=skip_bytes,count_bytes skip=$((44 + $2 * 2)) count=$((($3 - $2) * 2)) \
-        status=none | od -An -v -td2 -w2
-}
 # envelope FILE FROM TO: the loudest sample of each 10 ms between these samples, one a line.
 envelope() {
-    samples "$@" | awk '{ v = $1 < 0 ? -$1 : $1; if (v > peak) peak = v
-                          if (++k == 220) { print peak; peak = 0; k = 0 } }'
+    dd if="$1" bs=64K iflag=skip_bytes,count_bytes skip=$((44 + $2 * 2)) count=$((($3 - $2) * 2)) \
+        status=none | od -An -v -td2 -w2 |
+        awk '{ v = $1 < 0 ? -$1 : $1; if (v > peak) peak = v
+               if (++k == 220) { print peak; peak = 0; k = 0 } }'
 }
 # likeness A B: how alike two envelopes are from the first sound of each, as
 # their correlation (1: alike, 0: unrelated).
@@ -98,21 +94,22 @@ listen_stop() { kill -INT "$recorder" && wait "$recorder" || true; }
 # length its reading of the note should have, and the recording started.
 listen_to_note() {
     store_init
-    store_set Form "Speech Enabled" 1
-    store_set Form "Agent Name" "'$(dirname "$APP")/characters/quornel.qchar'"
+    speech_on
     expect_voice "You have the following notes: $(store "SELECT Note FROM Note")"
     listen_start
 }
 
+# heard_to_end WHAT: a sound stream opens and ends; the sink's last half second is recorded.
+heard_to_end() {
+    wait_for 20 speaking && wait_for 60 silent || fail "$1 was not heard to its end"
+    wait_for 10 grown $(($(recorded) + 11025)) || fail "the recording stopped"
+}
 # reading WHAT [TWO]: waits for the reading started at sample $from to be
 # heard to its end, then checks that it lasted as long as the voice takes
 # (TWO: a pair, each of the two).
 reading() {
-    wait_for 20 speaking || fail "$1: no sound stream was opened"
-    wait_for 60 silent || fail "$1: the character did not finish speaking"
-    local to; to=$(recorded)
-    wait_for 10 grown $((to + 11025)) || fail "the recording stopped"   # the sink's last half second
-    local heard h; heard=$(sound "$rec" "$from" "$((to + 11025))" ${2:+"$one"})
+    heard_to_end "$1"
+    local heard h; heard=$(sound "$rec" "$from" "$(recorded)" ${2:+"$one"})
     for h in $heard; do
         check "$1 is heard whole ($h s of the voice's $expected s)" whole "$h"
     done
