@@ -60,6 +60,7 @@ app_start
 fast=$(median_menu_ms) || fail "the menu did not open"
 exits || fail "Exit did not end the program"
 LD_PRELOAD="$SLOWDISK" SLOWDISK_DIR="$WORK" app_start
+check "the slow disk's shim is loaded" grep -q "${SLOWDISK##*/}" "/proc/$APP_PID/maps"
 slow=$(median_menu_ms) || fail "the menu did not open on the slow disk"
 # 25 ms more for the probe's sampling and the scheduler: the times are short,
 # and a store read from the disk on the window's thread costs hundreds.
