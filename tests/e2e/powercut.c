@@ -34,15 +34,20 @@ static void keep(int fd)
         rename(part, copy);
 }
 
-// The parameter is named as the C library declares it.
-#define FLUSH(name, fd)                                                                            \
-    int name(int fd)                                                                               \
-    {                                                                                              \
-        static int (*real)(int);                                                                   \
-        if (!real)                                                                                 \
-            real = (int (*)(int))dlsym(RTLD_NEXT, #name);                                          \
-        keep(fd);                                                                                  \
-        return real(fd);                                                                           \
-    }
-FLUSH(fdatasync, fildes)
-FLUSH(fsync, fd)
+int fdatasync(int fildes)
+{
+    static int (*real)(int);
+    if (!real)
+        real = (int (*)(int))dlsym(RTLD_NEXT, "fdatasync");
+    keep(fildes);
+    return real(fildes);
+}
+
+int fsync(int fd)
+{
+    static int (*real)(int);
+    if (!real)
+        real = (int (*)(int))dlsym(RTLD_NEXT, "fsync");
+    keep(fd);
+    return real(fd);
+}
